@@ -1,0 +1,37 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string_view>
+
+#include "convert/source_files.h"
+
+namespace quill {
+
+// The four kinds of data of a cycle, in the order a run takes them.
+enum class Category { Airports, NavAids, Waypoints, Airways };
+inline constexpr std::size_t kCategoryCount = 4;
+inline constexpr std::array<Category, kCategoryCount> kCategories{
+    Category::Airports, Category::NavAids, Category::Waypoints, Category::Airways};
+
+// Which categories a run takes, indexed by Category.
+using CategorySelection = std::array<bool, kCategoryCount>;
+
+inline constexpr std::size_t index_of(Category c) { return static_cast<std::size_t>(c); }
+
+// The source file each category is converted from.
+inline constexpr std::string_view source_name(Category c) {
+    constexpr std::array<std::string_view, kCategoryCount> names{
+        kAirportSource, kNavaidSource, kFixSource, kAirwaySource};
+    return names[index_of(c)];
+}
+
+// The progress line written just before a category is converted.
+inline constexpr std::string_view converting_line(Category c) {
+    constexpr std::array<std::string_view, kCategoryCount> lines{
+        "Converting Airports...", "Converting NavAids...", "Converting Waypoints...",
+        "Converting Airways..."};
+    return lines[index_of(c)];
+}
+
+} // namespace quill

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace quill {
+
+// A failure of the update, carrying the text the user sees and, where known,
+// the file and line that caused it.
+class Error : public std::runtime_error {
+public:
+    explicit Error(const std::string& message);
+
+    const std::string& message() const { return message_; }
+    const std::string& file() const { return file_; }
+    long line() const { return line_; }
+    bool has_location() const { return !file_.empty(); }
+
+    // The first location wins: an inner reader knows better than an outer one.
+    void locate(const std::string& file, long line);
+
+    // The message, then "<file>, line <n>" on a second line when located.
+    std::string display() const;
+
+private:
+    std::string message_;
+    std::string file_;
+    long line_ = 0;
+};
+
+// The input/output error for a system error number (errno).
+Error io_error(int system_error);
+// "List index out of bounds (%d)"
+Error index_error(std::size_t index);
+// "'%s' is not a valid floating point value"
+Error number_error(std::string_view text);
+
+} // namespace quill

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <initializer_list>
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace quill {
+
+// The path of an intermediate file: the work folder, then the source file's
+// name with its extension (from the last full stop) replaced by the suffix.
+// intermediate_path(work, "earth_awy.dat", "_High.csv") ends in "earth_awy_High.csv".
+std::string intermediate_path(const std::string& work_folder, std::string_view source_name,
+                              std::string_view suffix);
+
+// A pipe-separated file written by a converter: created (replacing an older
+// one) with its header line; every line ends with CR LF. Buffered; errors carry
+// the file and the line being written.
+class IntermediateFile {
+public:
+    IntermediateFile(std::string path, std::string_view header);
+    ~IntermediateFile();
+    IntermediateFile(const IntermediateFile&) = delete;
+    IntermediateFile& operator=(const IntermediateFile&) = delete;
+
+    // Joins the fields with "|" and writes them as one line.
+    void write(std::initializer_list<std::string_view> fields);
+    // Writes out what is buffered and closes the file; errors are thrown.
+    void close();
+
+    const std::string& path() const { return path_; }
+
+private:
+    void append(std::string_view text);
+    void flush();
+    [[noreturn]] void fail(int system_error) const;
+
+    std::string path_;
+    int fd_ = -1;
+    std::unique_ptr<char[]> buffer_;
+    std::size_t used_ = 0;
+    long lines_ = 0;
+};
+
+} // namespace quill

@@ -1,0 +1,99 @@
+#include "convert/line_reader.h"
+
+#include "convert/error.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace quill {
+
+namespace {
+constexpr std::size_t kBlockSize = 1 << 20;
+constexpr char kEndOfFile = 26;
+} // namespace
+
+LineReader::LineReader(std::string path)
+    : path_(std::move(path)), buffer_(new char[kBlockSize]), capacity_(kBlockSize) {
+    fd_ = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd_ < 0) {
+        Error error = io_error(errno);
+        error.locate(path_, 0);
+        throw error;
+    }
+}
+
+LineReader::~LineReader() {
+    if (fd_ >= 0) ::close(fd_);
+}
+
+void LineReader::refill() {
+    if (begin_ > 0) {
+        std::memmove(buffer_.get(), buffer_.get() + begin_, end_ - begin_);
+        end_ -= begin_;
+        begin_ = 0;
+    }
+    if (end_ == capacity_) {
+        std::unique_ptr<char[]> larger(new char[capacity_ * 2]);
+        std::memcpy(larger.get(), buffer_.get(), end_);
+        buffer_ = std::move(larger);
+        capacity_ *= 2;
+    }
+    ssize_t got;
+    do {
+        got = ::read(fd_, buffer_.get() + end_, capacity_ - end_);
+    } while (got < 0 && errno == EINTR);
+    if (got < 0) {
+        Error error = io_error(errno);
+        error.locate(path_, line_number_ + 1);
+        throw error;
+    }
+    if (got == 0) {
+        at_eof_ = true;
+        return;
+    }
+    char* fresh = buffer_.get() + end_;
+    end_ += static_cast<std::size_t>(got);
+    if (const void* stop = std::memchr(fresh, kEndOfFile, static_cast<std::size_t>(got))) {
+        end_ = static_cast<std::size_t>(static_cast<const char*>(stop) - buffer_.get());
+        at_eof_ = true;
+    }
+    if (first_block_) {
+        first_block_ = false;
+        if (end_ >= 3 && std::memcmp(buffer_.get(), "\xEF\xBB\xBF", 3) == 0) begin_ = 3;
+    }
+}
+
+bool LineReader::next(std::string_view& line) {
+    for (;;) {
+        const char* start = buffer_.get() + begin_;
+        const char* stop = buffer_.get() + end_;
+        const auto* lf = static_cast<const char*>(std::memchr(start, '\n', stop - start));
+        const char* limit = lf ? lf : stop;
+        const auto* cr = static_cast<const char*>(std::memchr(start, '\r', limit - start));
+        if (cr && (cr + 1 < stop || at_eof_)) {
+            line = std::string_view(start, cr - start);
+            const bool crlf = cr + 1 < stop && cr[1] == '\n';
+            begin_ = static_cast<std::size_t>(cr + (crlf ? 2 : 1) - buffer_.get());
+            ++line_number_;
+            return true;
+        }
+        if (!cr && lf) {
+            line = std::string_view(start, lf - start);
+            begin_ = static_cast<std::size_t>(lf + 1 - buffer_.get());
+            ++line_number_;
+            return true;
+        }
+        if (at_eof_) {
+            if (start == stop) return false;
+            line = std::string_view(start, stop - start);
+            begin_ = end_;
+            ++line_number_;
+            return true;
+        }
+        refill();
+    }
+}
+
+} // namespace quill

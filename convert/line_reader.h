@@ -1,0 +1,42 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace quill {
+
+// Reads a text file line by line in large blocks. A line ends at LF, CRLF or a
+// lone CR; the file ends at its physical end or at the first byte 26 (Ctrl-Z).
+// A UTF-8 byte-order mark at the very start is skipped, so the header line "I"
+// of a file saved by a Windows editor is still recognised.
+class LineReader {
+public:
+    explicit LineReader(std::string path);
+    ~LineReader();
+    LineReader(const LineReader&) = delete;
+    LineReader& operator=(const LineReader&) = delete;
+
+    // Gives the next line without its line end; the view stays valid until
+    // the next call. False at the end of the file.
+    bool next(std::string_view& line);
+
+    const std::string& path() const { return path_; }
+    // Number of the line last returned, counting from 1.
+    long line_number() const { return line_number_; }
+
+private:
+    void refill();
+
+    std::string path_;
+    int fd_ = -1;
+    std::unique_ptr<char[]> buffer_;
+    std::size_t capacity_;
+    std::size_t begin_ = 0;
+    std::size_t end_ = 0;
+    bool at_eof_ = false;
+    bool first_block_ = true;
+    long line_number_ = 0;
+};
+
+} // namespace quill

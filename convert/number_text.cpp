@@ -1,0 +1,101 @@
+#include "convert/number_text.h"
+
+#include "convert/error.h"
+
+#include <charconv>
+#include <cstdio>
+#include <cstdlib>
+
+namespace quill {
+
+namespace {
+
+bool is_digit(char c) { return c >= '0' && c <= '9'; }
+
+std::string_view strip_spaces(std::string_view text) {
+    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+    return text;
+}
+
+// Checks the grammar; on success gives the part from_chars reads (no '+')
+// and whether the mantissa holds a digit at all ("." alone stands for 0).
+bool check_grammar(std::string_view text, std::string_view& body, bool& has_digit) {
+    std::size_t pos = 0;
+    bool negative = false;
+    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) negative = text[pos++] == '-';
+    const std::size_t mantissa = pos;
+    bool point = false;
+    has_digit = false;
+    for (; pos < text.size(); ++pos) {
+        if (is_digit(text[pos])) has_digit = true;
+        else if (text[pos] == '.' && !point) point = true;
+        else break;
+    }
+    if (pos == mantissa) return false;
+    if (pos < text.size() && (text[pos] == 'E' || text[pos] == 'e')) {
+        ++pos;
+        if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) ++pos;
+        const std::size_t digits = pos;
+        while (pos < text.size() && is_digit(text[pos])) ++pos;
+        if (pos == digits) return false;
+    }
+    if (pos != text.size()) return false;
+    body = text.substr(negative ? 0 : mantissa);
+    return true;
+}
+
+} // namespace
+
+bool parse_number(std::string_view text, double& value) {
+    std::string_view body;
+    bool has_digit = false;
+    if (!check_grammar(strip_spaces(text), body, has_digit)) return false;
+    if (!has_digit) {
+        value = 0.0;
+        return true;
+    }
+    const auto [end, ec] = std::from_chars(body.data(), body.data() + body.size(), value);
+    return ec == std::errc() && end == body.data() + body.size();
+}
+
+double text_to_number(std::string_view text) {
+    double value = 0.0;
+    if (!parse_number(text, value)) throw number_error(text);
+    return value;
+}
+
+std::string format_number(double value) {
+    if (value == 0.0) return "0";
+    char digits[32];
+    // d.dddddddddddddde[+-]x: the value rounded to 15 significant digits.
+    std::snprintf(digits, sizeof digits, "%.14e", value);
+    std::string_view text(digits);
+    const bool negative = text.front() == '-';
+    if (negative) text.remove_prefix(1);
+    const std::size_t e = text.find('e');
+    const int exponent = std::atoi(text.data() + e + 1);
+    std::string mantissa;
+    mantissa.push_back(text[0]);
+    mantissa.append(text.substr(2, e - 2));
+    while (mantissa.size() > 1 && mantissa.back() == '0') mantissa.pop_back();
+
+    std::string out = negative ? "-" : "";
+    if (exponent < -4 || exponent >= 15) {
+        out.push_back(mantissa[0]);
+        if (mantissa.size() > 1) out.append(".").append(mantissa, 1);
+        out.append("E").append(std::to_string(exponent));
+    } else if (exponent < 0) {
+        out.append("0.").append(static_cast<std::size_t>(-exponent - 1), '0').append(mantissa);
+    } else {
+        const std::size_t whole = static_cast<std::size_t>(exponent) + 1;
+        if (mantissa.size() <= whole) {
+            out.append(mantissa).append(whole - mantissa.size(), '0');
+        } else {
+            out.append(mantissa, 0, whole).append(".").append(mantissa, whole);
+        }
+    }
+    return out;
+}
+
+} // namespace quill

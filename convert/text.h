@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace quill {
+
+// A blank is any character of code 1 to 32; trimming also drops code 0.
+inline bool is_blank(char c) { return static_cast<unsigned char>(c) <= 32 && c != 0; }
+
+// A NUL ends a line for the tokenizers.
+inline std::string_view up_to_nul(std::string_view line) {
+    const std::size_t nul = line.find('\0');
+    return nul == std::string_view::npos ? line : line.substr(0, nul);
+}
+
+// Removes leading and trailing characters of code 32 or less.
+std::string_view trim(std::string_view text);
+
+// Appends the text with only the letters a to z upper-cased.
+void append_upper(std::string& out, std::string_view text);
+// The text with a to z upper-cased: the text itself when it has none,
+// otherwise a view into scratch.
+std::string_view upper(std::string_view text, std::string& scratch);
+
+// True when the source line is a header, version, end or empty line. Each
+// token must stand alone: it is followed by a blank or ends the line.
+bool skip_line(std::string_view line);
+
+} // namespace quill

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace quill::test {
+
+// A fresh folder below the system's temporary folder, removed with its contents.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    // The folder's path, without a trailing separator.
+    const std::string& path() const { return path_; }
+    // The path of a file or folder inside it.
+    std::string operator/(std::string_view name) const;
+
+private:
+    std::string path_;
+};
+
+// A temporary folder that stands in for the user's application-data folder:
+// APPDATA points at it while the sandbox lives.
+class AppDataSandbox : public TempDir {
+public:
+    AppDataSandbox();
+    ~AppDataSandbox();
+
+private:
+    std::string saved_;
+    bool had_value_ = false;
+};
+
+void write_file(const std::string& path, std::string_view bytes);
+std::string read_file(const std::string& path);
+// Creates every missing folder of the path.
+void make_folders(const std::string& path);
+
+// Bundled data of the repository.
+std::string sample_cycle_folder();
+std::string product_schema_path();
+
+// Creates an SQLite product database from the bundled schema, then runs the
+// extra SQL (seed rows, say) on it.
+void create_product_database(const std::string& path, std::string_view extra_sql = {});
+
+} // namespace quill::test
