@@ -14,6 +14,8 @@ void Error::locate(const std::string& file, long line) {
 
 std::string Error::display() const {
     if (!has_location()) return message_;
+    // Line 0: the file itself failed (opening or creating it), not one of its lines.
+    if (line_ == 0) return message_ + "\n" + file_;
     return message_ + "\n" + file_ + ", line " + std::to_string(line_);
 }
 
@@ -21,6 +23,7 @@ Error io_error(int system_error) {
     switch (system_error) {
     case ENOENT: return Error("File not found");
     case ENAMETOOLONG:
+    case ENOTDIR:
     case EINVAL: return Error("Invalid filename");
     case EMFILE:
     case ENFILE: return Error("Too many open files");

@@ -20,7 +20,8 @@ public:
     // The first location wins: an inner reader knows better than an outer one.
     void locate(const std::string& file, long line);
 
-    // The message, then "<file>, line <n>" on a second line when located.
+    // The message, then "<file>, line <n>" (or only "<file>" for line 0) on a
+    // second line when located.
     std::string display() const;
 
 private:

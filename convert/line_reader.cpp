@@ -22,10 +22,25 @@ LineReader::LineReader(std::string path)
         error.locate(path_, 0);
         throw error;
     }
+    try {
+        skip_byte_order_mark();
+    } catch (...) {
+        close();
+        throw;
+    }
 }
 
-LineReader::~LineReader() {
+LineReader::~LineReader() { close(); }
+
+void LineReader::close() {
     if (fd_ >= 0) ::close(fd_);
+    fd_ = -1;
+}
+
+// Reads until the first three bytes are in, however the reads are cut.
+void LineReader::skip_byte_order_mark() {
+    while (end_ < 3 && !at_eof_) refill();
+    if (end_ >= 3 && std::memcmp(buffer_.get(), "\xEF\xBB\xBF", 3) == 0) begin_ = 3;
 }
 
 void LineReader::refill() {
@@ -58,10 +73,6 @@ void LineReader::refill() {
     if (const void* stop = std::memchr(fresh, kEndOfFile, static_cast<std::size_t>(got))) {
         end_ = static_cast<std::size_t>(static_cast<const char*>(stop) - buffer_.get());
         at_eof_ = true;
-    }
-    if (first_block_) {
-        first_block_ = false;
-        if (end_ >= 3 && std::memcmp(buffer_.get(), "\xEF\xBB\xBF", 3) == 0) begin_ = 3;
     }
 }
 

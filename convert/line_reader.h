@@ -20,6 +20,8 @@ public:
     // Gives the next line without its line end; the view stays valid until
     // the next call. False at the end of the file.
     bool next(std::string_view& line);
+    // Closes the file early; the destructor closes it otherwise.
+    void close();
 
     const std::string& path() const { return path_; }
     // Number of the line last returned, counting from 1.
@@ -27,6 +29,7 @@ public:
 
 private:
     void refill();
+    void skip_byte_order_mark();
 
     std::string path_;
     int fd_ = -1;
@@ -35,7 +38,6 @@ private:
     std::size_t begin_ = 0;
     std::size_t end_ = 0;
     bool at_eof_ = false;
-    bool first_block_ = true;
     long line_number_ = 0;
 };
 
