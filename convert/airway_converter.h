@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+
+namespace quill {
+
+// earth_awy.dat of the source folder to earth_awy_Low.csv and
+// earth_awy_High.csv in the work folder (which ends with a separator): two
+// records, one per end point, for each low or high segment.
+void ConvertAirways(const std::string& source_folder, const std::string& work_folder);
+
+} // namespace quill

@@ -1,0 +1,32 @@
+#include "convert/fix_converter.h"
+
+#include "convert/intermediate_file.h"
+#include "convert/shape_counter.h"
+#include "convert/source_files.h"
+#include "convert/source_loop.h"
+
+namespace quill {
+
+namespace {
+
+// " 47.500000000 -122.250000000 ABCDE ENRT K1 2105"
+enum FixField : std::size_t { kLatitude = 0, kLongitude = 1, kName = 2 };
+
+constexpr std::string_view kFixHeader = "SHAPEID|LAT(Y)|LON(X)|NAME";
+
+} // namespace
+
+void ConvertFixes(const std::string& source_folder, const std::string& work_folder) {
+    LineReader source(source_path(source_folder, kFixSource));
+    IntermediateFile fixes(intermediate_path(work_folder, kFixSource, ".csv"), kFixHeader);
+    FieldList fields;
+    ShapeCounter shapes;
+    std::string name;
+    for_each_source_line(source, fields, [&](const FieldList& line) {
+        fixes.write({shapes.next(), trim(line[kLatitude]), trim(line[kLongitude]),
+                     upper(trim(line[kName]), name)});
+    });
+    fixes.close();
+}
+
+} // namespace quill

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <string>
+
+namespace quill {
+
+// earth_fix.dat of the source folder to earth_fix.csv in the work folder
+// (which ends with a separator): one record per fix.
+void ConvertFixes(const std::string& source_folder, const std::string& work_folder);
+
+} // namespace quill
