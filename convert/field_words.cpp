@@ -1,0 +1,15 @@
+#include "convert/field_words.h"
+
+#include "convert/text.h"
+
+namespace quill {
+
+void join_words(const FieldList& fields, std::size_t first, std::size_t end, std::string& out) {
+    out.clear();
+    for (std::size_t i = first; i < end; ++i) {
+        out.push_back(' ');
+        out.append(trim(fields[i]));
+    }
+}
+
+} // namespace quill
