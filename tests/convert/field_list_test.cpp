@@ -37,7 +37,11 @@ INSTANTIATE_TEST_SUITE_P(Lines, BlankTokenizer, testing::Values(
     SplitCase{"\"open quote runs on", {"open quote runs on"}},
     SplitCase{"   \t  ", {}},
     SplitCase{"", {}},
-    SplitCase{std::string("AB\0CD EF", 8), {"AB"}}));
+    SplitCase{std::string("AB\0CD EF", 8), {"AB"}},
+    SplitCase{"A\x01" "B\x1F" "C\rD\x0B" "E", {"A", "B", "C", "D", "E"}},
+    SplitCase{"Z\xFCrich \xA0x", {"Z\xFCrich", "\xA0x"}},
+    SplitCase{"AB\"C D\"", {"AB\"C", "D\""}},
+    SplitCase{"A \"\" B", {"A", "", "B"}}));
 
 class PipeTokenizer : public testing::TestWithParam<SplitCase> {};
 
@@ -58,7 +62,10 @@ INSTANTIATE_TEST_SUITE_P(Lines, PipeTokenizer, testing::Values(
     SplitCase{"1|\"Q\"|2", {"1", "Q", "2"}},
     SplitCase{"1|\"Q\"x|2", {"1", "Q", "x", "2"}},
     SplitCase{"1|\"open|2|3", {"1", "open|2|3"}},
-    SplitCase{"1|A|B|C", {"1", "A", "B", "C"}}));
+    SplitCase{"1|A|B|C", {"1", "A", "B", "C"}},
+    SplitCase{std::string("a|b\0|c", 6), {"a", "b"}},
+    SplitCase{"|", {"", ""}},
+    SplitCase{"\"Q\"|", {"Q", ""}}));
 
 TEST(FieldList, AskingPastTheLastFieldNamesTheIndex) {
     FieldList list;

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "support/temp_dir.h"
+
+#include <string>
+#include <string_view>
+
+namespace quill::test {
+
+// A source folder and a work folder (ending with a separator) below a fresh
+// temporary folder.
+class ConversionFolders {
+public:
+    ConversionFolders() : source(temp / "source"), work(temp / "work/") {
+        make_folders(source);
+        make_folders(work);
+    }
+
+    void write_source(std::string_view name, std::string_view bytes) const {
+        write_file(source + "/" + std::string(name), bytes);
+    }
+    std::string output(std::string_view name) const { return read_file(work + std::string(name)); }
+
+    TempDir temp;
+    const std::string source;
+    const std::string work;
+};
+
+} // namespace quill::test

@@ -1,0 +1,74 @@
+#include "convert/error.h"
+#include "convert/intermediate_file.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace quill {
+namespace {
+
+using test::read_file;
+using test::TempDir;
+
+struct PathCase {
+    std::string source_name;
+    std::string suffix;
+    std::string path;
+};
+
+class IntermediatePath : public testing::TestWithParam<PathCase> {};
+
+TEST_P(IntermediatePath, ReplacesTheExtensionInTheWorkFolder) {
+    EXPECT_EQ(intermediate_path("/work/", GetParam().source_name, GetParam().suffix), GetParam().path);
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, IntermediatePath, testing::Values(
+    PathCase{"earth_fix.dat", ".csv", "/work/earth_fix.csv"},
+    PathCase{"earth_awy.dat", "_High.csv", "/work/earth_awy_High.csv"},
+    PathCase{"earth_nav.dat", "_ndb.csv", "/work/earth_nav_ndb.csv"},
+    PathCase{"cycle.2301.dat", ".csv", "/work/cycle.2301.csv"},
+    PathCase{"noextension", ".csv", "/work/noextension.csv"}));
+
+TEST(IntermediateFile, WritesHeaderAndRecordsWithCrLfReplacingAnOlderFile) {
+    TempDir dir;
+    test::write_file(dir / "out.csv", std::string(100, 'o'));
+    IntermediateFile file(dir / "out.csv", "SHAPEID|NAME");
+    file.write({"1", "A B"});
+    file.write({"2", ""});
+    file.close();
+    EXPECT_EQ(read_file(dir / "out.csv"), "SHAPEID|NAME\r\n1|A B\r\n2|\r\n");
+}
+
+TEST(IntermediateFile, WritesRecordsLargerThanItsBuffer) {
+    TempDir dir;
+    const std::string big(600000, 'x');
+    IntermediateFile file(dir / "out.csv", "H");
+    file.write({"1", big, big});
+    file.close();
+    EXPECT_EQ(read_file(dir / "out.csv"), "H\r\n1|" + big + "|" + big + "\r\n");
+}
+
+TEST(IntermediateFile, KeepsWhatWasWrittenWhenNotClosed) {
+    TempDir dir;
+    {
+        IntermediateFile file(dir / "out.csv", "H");
+        file.write({"1"});
+    }
+    EXPECT_EQ(read_file(dir / "out.csv"), "H\r\n1\r\n");
+}
+
+TEST(IntermediateFile, FullDiskIsReportedWithTheFile) {
+    IntermediateFile file("/dev/full", "H");
+    try {
+        file.close();
+        FAIL() << "no error";
+    } catch (const Error& error) {
+        EXPECT_EQ(error.message(), "Disk full");
+        EXPECT_EQ(error.file(), "/dev/full");
+    }
+}
+
+} // namespace
+} // namespace quill
