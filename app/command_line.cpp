@@ -1,0 +1,27 @@
+#include "app/command_line.h"
+
+#include "app/integer_text.h"
+
+namespace quill {
+
+StartOptions ParseCommandLine(const std::vector<std::string>& parameters) {
+    StartOptions options;
+    const std::size_t count = parameters.size();
+    if (count != 1 && count != 2 && count != 4) return options;
+    options.folder = parameters[0];
+    if (count >= 2) options.auto_run = parameters[1] == "start";
+    if (count == 4) {
+        options.left = parameters[2];
+        options.top = parameters[3];
+    }
+    return options;
+}
+
+WindowPosition ConvertPosition(const StartOptions& options) {
+    WindowPosition position;
+    position.left = text_to_integer(options.left.value());
+    position.top = text_to_integer(options.top.value());
+    return position;
+}
+
+} // namespace quill

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace quill {
+
+// What the start-up parameters ask for. Accepted forms, by parameter count:
+//   1: FOLDER
+//   2: FOLDER start
+//   4: FOLDER start LEFT TOP
+// Any other count is ignored whole. "start" must be written in lower case.
+struct StartOptions {
+    std::optional<std::string> folder;
+    bool auto_run = false;
+    // The texts of left and top; converted only after the folder is taken.
+    std::optional<std::string> left;
+    std::optional<std::string> top;
+};
+
+// The parameters without the program's own path.
+StartOptions ParseCommandLine(const std::vector<std::string>& parameters);
+
+struct WindowPosition {
+    std::int32_t left = 0;
+    std::int32_t top = 0;
+};
+
+// Converts left, then top; throws the integer conversion error of the first
+// text that fails. Only called when the options hold a position.
+WindowPosition ConvertPosition(const StartOptions& options);
+
+} // namespace quill

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace quill {
+
+inline constexpr char kPathSeparator = static_cast<char>(std::filesystem::path::preferred_separator);
+
+// The value of an environment variable; empty when it is not set or empty.
+std::string GetEnvVar(const std::string& name);
+
+// The folder below which the products keep their data: APPDATA when it is set,
+// otherwise the XDG data home ($XDG_DATA_HOME, by default ~/.local/share).
+// Read anew at every call, without a trailing separator.
+std::string ApplicationDataFolder();
+
+} // namespace quill

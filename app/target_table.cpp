@@ -1,0 +1,25 @@
+#include "app/target_table.h"
+
+#include "app/environment.h"
+#include "convert/source_files.h"
+
+namespace quill {
+
+std::string target_folder(const TargetRow& row) {
+    std::string folder = ApplicationDataFolder();
+    folder += kPathSeparator;
+    for (const char c : row.folder) folder += c == '/' ? kPathSeparator : c;
+    return folder;
+}
+
+std::string target_path(const TargetRow& row) {
+    return target_folder(row) + kPathSeparator + std::string(row.file);
+}
+
+TargetSelection DetectTargets() {
+    TargetSelection found{};
+    for (std::size_t i = 0; i < kTargetCount; ++i) found[i] = file_exists(target_path(TargetTable[i]));
+    return found;
+}
+
+} // namespace quill

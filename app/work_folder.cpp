@@ -1,0 +1,33 @@
+#include "app/work_folder.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "app/environment.h"
+
+namespace quill {
+
+namespace {
+
+void append_level(std::string& path, std::string_view name) {
+    path += kPathSeparator;
+    path += name;
+    std::error_code ignored;
+    std::filesystem::create_directory(path, ignored);
+}
+
+} // namespace
+
+std::string MakeWorkFolder() {
+    std::string folder = ApplicationDataFolder();
+    append_level(folder, "Orvanel");
+    append_level(folder, "Quillstrom");
+    folder += kPathSeparator;
+    return folder;
+}
+
+std::string work_database_path(const std::string& work_folder) {
+    return work_folder + std::string(kWorkDatabaseName);
+}
+
+} // namespace quill
