@@ -1,0 +1,28 @@
+#include "database/connection.h"
+
+#include "database/sqlite_error.h"
+
+#include <sqlite3.h>
+
+namespace quill {
+
+Connection::~Connection() { close(); }
+
+void Connection::open(const std::string& path) {
+    close();
+    sqlite3* db = nullptr;
+    if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
+        Error error = sqlite_error(db);
+        sqlite3_close(db);
+        throw error;
+    }
+    db_ = db;
+}
+
+void Connection::close() {
+    // Statements are finalized by their owners first; v2 copes with stragglers.
+    if (db_) sqlite3_close_v2(db_);
+    db_ = nullptr;
+}
+
+} // namespace quill

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+
+struct sqlite3;
+
+namespace quill {
+
+// An open SQLite database file; closed when the object goes.
+class Connection {
+public:
+    Connection() = default;
+    ~Connection();
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+
+    // Opens an existing database file for reading and writing.
+    void open(const std::string& path);
+    // Closes the file; a transaction still open is abandoned.
+    void close();
+
+    bool is_open() const { return db_ != nullptr; }
+    sqlite3* handle() const { return db_; }
+
+private:
+    sqlite3* db_ = nullptr;
+};
+
+} // namespace quill

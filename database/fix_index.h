@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quill {
+
+class Table;
+
+// Where a fix lies, as read back from its table. A stored coordinate that is
+// not a number is kept as text, so that choosing the row fails with it.
+struct FixPosition {
+    double latitude;
+    double longitude;
+    std::uint32_t bad_text; // 0, or 1 + the index of the offending text
+};
+
+// Every row of a lookup table (NavWPT, NavNDB, NavVOR) by its name column:
+// the rows of one name in stored order. Built once, then searched by exact name.
+class FixIndex {
+public:
+    FixIndex(const Table& table, std::string_view key_column);
+    FixIndex(const FixIndex&) = delete;
+    FixIndex& operator=(const FixIndex&) = delete;
+
+    // The rows whose name equals the text exactly (same case), earliest first.
+    std::span<const FixPosition> find(std::string_view name) const;
+    // Throws "'<text>' is not a valid floating point value" for a row whose
+    // stored coordinate is not a number.
+    void require_numbers(const FixPosition& position) const;
+
+private:
+    std::string names_;
+    std::vector<std::string_view> keys_;
+    std::vector<FixPosition> positions_;
+    std::vector<std::string> bad_texts_;
+};
+
+} // namespace quill

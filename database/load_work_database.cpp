@@ -1,0 +1,50 @@
+#include "database/load_work_database.h"
+
+#include "convert/source_files.h"
+#include "database/airway_block.h"
+#include "database/data_module.h"
+#include "database/intermediate_files.h"
+#include "database/load_blocks.h"
+#include "database/table_block.h"
+
+#include <cstdio>
+
+namespace quill {
+
+namespace {
+
+constexpr Query kBegin{"BEGIN"};
+constexpr Query kCommit{"COMMIT"};
+
+void run_block(const LoadBlock& block, const TdfmMain& module, const LoadRequest& request) {
+    const std::string path = request.work_folder + std::string(block.file);
+    if (!file_exists(path)) return;
+    request.progress(std::string(block.progress));
+    if (block.kind == BlockKind::Airways) load_airways(block, module, path);
+    else load_rows(block, module.*block.table, path);
+}
+
+} // namespace
+
+void LoadWorkDatabase(const LoadRequest& request) {
+    const std::string database = request.work_folder + std::string(kWorkDatabase);
+    std::remove(database.c_str());
+    request.seed();
+
+    TdfmMain module;
+    module.FDConnection.open(database);
+    module.FDQuerySetParams.execute(module.FDConnection);
+    // One transaction for the whole load; without a journal a failed load
+    // leaves a scratch file that the next run replaces.
+    kBegin.execute(module.FDConnection);
+    for (const Category category : kCategories)
+        if (request.selected[index_of(category)]) module.clear(category);
+    module.open_tables();
+    for (const LoadBlock& block : kLoadBlocks) run_block(block, module, request);
+    kCommit.execute(module.FDConnection);
+    module.close();
+
+    DeleteIntermediateFiles(request.work_folder);
+}
+
+} // namespace quill

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "app/categories.h"
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace quill {
+
+inline constexpr std::string_view kWorkDatabase = "GPS.db";
+
+struct LoadRequest {
+    std::string work_folder; // ends with a separator
+    CategorySelection selected;
+    // Makes work_folder + "GPS.db" as a copy of the first selected target.
+    std::function<void()> seed;
+    std::function<void(const std::string&)> progress;
+};
+
+// Makes a fresh work database, clears the tables of the selected categories,
+// loads every intermediate file that exists (all in one transaction), closes
+// the database and deletes the intermediate files. On failure the database is
+// closed and left as a scratch file; the error carries the file and line.
+void LoadWorkDatabase(const LoadRequest& request);
+
+} // namespace quill
