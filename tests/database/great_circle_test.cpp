@@ -1,0 +1,28 @@
+#include "database/great_circle.h"
+
+#include <gtest/gtest.h>
+#include <numbers>
+
+namespace quill {
+namespace {
+
+struct Arc {
+    double latitude1, longitude1, latitude2, longitude2;
+    double degrees;
+};
+
+class CentralAngleTest : public ::testing::TestWithParam<Arc> {};
+
+TEST_P(CentralAngleTest, MatchesKnownArcs) {
+    const Arc& arc = GetParam();
+    const double angle = central_angle(arc.latitude1, arc.longitude1, arc.latitude2, arc.longitude2);
+    EXPECT_NEAR(angle * 180 / std::numbers::pi, arc.degrees, 1e-9);
+}
+
+INSTANTIATE_TEST_SUITE_P(Arcs, CentralAngleTest,
+                         ::testing::Values(Arc{0, 0, 0, 0, 0}, Arc{0, 0, 0, 90, 90}, Arc{0, 0, 90, 0, 90},
+                                           Arc{0, 179.5, 0, -179.5, 1}, Arc{45, 0, -45, 180, 180},
+                                           Arc{60, 0, 60, 180, 60}, Arc{89, 0, 89, 180, 2}));
+
+} // namespace
+} // namespace quill

@@ -1,0 +1,52 @@
+#include "sql_rows.h"
+
+#include <sqlite3.h>
+#include <stdexcept>
+
+namespace quill::test {
+
+namespace {
+
+// An open database file, closed on scope exit.
+struct Database {
+    explicit Database(const std::string& path) {
+        if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
+            sqlite3_close(db);
+            throw std::runtime_error("cannot open " + path);
+        }
+    }
+    ~Database() { sqlite3_close(db); }
+    sqlite3* db = nullptr;
+};
+
+} // namespace
+
+std::vector<std::string> sql_rows(const std::string& database, std::string_view sql) {
+    Database file(database);
+    sqlite3_stmt* stmt = nullptr;
+    if (sqlite3_prepare_v2(file.db, sql.data(), static_cast<int>(sql.size()), &stmt, nullptr) != SQLITE_OK)
+        throw std::runtime_error(sqlite3_errmsg(file.db));
+    std::vector<std::string> rows;
+    while (sqlite3_step(stmt) == SQLITE_ROW) {
+        std::string row;
+        for (int i = 0; i < sqlite3_column_count(stmt); ++i) {
+            if (i > 0) row += "|";
+            const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, i));
+            row += text ? text : "NULL";
+        }
+        rows.push_back(row);
+    }
+    sqlite3_finalize(stmt);
+    return rows;
+}
+
+void sql_exec(const std::string& database, std::string_view sql) {
+    Database file(database);
+    char* message = nullptr;
+    const int rc = sqlite3_exec(file.db, std::string(sql).c_str(), nullptr, nullptr, &message);
+    const std::string reason = message ? message : "";
+    sqlite3_free(message);
+    if (rc != SQLITE_OK) throw std::runtime_error(reason);
+}
+
+} // namespace quill::test

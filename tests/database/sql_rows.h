@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quill::test {
+
+// The rows of a query on a database file, each row's values as SQLite writes
+// them joined by "|" (NULL as "NULL").
+std::vector<std::string> sql_rows(const std::string& database, std::string_view sql);
+
+// Runs statements on a database file.
+void sql_exec(const std::string& database, std::string_view sql);
+
+} // namespace quill::test
