@@ -44,6 +44,11 @@ constexpr RunwayLayout kLandRunway{kLandNumber1,  kLandLatitude1,  kLandLongitud
 constexpr RunwayLayout kWaterRunway{kWaterNumber1, kWaterLatitude1, kWaterLongitude1,
                                     kWaterNumber2, kWaterLatitude2, kWaterLongitude2, false};
 
+void append_runway_number(std::string& out, std::string_view number, bool pad) {
+    if (pad && number.size() == 1) out.push_back('0');
+    out.append(number);
+}
+
 // The airport whose rows are being read, set by each header row. Before the
 // first header nothing is open, so rows there write nothing.
 struct AirportContext {
@@ -116,11 +121,6 @@ void AirportConverter::header(const AirportKind& kind) {
     join_words(fields_, kHeaderFirstNameWord, fields_.count(), words_);
     finish_airport_name(words_, kind.marker, airport_.name);
     airport_.open = !airport_.name.starts_with("[X]");
-}
-
-void append_runway_number(std::string& out, std::string_view number, bool pad) {
-    if (pad && number.size() == 1) out.push_back('0');
-    out.append(number);
 }
 
 void AirportConverter::runway(const RunwayLayout& layout, ShapeCounter& counter,

@@ -4,11 +4,12 @@
 
 namespace quill {
 
-void join_words(const FieldList& fields, std::size_t first, std::size_t end, std::string& out) {
+void join_words(const FieldList& fields, std::size_t first, std::size_t end, std::string& out,
+                bool trim_each) {
     out.clear();
     for (std::size_t i = first; i < end; ++i) {
         out.push_back(' ');
-        out.append(trim(fields[i]));
+        out.append(trim_each ? trim(fields[i]) : fields[i]);
     }
 }
 

@@ -6,8 +6,10 @@
 
 namespace quill {
 
-// Replaces out with one blank and the trimmed field for each field from first
-// up to, not including, end: the way names are built from their words.
-void join_words(const FieldList& fields, std::size_t first, std::size_t end, std::string& out);
+// Replaces out with one blank and the field for each field from first up to,
+// not including, end: the way names are built from their words. Each field is
+// trimmed first unless told otherwise (it only matters for quoted fields).
+void join_words(const FieldList& fields, std::size_t first, std::size_t end, std::string& out,
+                bool trim_each = true);
 
 } // namespace quill

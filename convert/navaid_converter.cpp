@@ -122,7 +122,7 @@ void NavaidConverter::handle(const FieldList& fields) {
 // NDB, VOR and DME: the name is every word between the region and the type field.
 void NavaidConverter::write_station(NavaidKind kind, std::string_view type,
                                     bool with_magnetic_variation) {
-    join_words(*fields_, kNavRunway, fields_->count() - 1, words_);
+    join_words(*fields_, kNavRunway, fields_->count() - 1, words_, false);
     name_.clear();
     append_upper(name_, trim(words_));
     IntermediateFile& file = *files_[index(kind)];

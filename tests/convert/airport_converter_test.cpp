@@ -136,6 +136,8 @@ INSTANTIATE_TEST_SUITE_P(AirportInfo, AirportConversion, testing::Values(
                 "apt_AirportInfo.csv", "H|Heli|47.53|-122.30|CITY HOSPITAL|1200|1\r\n"},
     AirportCase{"land_airport_keeps_markers", kFile + header("1", "L", "[H] City Hospital") + kHelipad,
                 "apt_AirportInfo.csv", "L|Land|47.53|-122.30|[H] CITY HOSPITAL|1200|1\r\n"},
+    AirportCase{"quoted_name_words_trimmed", kFile + header("1", "Q", "\" Quoted  \" Name") + kHelipad,
+                "apt_AirportInfo.csv", "Q|Land|47.53|-122.30|QUOTED NAME|1200|1\r\n"},
     AirportCase{"header_without_name_is_open", kFile + header("1", "NONAME", "") + kHelipad,
                 "apt_AirportInfo.csv", "NONAME|Land|47.53|-122.30||1200|1\r\n"},
     AirportCase{"closed_airports_write_none",

@@ -67,6 +67,8 @@ INSTANTIATE_TEST_SUITE_P(Stations, NavaidConversion, testing::Values(
                "earth_nav_ndb.csv", "1|47.63252778|-122.38952778|0|BF|A P HILL|NDB|362\r\n"},
     NavaidCase{"ndb_of_eleven_fields_has_no_name", "2 -033.94033333 151.2 0 362 25 0.000 BF ENRT K1 NDB\n",
                "earth_nav_ndb.csv", "1|-033.94033333|151.2|0|BF||NDB|362\r\n"},
+    NavaidCase{"quoted_name_words_joined_as_they_stand", "2 1 2 3 362 25 0.0 BF ENRT K1 \"  Big \" Hill NDB\n",
+               "earth_nav_ndb.csv", "1|1|2|3|BF|BIG  HILL|NDB|362\r\n"},
     NavaidCase{"ndb_dme", "2 1 2 3 400 50 0.0 XY ENRT K1 Some Place NDB/DME\n", "earth_nav_ndbdme.csv",
                "1|1|2|3|XY|SOME PLACE|NDB-DME|400\r\n"},
     NavaidCase{"vor", "3 1 2 3 11680 130 19.000 SEA ENRT K1 Seattle VOR\n", "earth_nav_vor.csv",
