@@ -44,7 +44,7 @@ void LoadWorkDatabase(const LoadRequest& request) {
     kCommit.execute(module.FDConnection);
     module.close();
 
-    DeleteIntermediateFiles(request.work_folder);
+    if (!request.keep_intermediate) DeleteIntermediateFiles(request.work_folder);
 }
 
 } // namespace quill

@@ -16,12 +16,15 @@ struct LoadRequest {
     // Makes work_folder + "GPS.db" as a copy of the first selected target.
     std::function<void()> seed;
     std::function<void(const std::string&)> progress;
+    // Leaves the intermediate files in the work folder after a successful load.
+    bool keep_intermediate = false;
 };
 
 // Makes a fresh work database, clears the tables of the selected categories,
 // loads every intermediate file that exists (all in one transaction), closes
-// the database and deletes the intermediate files. On failure the database is
-// closed and left as a scratch file; the error carries the file and line.
+// the database and deletes the intermediate files unless asked to keep them.
+// On failure the database is closed and left as a scratch file; the error
+// carries the file and line.
 void LoadWorkDatabase(const LoadRequest& request);
 
 } // namespace quill

@@ -19,14 +19,14 @@ void LoadFixture::write_intermediate(std::string_view name, std::initializer_lis
     write_file(work + std::string(name), text);
 }
 
-void LoadFixture::load(const CategorySelection& selected) {
+void LoadFixture::load(const CategorySelection& selected, bool keep_intermediate) {
     progress.clear();
     const LoadRequest request{
         work, selected,
         [this] {
             std::filesystem::copy_file(product, database, std::filesystem::copy_options::overwrite_existing);
         },
-        [this](const std::string& line) { progress.push_back(line); }};
+        [this](const std::string& line) { progress.push_back(line); }, keep_intermediate};
     LoadWorkDatabase(request);
 }
 

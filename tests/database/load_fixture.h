@@ -25,7 +25,7 @@ protected:
     void make_product(std::string_view extra_sql = {}) const;
     // Writes an intermediate file: a header line, then the records, CR LF ended.
     void write_intermediate(std::string_view name, std::initializer_list<std::string_view> records) const;
-    void load(const CategorySelection& selected = kAllCategories);
+    void load(const CategorySelection& selected = kAllCategories, bool keep_intermediate = false);
     std::vector<std::string> rows(std::string_view sql) const { return sql_rows(database, sql); }
     // The message and location of the error a load throws.
     std::string load_error(const CategorySelection& selected = kAllCategories);

@@ -43,7 +43,8 @@ TEST_F(LoadWorkDatabaseTest, OnlyWaypointsClearsOnlyTheWaypointTable) {
 
     EXPECT_THAT(rows("SELECT WPTName FROM NavWPT"), ElementsAre("ABCDE"));
     for (const std::string& table : kTables) {
-        if (table != "NavWPT") EXPECT_THAT(rows("SELECT count(*) FROM " + table), ElementsAre("1")) << table;
+        if (table == "NavWPT") continue;
+        EXPECT_THAT(rows("SELECT count(*) FROM " + table), ElementsAre("1")) << table;
     }
     EXPECT_THAT(progress, ElementsAre("Loading Waypoints/Fixes..."));
 }
@@ -106,6 +107,14 @@ TEST_F(LoadWorkDatabaseTest, SuccessfulLoadDeletesTheIntermediateFilesAndKeepsTh
     for (const std::string_view name : kIntermediateFiles) EXPECT_FALSE(exists(name)) << name;
     EXPECT_TRUE(exists("GPS.db"));
     EXPECT_TRUE(exists("notes.txt"));
+}
+
+TEST_F(LoadWorkDatabaseTest, IntermediateFilesCanBeKept) {
+    make_product();
+    write_intermediate("earth_fix.csv", {"7|47.5|-122.25|ABCDE"});
+    load(kAllCategories, true);
+    EXPECT_TRUE(exists("earth_fix.csv"));
+    EXPECT_THAT(rows("SELECT WPTName FROM NavWPT"), ElementsAre("ABCDE"));
 }
 
 TEST_F(LoadWorkDatabaseTest, LoadStartsFromAFreshCopyOfTheProduct) {
