@@ -1,0 +1,120 @@
+#include <QDir>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QToolButton>
+#include <ostream>
+
+#include "main_window_fixture.h"
+
+namespace quill::test {
+namespace {
+
+struct KeyCase {
+    int key;
+    const char* focus;
+};
+
+void PrintTo(const KeyCase& c, std::ostream* out) { *out << "key " << c.key << " in " << c.focus; }
+
+class ExitKeyTest : public MainWindowTest, public testing::WithParamInterface<KeyCase> {};
+
+TEST_P(ExitKeyTest, ClosesTheWindow) {
+    TfrmMain& window = open();
+    press_key(find<QWidget>(GetParam().focus), GetParam().key);
+    EXPECT_FALSE(window.isVisible());
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, ExitKeyTest,
+                         testing::Values(KeyCase{Qt::Key_Escape, "edSourceFolder"},
+                                         KeyCase{Qt::Key_Return, "edSourceFolder"},
+                                         KeyCase{Qt::Key_Enter, "lbProgress"},
+                                         KeyCase{Qt::Key_Escape, "lbProgress"}));
+
+TEST_F(MainWindowTest, KeysDoNothingWhileExitIsDisabled) {
+    TfrmMain& window = open();
+    find<QPushButton>("bbCancel")->setEnabled(false);
+    press_key(find<QWidget>("edSourceFolder"), Qt::Key_Escape);
+    press_key(find<QWidget>("edSourceFolder"), Qt::Key_Return);
+    EXPECT_TRUE(window.isVisible());
+}
+
+TEST_F(MainWindowTest, TabOrderRunsFromRunToHelp) {
+    open();
+    QStringList order;
+    QWidget* widget = find<QWidget>("bbGo");
+    do {
+        if (widget->focusPolicy() & Qt::TabFocus) order << widget->objectName();
+        widget = widget->nextInFocusChain();
+    } while (widget != find<QWidget>("bbGo"));
+
+    const QStringList expected{
+        "bbGo",          "bbCancel",        "edSourceFolder", "cbEFISBrannock", "cbMFDGPS",
+        "cbEFISGPS",     "cbSkelmarConsole", "cbSkelmarBuilder", "cbEFISBrannock3", "cbMFDGPS3",
+        "cbEFISGPS3",    "cbAirports",      "cbNavAids",      "cbWayPoints",    "cbAirways",
+        "lbProgress",    "btnHelp"};
+    EXPECT_EQ(order, expected);
+}
+
+TEST_F(MainWindowTest, TheFolderChooserOffersFoldersOnly) {
+    open();
+    QString title;
+    bool folders_only = false;
+    answer_next_modal([&](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        if (dialog) {
+            title = dialog->windowTitle();
+            folders_only = dialog->fileMode() == QFileDialog::Directory &&
+                           dialog->testOption(QFileDialog::ShowDirsOnly);
+        }
+        modal->close();
+    });
+
+    find<QToolButton>("sbInput")->click();
+
+    EXPECT_EQ(title, "Select Input Folder for Update Nav Files");
+    EXPECT_TRUE(folders_only);
+    EXPECT_TRUE(find<QLineEdit>("edSourceFolder")->text().isEmpty()) << "cancelled";
+}
+
+TEST_F(MainWindowTest, AChosenFolderIsDetected) {
+    add_all_sources();
+    open();
+    answer_next_modal([&](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        dialog->setDirectory(cycle());
+        dialog->selectFile(cycle());
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+
+    find<QToolButton>("sbInput")->click();
+
+    EXPECT_EQ(find<QLineEdit>("edSourceFolder")->text(), QDir::toNativeSeparators(cycle()));
+    EXPECT_TRUE(find("cbAirports")->isChecked());
+}
+
+TEST_F(MainWindowTest, ProgressLinesAreAppendedAtThirteenPixels) {
+    TfrmMain& window = open();
+    window.AddProgress("Converting Airports...");
+    window.AddProgress(" ");
+
+    auto* list = find<QListWidget>("lbProgress");
+    ASSERT_EQ(list->count(), 2);
+    EXPECT_EQ(list->item(0)->text(), "Converting Airports...");
+    EXPECT_EQ(list->item(1)->text(), " ");
+    EXPECT_EQ(list->sizeHintForRow(0), 13);
+}
+
+TEST_F(MainWindowTest, WideningShowsTheProgressList) {
+    TfrmMain& window = open();
+    const QWidget* list = find<QWidget>("lbProgress");
+    EXPECT_GT(list->geometry().right(), window.width()) << "narrow: beyond the right edge";
+    window.SetWindowWidth(TfrmMain::kWideWidth);
+    EXPECT_EQ(window.frameGeometry().width(), TfrmMain::kWideWidth);
+    EXPECT_LT(list->geometry().right(), window.width());
+}
+
+} // namespace
+} // namespace quill::test
