@@ -8,6 +8,7 @@
 #include "support/block_floor.h"
 #include "support/stopwatch.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
@@ -21,7 +22,8 @@ namespace {
 
 namespace fs = std::filesystem;
 using quill::bench::median;
-using quill::bench::seconds_for;
+using quill::bench::Timing;
+using quill::bench::time_of;
 
 struct Converter {
     std::string_view name;
@@ -83,8 +85,9 @@ bool wanted(const Options& options, std::string_view name) {
     return false;
 }
 
-// Sizes what the converter wrote, then clears the work folder for the next one.
-double take_output_mb(const std::string& work_folder) {
+// Sizes what the converter wrote and deletes it, as the loading step of a
+// run does: each conversion then creates its files afresh, as in real use.
+double clear_work_folder(const std::string& work_folder) {
     std::uintmax_t bytes = 0;
     for (const auto& entry : fs::directory_iterator(work_folder)) {
         if (!entry.is_regular_file()) continue;
@@ -94,28 +97,37 @@ double take_output_mb(const std::string& work_folder) {
     return static_cast<double>(bytes) / 1e6;
 }
 
+struct Series {
+    std::vector<double> floor_cpu, convert_cpu, cpu_ratios, wall_ratios;
+};
+
 bool measure(const Converter& converter, const Options& options) {
     const std::string source_path = options.source_folder + "/" + std::string(converter.source);
     const double input_mb = static_cast<double>(fs::file_size(source_path)) / 1e6;
+    const auto floor = [&] { quill::bench::read_and_split(source_path); };
+    const auto convert = [&] { converter.run(options.source_folder, options.work_folder); };
     // One untimed round brings the file into the page cache.
-    quill::bench::read_and_split(source_path);
-    converter.run(options.source_folder, options.work_folder);
-    std::vector<double> floors, times, ratios;
+    floor();
+    convert();
+    double output_mb = clear_work_folder(options.work_folder);
+    Series series;
     for (int run = 0; run < options.runs; ++run) {
-        const double floor = seconds_for([&] { quill::bench::read_and_split(source_path); });
-        const double time = seconds_for([&] { converter.run(options.source_folder, options.work_folder); });
-        floors.push_back(floor);
-        times.push_back(time);
-        ratios.push_back(time / floor);
+        const Timing floor_time = time_of(floor);
+        const Timing convert_time = time_of(convert);
+        output_mb = clear_work_folder(options.work_folder);
+        series.floor_cpu.push_back(floor_time.cpu);
+        series.convert_cpu.push_back(convert_time.cpu);
+        series.cpu_ratios.push_back(convert_time.cpu / floor_time.cpu);
+        series.wall_ratios.push_back(convert_time.wall / floor_time.wall);
     }
-    const double ratio = median(ratios);
+    const double ratio = median(series.cpu_ratios);
     const bool ok = ratio <= converter.target;
-    std::printf("%-9s %8.1f MB in %7.1f MB out  floor %7.1f ms  convert %7.1f ms  ratio %5.2f (min %5.2f max %5.2f)"
-                "  target %.1f  %s\n",
-                std::string(converter.name).c_str(), input_mb, take_output_mb(options.work_folder),
-                median(floors) * 1e3, median(times) * 1e3, ratio,
-                *std::min_element(ratios.begin(), ratios.end()), *std::max_element(ratios.begin(), ratios.end()),
-                converter.target, ok ? "ok" : "OVER");
+    const auto [low, high] = std::minmax_element(series.cpu_ratios.begin(), series.cpu_ratios.end());
+    std::printf("%-8s %6.1f MB in %5.1f MB out | floor %6.1f ms | convert %6.1f ms | ratio %5.2f (%.2f-%.2f)"
+                " | wall ratio %5.2f | target %.1f %s\n",
+                std::string(converter.name).c_str(), input_mb, output_mb,
+                median(series.floor_cpu) * 1e3, median(series.convert_cpu) * 1e3, ratio, *low, *high,
+                median(series.wall_ratios), converter.target, ok ? "ok" : "OVER");
     return ok;
 }
 
@@ -125,7 +137,8 @@ int main(int argc, char** argv) {
     try {
         const Options options = parse(argc, argv);
         fs::create_directories(options.work_folder);
-        std::printf("build %s, %d runs per converter, medians\n", QUILL_BUILD_TYPE, options.runs);
+        std::printf("build %s, %d runs each; CPU time medians, ratio = convert / floor\n", QUILL_BUILD_TYPE,
+                    options.runs);
         bool all_ok = true;
         for (const Converter& converter : converters())
             if (wanted(options, converter.name)) all_ok &= measure(converter, options);

@@ -1,17 +1,28 @@
 #pragma once
 
 #include <chrono>
+#include <ctime>
 #include <vector>
 
 namespace quill::bench {
 
-// Wall-clock seconds taken by one call.
+// Seconds taken by one call: on the wall clock, and on this process's CPU
+// clock (user and system time), which other programs on a busy machine
+// disturb far less.
+struct Timing {
+    double wall = 0;
+    double cpu = 0;
+};
+
+double cpu_now();
+
 template <typename Work>
-double seconds_for(Work&& work) {
-    const auto start = std::chrono::steady_clock::now();
+Timing time_of(Work&& work) {
+    const double cpu_start = cpu_now();
+    const auto wall_start = std::chrono::steady_clock::now();
     work();
-    const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
-    return took.count();
+    const std::chrono::duration<double> wall = std::chrono::steady_clock::now() - wall_start;
+    return {wall.count(), cpu_now() - cpu_start};
 }
 
 // The middle value (the mean of the two middle ones for an even count).
