@@ -4,10 +4,12 @@
 #include <QPushButton>
 
 #include "ui/artwork.h"
+#include "ui/dialog_font.h"
 #include "ui_help_window.h"
 
 TfrmHelp::TfrmHelp(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TfrmHelp>()) {
     ui->setupUi(this);
+    UseDialogFont(this);
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(size());

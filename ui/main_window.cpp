@@ -20,6 +20,7 @@
 #include "convert/error.h"
 #include "convert/source_files.h"
 #include "ui/artwork.h"
+#include "ui/dialog_font.h"
 #include "ui/help_window.h"
 #include "ui_main_window.h"
 
@@ -66,6 +67,7 @@ std::vector<std::string> to_parameters(const QStringList& list) {
 TfrmMain::TfrmMain(QStringList parameters, QWidget* parent)
     : QDialog(parent), ui(std::make_unique<Ui::TfrmMain>()), parameters_(std::move(parameters)) {
     ui->setupUi(this);
+    UseDialogFont(this);
     setWindowTitle(QStringLiteral("Quillstrom (Navigraph) - V" QUILL_VERSION));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
