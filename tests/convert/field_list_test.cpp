@@ -20,6 +20,8 @@ struct SplitCase {
     std::vector<std::string> expected;
 };
 
+void PrintTo(const SplitCase& c, std::ostream* os) { *os << testing::PrintToString(c.line); }
+
 class BlankTokenizer : public testing::TestWithParam<SplitCase> {};
 
 TEST_P(BlankTokenizer, SplitsIntoFields) {

@@ -18,6 +18,8 @@ struct PathCase {
     std::string path;
 };
 
+void PrintTo(const PathCase& c, std::ostream* os) { *os << c.source_name << ' ' << c.suffix; }
+
 class IntermediatePath : public testing::TestWithParam<PathCase> {};
 
 TEST_P(IntermediatePath, ReplacesTheExtensionInTheWorkFolder) {

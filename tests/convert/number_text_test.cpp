@@ -13,7 +13,7 @@ struct NumberCase {
     double value;
 };
 
-void PrintTo(const NumberCase& c, std::ostream* os) { *os << '"' << c.text << '"'; }
+void PrintTo(const NumberCase& c, std::ostream* os) { *os << testing::PrintToString(c.text); }
 
 class Numbers : public testing::TestWithParam<NumberCase> {};
 

@@ -12,6 +12,8 @@ struct EncodingCase {
     std::string utf8;
 };
 
+void PrintTo(const EncodingCase& c, std::ostream* os) { *os << testing::PrintToString(c.bytes); }
+
 class ToUtf8 : public testing::TestWithParam<EncodingCase> {};
 
 TEST_P(ToUtf8, KeepsUtf8AndReadsOtherBytesAsWindows1252) {

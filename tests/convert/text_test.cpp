@@ -12,7 +12,7 @@ struct SkipCase {
     bool skipped;
 };
 
-void PrintTo(const SkipCase& c, std::ostream* os) { *os << '"' << c.line << '"'; }
+void PrintTo(const SkipCase& c, std::ostream* os) { *os << testing::PrintToString(c.line); }
 
 class SkipRule : public testing::TestWithParam<SkipCase> {};
 
@@ -46,6 +46,8 @@ struct TrimCase {
     std::string text;
     std::string trimmed;
 };
+
+void PrintTo(const TrimCase& c, std::ostream* os) { *os << testing::PrintToString(c.text); }
 
 class Trimming : public testing::TestWithParam<TrimCase> {};
 
