@@ -1,8 +1,10 @@
+#include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTimer>
 #include <QToolButton>
 #include <ostream>
 
@@ -20,10 +22,17 @@ void PrintTo(const KeyCase& c, std::ostream* out) { *out << "key " << c.key << "
 
 class ExitKeyTest : public MainWindowTest, public testing::WithParamInterface<KeyCase> {};
 
-TEST_P(ExitKeyTest, ClosesTheWindow) {
+TEST_P(ExitKeyTest, ClosesTheWindowAndSoTheProgram) {
     TfrmMain& window = open();
-    press_key(find<QWidget>(GetParam().focus), GetParam().key);
+    bool program_ends = false;
+    QObject::connect(qApp, &QGuiApplication::lastWindowClosed, [&] { program_ends = true; });
+    QTimer::singleShot(0, [&] { press_key(find<QWidget>(GetParam().focus), GetParam().key); });
+    QTimer::singleShot(5000, &window, &QCoreApplication::quit); // only if the window stays open
+
+    QApplication::exec();
+
     EXPECT_FALSE(window.isVisible());
+    EXPECT_TRUE(program_ends);
 }
 
 INSTANTIATE_TEST_SUITE_P(Keys, ExitKeyTest,
