@@ -6,8 +6,9 @@
 #include "database/table.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
-#include <numeric>
+#include <functional>
 #include <sqlite3.h>
 
 namespace quill {
@@ -21,11 +22,23 @@ std::string select_sql(const Table& table, std::string_view key_column) {
            table.column("Longitude") + "\" FROM \"" + std::string(table.name()) + "\" ORDER BY rowid";
 }
 
-// A coordinate read as text: a stored number as SQLite writes it, with up to
-// 15 significant digits; a stored text as it is. False when it is no number.
+// A stored number as SQLite writes it, with 15 significant digits. A number
+// that is the nearest double to a decimal of at most 9 decimals below a
+// million has at most 15 digits and reads back unchanged; that covers every
+// coordinate written in degrees, and proving it costs far less than writing.
+bool stored_number(double stored, double& value) {
+    if (std::abs(stored) < 1e6 && std::nearbyint(stored * 1e9) / 1e9 == stored) {
+        value = stored;
+        return true;
+    }
+    return std::isfinite(stored) && parse_number(format_number(stored), value);
+}
+
+// A coordinate read as text: a stored number as SQLite writes it; a stored
+// text as it is. False when it is no number.
 bool read_coordinate(const Statement& select, int column, double& value) {
     switch (select.column_type(column)) {
-    case SQLITE_FLOAT: return parse_number(format_number(select.column_double(column)), value);
+    case SQLITE_FLOAT: return stored_number(select.column_double(column), value);
     case SQLITE_INTEGER: value = static_cast<double>(select.column_int64(column)); return true;
     default: return parse_number(select.column_text(column), value);
     }
@@ -39,8 +52,8 @@ FixIndex::FixIndex(const Table& table, std::string_view key_column) {
     std::vector<FixPosition> stored;
     while (select.step()) {
         if (select.column_type(kKey) == SQLITE_NULL) continue;
-        starts.push_back(names_.size());
-        names_.append(select.column_text(kKey));
+        starts.push_back(text_.size());
+        text_.append(select.column_text(kKey));
         FixPosition position{};
         const bool latitude = read_coordinate(select, kLatitude, position.latitude);
         const bool longitude = latitude && read_coordinate(select, kLongitude, position.longitude);
@@ -50,26 +63,52 @@ FixIndex::FixIndex(const Table& table, std::string_view key_column) {
         }
         stored.push_back(position);
     }
-    starts.push_back(names_.size());
+    starts.push_back(text_.size());
+    group_by_name(starts, stored);
+}
 
-    const auto key = [&](std::size_t row) {
-        return std::string_view(names_).substr(starts[row], starts[row + 1] - starts[row]);
-    };
-    std::vector<std::size_t> order(stored.size());
-    std::iota(order.begin(), order.end(), std::size_t{0});
-    std::ranges::stable_sort(order, {}, key);
-    keys_.reserve(order.size());
-    positions_.reserve(order.size());
-    for (const std::size_t row : order) {
-        keys_.push_back(key(row));
-        positions_.push_back(stored[row]);
+// Finds each row's name (adding new ones), gives each name its slice of
+// positions_, then fills the slices in stored order.
+void FixIndex::group_by_name(const std::vector<std::size_t>& starts, const std::vector<FixPosition>& stored) {
+    const std::size_t rows = stored.size();
+    slots_.assign(std::bit_ceil(std::max<std::size_t>(2 * rows, 1)), 0);
+    std::vector<std::uint32_t> name_of(rows);
+    for (std::size_t row = 0; row < rows; ++row) {
+        const std::string_view key = std::string_view(text_).substr(starts[row], starts[row + 1] - starts[row]);
+        const std::size_t hash = std::hash<std::string_view>{}(key);
+        std::uint32_t& slot = slots_[probe(key, hash)];
+        if (slot == 0) {
+            names_.push_back({key, hash, 0, 0});
+            slot = static_cast<std::uint32_t>(names_.size());
+        }
+        name_of[row] = slot - 1;
+        ++names_[slot - 1].count;
+    }
+    std::uint32_t begin = 0;
+    for (Name& name : names_) {
+        name.begin = begin;
+        begin += name.count;
+        name.count = 0;
+    }
+    positions_.resize(rows);
+    for (std::size_t row = 0; row < rows; ++row) {
+        Name& name = names_[name_of[row]];
+        positions_[name.begin + name.count++] = stored[row];
+    }
+}
+
+std::size_t FixIndex::probe(std::string_view key, std::size_t hash) const {
+    const std::size_t mask = slots_.size() - 1;
+    for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
+        const std::uint32_t slot = slots_[i];
+        if (slot == 0 || (names_[slot - 1].hash == hash && names_[slot - 1].key == key)) return i;
     }
 }
 
 std::span<const FixPosition> FixIndex::find(std::string_view name) const {
-    const auto [first, last] = std::equal_range(keys_.begin(), keys_.end(), name);
-    return std::span(positions_).subspan(static_cast<std::size_t>(first - keys_.begin()),
-                                         static_cast<std::size_t>(last - first));
+    const std::uint32_t slot = slots_[probe(name, std::hash<std::string_view>{}(name))];
+    if (slot == 0) return {};
+    return std::span(positions_).subspan(names_[slot - 1].begin, names_[slot - 1].count);
 }
 
 void FixIndex::require_numbers(const FixPosition& position) const {

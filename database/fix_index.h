@@ -33,8 +33,21 @@ public:
     void require_numbers(const FixPosition& position) const;
 
 private:
-    std::string names_;
-    std::vector<std::string_view> keys_;
+    // One name and where its rows lie: positions_[begin, begin + count).
+    struct Name {
+        std::string_view key;
+        std::size_t hash;
+        std::uint32_t begin;
+        std::uint32_t count;
+    };
+
+    // The slot of the name in the open-addressing table, or the empty slot where it would go.
+    std::size_t probe(std::string_view key, std::size_t hash) const;
+    void group_by_name(const std::vector<std::size_t>& starts, const std::vector<FixPosition>& stored);
+
+    std::string text_;
+    std::vector<Name> names_;
+    std::vector<std::uint32_t> slots_; // 1 + index into names_, 0 when empty
     std::vector<FixPosition> positions_;
     std::vector<std::string> bad_texts_;
 };

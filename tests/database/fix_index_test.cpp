@@ -42,10 +42,12 @@ TEST_F(FixIndexTest, NamesMatchExactly) {
 
 TEST_F(FixIndexTest, CoordinateThatIsNoNumberFailsOnlyWhenRequired) {
     sql_exec(path, "INSERT INTO NavWPT (WPTName, Latitude, Longitude) VALUES ('BAD', 1, 'east'), "
-                   "('TEXT', '47.25', ' 8.5 ')");
+                   "('TEXT', '47.25', ' 8.5 '), ('HUGE', 9e999, 0)");
     const FixIndex& fixes = index();
     EXPECT_EQ(error_message([&] { fixes.require_numbers(fixes.find("BAD").front()); }),
               "'east' is not a valid floating point value");
+    EXPECT_EQ(error_message([&] { fixes.require_numbers(fixes.find("HUGE").front()); }),
+              "'Inf' is not a valid floating point value");
     const FixPosition text = fixes.find("TEXT").front();
     EXPECT_NO_THROW(fixes.require_numbers(text));
     EXPECT_EQ(text.latitude, 47.25);
