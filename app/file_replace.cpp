@@ -106,8 +106,8 @@ void sync_folder_of(const std::string& path) {
 void replace_file(const std::string& source, const std::string& target) {
     const Descriptor from = open_source(source);
     const std::string temporary_path = target + ".tmp";
-    Descriptor to(::open(temporary_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC,
-                         mode_of(target)));
+    constexpr int kCreate = O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC;
+    Descriptor to(::open(temporary_path.c_str(), kCreate, mode_of(target)));
     if (to.get() < 0) throw failure("cannot create", temporary_path);
     TemporaryFile temporary(temporary_path);
 
