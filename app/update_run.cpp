@@ -1,0 +1,85 @@
+#include "app/update_run.h"
+
+#include "app/target_databases.h"
+#include "convert/airport_converter.h"
+#include "convert/airway_converter.h"
+#include "convert/fix_converter.h"
+#include "convert/navaid_converter.h"
+#include "database/integrity_check.h"
+#include "database/intermediate_files.h"
+#include "database/load_work_database.h"
+
+namespace quill {
+
+void ConvertCategory(Category category, const std::string& source_folder,
+                     const std::string& work_folder,
+                     const std::function<void(const std::string&)>& airport_line_error) {
+    switch (category) {
+    case Category::Airports: ConvertAirports(source_folder, work_folder, airport_line_error); break;
+    case Category::NavAids: ConvertNavaids(source_folder, work_folder); break;
+    case Category::Waypoints: ConvertFixes(source_folder, work_folder); break;
+    case Category::Airways: ConvertAirways(source_folder, work_folder); break;
+    }
+}
+
+void RunHost::convert(Category category, const std::string& work_folder) {
+    ConvertCategory(category, source_folder(), work_folder,
+                    [this](const std::string& message) { airport_line_error(message); });
+}
+
+std::string publish_failure_line(const PublishResult& result) {
+    return "Could not update " + std::string(TargetTable[result.row].caption) + ": " +
+           result.reason;
+}
+
+namespace {
+
+bool convert_selected(RunHost& host, const std::string& work_folder) {
+    bool any = false;
+    for (Category category : kCategories) {
+        if (!host.category_selected(category)) continue;
+        host.category_starting(category);
+        host.progress(std::string(converting_line(category)));
+        host.convert(category, work_folder);
+        any = true;
+    }
+    return any;
+}
+
+CategorySelection selected_categories(RunHost& host) {
+    CategorySelection selection{};
+    for (Category category : kCategories) selection[index_of(category)] = host.category_selected(category);
+    return selection;
+}
+
+} // namespace
+
+RunOutcome RunUpdate(RunHost& host, const RunOptions& options) {
+    const std::string& work_folder = options.work_folder;
+    // A leftover of a failed run must never reach a table that is not cleared.
+    DeleteIntermediateFiles(work_folder);
+
+    RunOutcome outcome;
+    outcome.categories_ran = convert_selected(host, work_folder);
+    if (!outcome.categories_ran) return outcome;
+
+    host.loading_starting();
+    host.progress(" ");
+    LoadRequest load;
+    load.work_folder = work_folder;
+    load.selected = selected_categories(host);
+    load.seed = [&] { SeedWorkDatabase(host.targets_selected(), work_folder); };
+    load.progress = [&](const std::string& line) { host.progress(line); };
+    load.keep_intermediate = options.keep_intermediate;
+    LoadWorkDatabase(load);
+    CheckWorkDatabase(work_folder + std::string(kWorkDatabase));
+
+    for (PublishResult& result : PublishWorkDatabase(host.targets_selected(), work_folder)) {
+        if (result.written) continue;
+        host.progress(publish_failure_line(result));
+        outcome.failures.push_back(std::move(result));
+    }
+    return outcome;
+}
+
+} // namespace quill

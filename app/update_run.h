@@ -1,0 +1,61 @@
+#pragma once
+
+#include "app/categories.h"
+#include "app/target_table.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace quill {
+
+struct PublishResult;
+
+// What a front end gives the run: the selection as it stands at the moment
+// the run asks, and the places the run reports to.
+class RunHost {
+public:
+    virtual ~RunHost() = default;
+
+    virtual std::string source_folder() = 0;
+    virtual bool category_selected(Category category) = 0;
+    virtual TargetSelection targets_selected() = 0;
+
+    virtual void progress(const std::string& line) = 0;
+    // One apt.dat line that could not be converted; the conversion goes on.
+    virtual void airport_line_error(const std::string& message) = 0;
+
+    // Just before a selected category's progress line.
+    virtual void category_starting(Category) {}
+    // Converts one category into the work folder; a window wraps this with
+    // its busy state.
+    virtual void convert(Category category, const std::string& work_folder);
+    // After the conversions, before the loading progress lines.
+    virtual void loading_starting() {}
+};
+
+// Runs the converter of one category from the source folder into the work folder.
+void ConvertCategory(Category category, const std::string& source_folder,
+                     const std::string& work_folder,
+                     const std::function<void(const std::string&)>& airport_line_error);
+
+struct RunOptions {
+    std::string work_folder; // ends with a separator
+    bool keep_intermediate = false;
+};
+
+struct RunOutcome {
+    bool categories_ran = false;
+    // One entry per selected target database that could not be updated.
+    std::vector<PublishResult> failures;
+};
+
+// The update: converts every selected category in order, loads the work
+// database and publishes it over the selected targets. A failure of any step
+// is thrown, and then nothing is published.
+RunOutcome RunUpdate(RunHost& host, const RunOptions& options);
+
+// "Could not update <caption>: <reason>"
+std::string publish_failure_line(const PublishResult& result);
+
+} // namespace quill

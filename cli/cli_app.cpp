@@ -1,0 +1,105 @@
+#include "cli/cli_app.h"
+
+#include "app/target_databases.h"
+#include "app/update_run.h"
+#include "app/work_folder.h"
+#include "cli/cli_options.h"
+#include "cli/data_cycle.h"
+#include "convert/error.h"
+#include "convert/source_files.h"
+
+#include <ostream>
+
+namespace quill::cli {
+
+namespace {
+
+// The run's view of the command line: a fixed selection, lines to the streams.
+class ConsoleHost : public RunHost {
+public:
+    ConsoleHost(const Options& options, std::ostream& out, std::ostream& err)
+        : options_(options), categories_(resolve_categories(options)),
+          targets_(resolve_targets(options)), out_(out), err_(err) {}
+
+    std::string source_folder() override { return options_.source_folder; }
+    bool category_selected(Category c) override { return categories_[index_of(c)]; }
+    TargetSelection targets_selected() override { return targets_; }
+    void progress(const std::string& line) override { out_ << line << std::endl; }
+    void airport_line_error(const std::string& message) override { err_ << message << std::endl; }
+
+    std::size_t target_count() const {
+        std::size_t n = 0;
+        for (bool selected : targets_) n += selected;
+        return n;
+    }
+
+private:
+    const Options& options_;
+    CategorySelection categories_;
+    TargetSelection targets_;
+    std::ostream& out_;
+    std::ostream& err_;
+};
+
+void list_found(const Options& options, std::ostream& out) {
+    out << "Product databases:\n";
+    const TargetSelection found = DetectTargets();
+    for (std::size_t row = 0; row < kTargetCount; ++row) {
+        if (!found[row]) continue;
+        out << "  " << TargetTable[row].key << "\t" << TargetTable[row].caption << "\t"
+            << target_path(TargetTable[row]) << "\n";
+    }
+    if (options.source_folder.empty()) return;
+    out << "Source files:\n";
+    for (Category c : kCategories) {
+        const std::string path = source_path(options.source_folder, source_name(c));
+        if (!file_exists(path)) continue;
+        const std::string cycle = data_cycle(path);
+        out << "  " << path << "\tdata cycle " << (cycle.empty() ? "unknown" : cycle) << "\n";
+    }
+}
+
+int update(const Options& options, std::ostream& out, std::ostream& err) {
+    ConsoleHost host(options, out, err);
+    RunOptions run;
+    run.work_folder = MakeWorkFolder();
+    run.keep_intermediate = options.keep_intermediate;
+    const RunOutcome outcome = RunUpdate(host, run);
+    if (outcome.failures.empty()) return kSuccess;
+    err << outcome.failures.size() << " of " << host.target_count()
+        << " product databases could not be updated" << std::endl;
+    return kSomeNotUpdated;
+}
+
+} // namespace
+
+int run_cli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    try {
+        const Options options = parse_options(args);
+        if (options.help) {
+            out << usage_text();
+            return kSuccess;
+        }
+        if (options.version) {
+            out << "quillstrom-cli " << QUILL_VERSION << "\n";
+            return kSuccess;
+        }
+        if (options.list) {
+            list_found(options, out);
+            return kSuccess;
+        }
+        return update(options, out, err);
+    } catch (const UsageError& usage) {
+        err << "quillstrom-cli: " << usage.what() << "\n"
+            << "Try 'quillstrom-cli --help' for more information.\n";
+        return kUsage;
+    } catch (const Error& error) {
+        err << error.display() << std::endl;
+        return kFailed;
+    } catch (const std::exception& error) {
+        err << error.what() << std::endl;
+        return kFailed;
+    }
+}
+
+} // namespace quill::cli

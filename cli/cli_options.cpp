@@ -1,0 +1,145 @@
+#include "cli/cli_options.h"
+
+#include "app/target_databases.h"
+#include "convert/source_files.h"
+
+#include <array>
+#include <string_view>
+
+namespace quill::cli {
+
+namespace {
+
+constexpr std::array<std::string_view, kCategoryCount> kCategoryNames{"airports", "navaids",
+                                                                      "waypoints", "airways"};
+
+std::vector<std::string> split_list(const std::string& list) {
+    std::vector<std::string> items;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t comma = list.find(',', start);
+        items.push_back(list.substr(start, comma - start));
+        if (comma == std::string::npos) return items;
+        start = comma + 1;
+    }
+}
+
+std::vector<Category> category_list(const std::string& list) {
+    std::vector<Category> categories;
+    for (const std::string& name : split_list(list)) {
+        std::size_t i = 0;
+        while (i < kCategoryNames.size() && kCategoryNames[i] != name) ++i;
+        if (i == kCategoryNames.size()) throw UsageError("unknown category '" + name + "'");
+        categories.push_back(kCategories[i]);
+    }
+    return categories;
+}
+
+std::vector<std::size_t> target_list(const std::string& list) {
+    std::vector<std::size_t> rows;
+    for (const std::string& key : split_list(list)) {
+        std::size_t row = 0;
+        while (row < kTargetCount && TargetTable[row].key != key) ++row;
+        if (row == kTargetCount) throw UsageError("unknown product database '" + key + "'");
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+// "--name value" or "--name=value"; gives the value, advancing past it.
+std::optional<std::string> option_value(const std::vector<std::string>& args, std::size_t& i,
+                                        std::string_view name) {
+    const std::string& arg = args[i];
+    if (arg == name) {
+        if (i + 1 == args.size()) throw UsageError("option '" + arg + "' needs a value");
+        return args[++i];
+    }
+    if (arg.size() > name.size() && arg.starts_with(name) && arg[name.size()] == '=')
+        return arg.substr(name.size() + 1);
+    return std::nullopt;
+}
+
+} // namespace
+
+Options parse_options(const std::vector<std::string>& args) {
+    Options options;
+    bool have_folder = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (auto list = option_value(args, i, "--categories")) options.categories = category_list(*list);
+        else if (auto keys = option_value(args, i, "--targets")) options.targets = target_list(*keys);
+        else if (arg == "--keep-intermediate") options.keep_intermediate = true;
+        else if (arg == "--list") options.list = true;
+        else if (arg == "--help" || arg == "-h") options.help = true;
+        else if (arg == "--version") options.version = true;
+        else if (arg.starts_with("-") && arg != "-") throw UsageError("unknown option '" + arg + "'");
+        else if (have_folder) throw UsageError("more than one source folder given");
+        else {
+            options.source_folder = arg;
+            have_folder = true;
+        }
+    }
+    if (!have_folder && !options.help && !options.version && !options.list)
+        throw UsageError("no source folder given");
+    return options;
+}
+
+CategorySelection resolve_categories(const Options& options) {
+    CategorySelection available{};
+    bool any = false;
+    for (Category c : kCategories) {
+        available[index_of(c)] = source_exists(options.source_folder, source_name(c));
+        any |= available[index_of(c)];
+    }
+    if (!any) throw UsageError("'" + options.source_folder + "' holds no source file");
+    if (!options.categories) return available;
+    CategorySelection chosen{};
+    for (Category c : *options.categories) {
+        if (!available[index_of(c)])
+            throw UsageError("category '" + std::string(kCategoryNames[index_of(c)]) +
+                             "' has no " + std::string(source_name(c)) + " in the source folder");
+        chosen[index_of(c)] = true;
+    }
+    return chosen;
+}
+
+TargetSelection resolve_targets(const Options& options) {
+    const TargetSelection found = DetectTargets();
+    if (!options.targets) {
+        for (bool exists : found)
+            if (exists) return found;
+        throw UsageError("no product database found");
+    }
+    TargetSelection chosen{};
+    for (std::size_t row : *options.targets) {
+        if (!found[row])
+            throw UsageError("product database '" + std::string(TargetTable[row].key) +
+                             "' does not exist: " + target_path(TargetTable[row]));
+        chosen[row] = true;
+    }
+    return chosen;
+}
+
+std::string usage_text() {
+    std::string text =
+        "Usage: quillstrom-cli [options] SOURCE_FOLDER\n"
+        "Updates the navigation databases of the installed products from the X-Plane 11/12\n"
+        "navigation data cycle in SOURCE_FOLDER (apt.dat, earth_nav.dat, earth_fix.dat,\n"
+        "earth_awy.dat).\n\n"
+        "Options:\n"
+        "  --categories LIST    comma-separated: airports, navaids, waypoints, airways\n"
+        "                       (default: every category whose source file exists)\n"
+        "  --targets LIST       comma-separated product databases (default: every one that exists):\n";
+    for (const TargetRow& row : TargetTable)
+        text += "                         " + std::string(row.key) + "  (" + std::string(row.caption) + ")\n";
+    text +=
+        "  --keep-intermediate  leave the intermediate files in the work folder\n"
+        "  --list               show the product databases and source files found, then exit\n"
+        "  --help               show this text\n"
+        "  --version            show the program's version\n\n"
+        "Exit status: 0 success; 1 failed, no product database changed; 2 finished, but some\n"
+        "product database could not be updated; 64 usage error.\n";
+    return text;
+}
+
+} // namespace quill::cli

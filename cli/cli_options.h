@@ -1,0 +1,40 @@
+#pragma once
+
+#include "app/categories.h"
+#include "app/target_table.h"
+
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace quill::cli {
+
+// A command line the tool cannot act on; the text is the one-line reason.
+class UsageError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+struct Options {
+    std::string source_folder;
+    // As named on the command line; empty when not given.
+    std::optional<std::vector<Category>> categories;
+    std::optional<std::vector<std::size_t>> targets; // rows of TargetTable
+    bool keep_intermediate = false;
+    bool list = false;
+    bool help = false;
+    bool version = false;
+};
+
+// Reads the arguments after the program name; throws UsageError.
+Options parse_options(const std::vector<std::string>& args);
+
+// The selection a run takes: the named categories and targets, each checked
+// against what exists, or by default everything that exists. Throws UsageError.
+CategorySelection resolve_categories(const Options& options);
+TargetSelection resolve_targets(const Options& options);
+
+std::string usage_text();
+
+} // namespace quill::cli

@@ -1,0 +1,206 @@
+#include "app/target_table.h"
+#include "cli/cli_app.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <filesystem>
+#include <sqlite3.h>
+#include <sstream>
+
+namespace quill::cli {
+namespace {
+
+using test::AppDataSandbox;
+
+const std::string kAllFourLines =
+    "Converting Airports...\nConverting NavAids...\nConverting Waypoints...\n"
+    "Converting Airways...\n \n"
+    "Loading Airports (Land)...\nLoading Airports (Water)...\nLoading Airports (Heliports)...\n"
+    "Loading Airport Comms...\nLoading Airport Info...\nLoading Nav NDBs...\n"
+    "Loading Nav NDB-DMEs...\nLoading Nav VORs...\nLoading Nav VOR-DMEs...\n"
+    "Loading Nav VORTACs...\nLoading Nav TACANs...\nLoading Nav DMEs...\n"
+    "Loading Waypoints/Fixes...\nLoading Airways (High)...\nLoading Airways (Low)...\n"
+    "Loading Localizers...\nLoading Glideslopes...\nLoading Marker Beacons...\n"
+    "Loading FPAPs...\nLoading LTPs...\n";
+
+// A seed row in every table the waypoint-only run must leave alone.
+const char* kSeedRows =
+    "INSERT INTO NavNDB (NDBType, ShapeID, Latitude, Longitude, NDBID) VALUES ('NDB', 1, 1, 2, 'OLD');"
+    "INSERT INTO NavAirway (AirwayType, ShapeID, Latitude, Longitude, FixName, Segment)"
+    " VALUES ('High', 1, 1, 2, 'OLD', 'J1');"
+    "INSERT INTO NavWPT (ShapeID, Latitude, Longitude, WPTName) VALUES (1, 1, 2, 'OLDWP');";
+
+struct Result {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+class Cli : public testing::Test {
+protected:
+    Result run(std::vector<std::string> args) {
+        std::ostringstream out, err;
+        const int status = run_cli(args, out, err);
+        return {status, out.str(), err.str()};
+    }
+
+    // Installs the product database of a TargetTable row; gives its path.
+    std::string install(std::size_t row, std::string_view extra_sql = kSeedRows) {
+        const std::string folder = target_folder(TargetTable[row]);
+        test::make_folders(folder);
+        const std::string path = target_path(TargetTable[row]);
+        test::create_product_database(path, extra_sql);
+        return path;
+    }
+
+    std::string work_file(std::string_view name) const {
+        return appdata.path() + "/Orvanel/Quillstrom/" + std::string(name);
+    }
+
+    AppDataSandbox appdata;
+    const std::string sample = test::sample_cycle_folder();
+};
+
+long long count_rows(const std::string& db_path, const std::string& sql) {
+    sqlite3* db = nullptr;
+    sqlite3_open_v2(db_path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
+    sqlite3_stmt* stmt = nullptr;
+    long long n = -1;
+    if (sqlite3_prepare_v2(db, sql.c_str(), -1, &stmt, nullptr) == SQLITE_OK && sqlite3_step(stmt) == SQLITE_ROW)
+        n = sqlite3_column_int64(stmt, 0);
+    sqlite3_finalize(stmt);
+    sqlite3_close(db);
+    return n;
+}
+
+TEST_F(Cli, UpdatesEveryCategoryInOrderAndPublishesToEveryTarget) {
+    const std::string first = install(0);
+    const std::string third = install(5);
+    const Result r = run({sample});
+    EXPECT_EQ(r.status, kSuccess) << r.err;
+    EXPECT_EQ(r.out, kAllFourLines);
+    for (const std::string& db : {first, third}) {
+        EXPECT_GT(count_rows(db, "SELECT count(*) FROM Airport"), 0);
+        EXPECT_GT(count_rows(db, "SELECT count(*) FROM NavAirway"), 0);
+        EXPECT_EQ(count_rows(db, "SELECT count(*) FROM NavWPT WHERE WPTName = 'OLDWP'"), 0);
+    }
+    EXPECT_EQ(test::read_file(first), test::read_file(third));
+    EXPECT_TRUE(std::filesystem::exists(work_file("GPS.db")));
+    EXPECT_FALSE(std::filesystem::exists(work_file("earth_fix.csv")));
+}
+
+TEST_F(Cli, OnlyWaypointsRefillsOnlyTheWaypointTable) {
+    const std::string db = install(1);
+    const Result r = run({"--categories", "waypoints", sample});
+    EXPECT_EQ(r.status, kSuccess) << r.err;
+    EXPECT_EQ(r.out, "Converting Waypoints...\n \nLoading Waypoints/Fixes...\n");
+    EXPECT_EQ(count_rows(db, "SELECT count(*) FROM NavWPT WHERE WPTName = 'OLDWP'"), 0);
+    EXPECT_GT(count_rows(db, "SELECT count(*) FROM NavWPT"), 0);
+    EXPECT_EQ(count_rows(db, "SELECT count(*) FROM NavNDB WHERE NDBID = 'OLD'"), 1);
+    EXPECT_EQ(count_rows(db, "SELECT count(*) FROM NavAirway WHERE FixName = 'OLD'"), 1);
+}
+
+TEST_F(Cli, StaleIntermediateFileOfAFailedRunIsNotLoaded) {
+    const std::string db = install(0);
+    test::make_folders(work_file(""));
+    test::write_file(work_file("earth_nav_ndb.csv"),
+                     "SHAPEID|LAT(Y)|LON(X)|ELEVATION(FEET AMSL)|ID|NAME|TYPE|FREQ\r\n"
+                     "1|1|2|0|STALE|STALE|NDB|300\r\n");
+    const Result r = run({"--categories=waypoints", sample});
+    EXPECT_EQ(r.status, kSuccess) << r.err;
+    EXPECT_EQ(count_rows(db, "SELECT count(*) FROM NavNDB WHERE NDBID = 'STALE'"), 0);
+    EXPECT_EQ(r.out.find("NDB"), std::string::npos);
+}
+
+TEST_F(Cli, FailureWhileLoadingLeavesEveryProductDatabaseAsItWas) {
+    const std::string broken = install(0, std::string(kSeedRows) + "DROP TABLE NavLTP;");
+    const std::string other = install(1);
+    const std::string broken_before = test::read_file(broken);
+    const std::string other_before = test::read_file(other);
+    const Result r = run({sample});
+    EXPECT_EQ(r.status, kFailed);
+    EXPECT_NE(r.err.find("NavLTP"), std::string::npos) << r.err;
+    EXPECT_EQ(test::read_file(broken), broken_before);
+    EXPECT_EQ(test::read_file(other), other_before);
+}
+
+TEST_F(Cli, TargetThatCannotBeReplacedIsReportedWhileTheOthersAreUpdated) {
+    const std::string good = install(0);
+    const std::string stuck = install(1);
+    const std::string stuck_before = test::read_file(stuck);
+    // A folder where the temporary copy has to go makes the replacement fail, even for root.
+    test::make_folders(stuck + ".tmp/blocker");
+    const Result r = run({"--categories", "waypoints", sample});
+    EXPECT_EQ(r.status, kSomeNotUpdated);
+    EXPECT_NE(r.out.find("\nCould not update Skelmar Console: "), std::string::npos) << r.out;
+    EXPECT_NE(r.err.find("1 of 2 product databases could not be updated"), std::string::npos) << r.err;
+    EXPECT_EQ(test::read_file(stuck), stuck_before);
+    EXPECT_EQ(count_rows(good, "SELECT count(*) FROM NavWPT WHERE WPTName = 'OLDWP'"), 0);
+}
+
+TEST_F(Cli, KeepIntermediateLeavesTheFilesForInspection) {
+    install(0);
+    const Result r = run({"--keep-intermediate", "--categories", "waypoints,airways", sample});
+    EXPECT_EQ(r.status, kSuccess) << r.err;
+    EXPECT_TRUE(std::filesystem::exists(work_file("earth_fix.csv")));
+    EXPECT_TRUE(std::filesystem::exists(work_file("earth_awy_High.csv")));
+}
+
+TEST_F(Cli, ListShowsProductDatabasesAndSourceFilesWithTheirCycle) {
+    const std::string db = install(6);
+    const Result r = run({"--list", sample});
+    EXPECT_EQ(r.status, kSuccess);
+    EXPECT_NE(r.out.find("efis-gps3\tBrannock 3 EFIS GPS\t" + db), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("earth_fix.dat\tdata cycle 2606"), std::string::npos) << r.out;
+    EXPECT_EQ(r.out.find("skelmar-builder"), std::string::npos);
+}
+
+struct UsageCase {
+    std::vector<std::string> args;
+    std::string reason;
+};
+
+class CliUsage : public Cli, public testing::WithParamInterface<UsageCase> {};
+
+TEST_P(CliUsage, IsRefusedBeforeAnythingIsConverted) {
+    install(0);
+    test::TempDir only_fixes;
+    test::write_file(only_fixes / "earth_fix.dat", "I\n1101 Version\n47.5 -122.25 ABCDE\n99\n");
+    std::vector<std::string> args;
+    for (const std::string& arg : GetParam().args)
+        args.push_back(arg == "SAMPLE" ? sample : arg == "FIXES" ? only_fixes.path() : arg);
+    const Result r = run(args);
+    EXPECT_EQ(r.status, kUsage);
+    EXPECT_TRUE(r.out.empty());
+    EXPECT_NE(r.err.find(GetParam().reason), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("--help"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(work_file("earth_fix.csv")));
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, CliUsage, testing::Values(
+    UsageCase{{}, "no source folder given"},
+    UsageCase{{"SAMPLE", "SAMPLE"}, "more than one source folder"},
+    UsageCase{{"--bogus", "SAMPLE"}, "unknown option '--bogus'"},
+    UsageCase{{"--categories", "fixes", "SAMPLE"}, "unknown category 'fixes'"},
+    UsageCase{{"--categories", "airports", "FIXES"}, "category 'airports' has no apt.dat"},
+    UsageCase{{"/nonexistent/folder"}, "holds no source file"},
+    UsageCase{{"--targets", "mfd-gps", "SAMPLE"}, "product database 'mfd-gps' does not exist"},
+    UsageCase{{"--targets", "gps", "SAMPLE"}, "unknown product database 'gps'"},
+    UsageCase{{"--targets"}, "needs a value"}),
+    [](const testing::TestParamInfo<UsageCase>& info) {
+        std::string name;
+        for (char c : info.param.reason)
+            if (std::isalnum(static_cast<unsigned char>(c))) name.push_back(c);
+        return name;
+    });
+
+TEST_F(Cli, NoProductDatabaseAtAllIsAUsageError) {
+    const Result r = run({sample});
+    EXPECT_EQ(r.status, kUsage);
+    EXPECT_NE(r.err.find("no product database found"), std::string::npos);
+}
+
+} // namespace
+} // namespace quill::cli
