@@ -5,6 +5,10 @@
 
 namespace quill {
 
+namespace {
+bool is_blank_or_nul(char c) { return static_cast<unsigned char>(c) <= 32; }
+} // namespace
+
 void FieldList::throw_index_error(std::size_t index) { throw index_error(index); }
 
 void FieldList::start(std::string_view line) {
@@ -44,19 +48,24 @@ std::size_t FieldList::read_quoted(std::string_view line, std::size_t open) {
 }
 
 void FieldList::split_blanks(std::string_view line) {
-    line = up_to_nul(line);
     start(line);
-    std::size_t pos = 0;
-    while (pos < line.size() && is_blank(line[pos])) ++pos;
-    while (pos < line.size()) {
-        if (line[pos] == '"') {
-            pos = read_quoted(line, pos);
-        } else {
-            const std::size_t first = pos;
-            while (pos < line.size() && !is_blank(line[pos])) ++pos;
-            fields_.push_back(line.substr(first, pos - first));
+    // A NUL ends the line. It is a blank itself, so only the runs of blanks
+    // look for it, and the line is read once.
+    const char* p = line.data();
+    const char* const end = p + line.size();
+    for (;;) {
+        while (p < end && is_blank_or_nul(*p)) {
+            if (*p == 0) return;
+            ++p;
         }
-        while (pos < line.size() && is_blank(line[pos])) ++pos;
+        if (p == end) return;
+        if (*p == '"') {
+            p = line.data() + read_quoted(up_to_nul(line), static_cast<std::size_t>(p - line.data()));
+            continue;
+        }
+        const char* const first = p;
+        while (p < end && !is_blank_or_nul(*p)) ++p;
+        fields_.emplace_back(first, static_cast<std::size_t>(p - first));
     }
 }
 

@@ -57,13 +57,31 @@ void IntermediateFile::append(std::string_view text) {
 
 void IntermediateFile::write(std::initializer_list<std::string_view> fields) {
     ++lines_;
+    std::size_t length = fields.size() + 1;  // the pipes between the fields, CR and LF
+    for (std::string_view field : fields) length += field.size();
+    if (length > kBufferSize - used_) flush();
+    if (length > kBufferSize) {
+        bool first = true;
+        for (std::string_view field : fields) {
+            if (!first) append("|");
+            first = false;
+            append(field);
+        }
+        append("\r\n");
+        return;
+    }
+    // The usual case: the whole record goes into the buffer in one piece.
+    char* out = buffer_.get() + used_;
     bool first = true;
     for (std::string_view field : fields) {
-        if (!first) append("|");
+        if (!first) *out++ = '|';
         first = false;
-        append(field);
+        std::memcpy(out, field.data(), field.size());
+        out += field.size();
     }
-    append("\r\n");
+    *out++ = '\r';
+    *out++ = '\n';
+    used_ = static_cast<std::size_t>(out - buffer_.get());
 }
 
 void IntermediateFile::flush() {

@@ -28,6 +28,8 @@ std::string_view upper(std::string_view text, std::string& scratch) {
 bool skip_line(std::string_view line) {
     static constexpr std::array<std::string_view, 5> kTokens{"I", "1200", "1100", "1101", "99"};
     if (line.empty()) return true;
+    // Nearly every line is data: its first byte alone rules it out.
+    if (line[0] != 'I' && line[0] != '1' && line[0] != '9') return false;
     for (std::string_view token : kTokens) {
         if (line.starts_with(token) &&
             (line.size() == token.size() || static_cast<unsigned char>(line[token.size()]) <= 32))
