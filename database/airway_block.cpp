@@ -5,8 +5,7 @@
 #include "convert/line_reader.h"
 #include "convert/number_text.h"
 #include "convert/text_encoding.h"
-#include "database/data_module.h"
-#include "database/fix_index.h"
+#include "database/airway_lookups.h"
 #include "database/load_blocks.h"
 #include "database/row_appender.h"
 #include "database/segment_ends.h"
@@ -40,15 +39,12 @@ void assign_utf8(std::string& out, std::string_view bytes) {
 
 class AirwayLoader {
 public:
-    AirwayLoader(const LoadBlock& block, const TdfmMain& module, const std::string& path)
-        : block_(block), table_(module.*block.table), path_(path),
-          waypoints_(module.FDTableWPT, "WPTName"), ndbs_(module.FDTableNDB, "NDBID"),
-          vors_(module.FDTableVOR, "VORID") {}
+    AirwayLoader(const LoadBlock& block, const AirwayLookups& lookups, const Table& table, const std::string& path)
+        : block_(block), lookups_(lookups), table_(table), path_(path) {}
 
     void run();
 
 private:
-    const FixIndex* lookup_for(std::string_view fix_type) const;
     void read(const FieldList& fields, AirwayPoint& point) const;
     void take(AirwayPoint& point);
     void write_segment(const AirwayPoint& first, const AirwayPoint& second);
@@ -56,25 +52,16 @@ private:
     void write(const AirwayPoint& point, const FixPosition& position);
 
     const LoadBlock& block_;
+    const AirwayLookups& lookups_;
     const Table& table_;
     const std::string& path_;
-    const FixIndex waypoints_;
-    const FixIndex ndbs_;
-    const FixIndex vors_;
     std::optional<RowAppender> appender_;
     AirwayPoint pending_;
     bool has_pending_ = false;
 };
 
-const FixIndex* AirwayLoader::lookup_for(std::string_view fix_type) const {
-    if (fix_type == "WPT") return &waypoints_;
-    if (fix_type == "NDB") return &ndbs_;
-    if (fix_type == "VOR") return &vors_;
-    return nullptr;
-}
-
 void AirwayLoader::read(const FieldList& fields, AirwayPoint& point) const {
-    point.index = lookup_for(fields[kFixType]);
+    point.index = lookups_.for_fix_type(fields[kFixType]);
     point.candidates = {};
     // The shape tells the segment's two ends even when a point is dropped.
     point.shape.assign(fields[kShape]);
@@ -150,8 +137,9 @@ void AirwayLoader::run() {
 
 } // namespace
 
-void load_airways(const LoadBlock& block, const TdfmMain& module, const std::string& path) {
-    AirwayLoader(block, module, path).run();
+void load_airways(const LoadBlock& block, const AirwayLookups& lookups, const Table& table,
+                  const std::string& path) {
+    AirwayLoader(block, lookups, table, path).run();
 }
 
 } // namespace quill

@@ -22,6 +22,10 @@ std::string select_sql(const Table& table, std::string_view key_column) {
            table.column("Longitude") + "\" FROM \"" + std::string(table.name()) + "\" ORDER BY rowid";
 }
 
+std::size_t hash_of(std::string_view key) { return std::hash<std::string_view>{}(key); }
+// The high half of the hash; the low bits choose the slot.
+std::uint32_t tag_of(std::size_t hash) { return static_cast<std::uint32_t>(hash >> 32); }
+
 // A stored number as SQLite writes it, with 15 significant digits. A number
 // that is the nearest double to a decimal of at most 9 decimals below a
 // million has at most 15 digits and reads back unchanged; that covers every
@@ -71,18 +75,19 @@ FixIndex::FixIndex(const Table& table, std::string_view key_column) {
 // positions_, then fills the slices in stored order.
 void FixIndex::group_by_name(const std::vector<std::size_t>& starts, const std::vector<FixPosition>& stored) {
     const std::size_t rows = stored.size();
-    slots_.assign(std::bit_ceil(std::max<std::size_t>(2 * rows, 1)), 0);
+    slots_.assign(std::bit_ceil(std::max<std::size_t>(2 * rows, 1)), Slot{0, 0});
+    names_.reserve(rows);
     std::vector<std::uint32_t> name_of(rows);
     for (std::size_t row = 0; row < rows; ++row) {
         const std::string_view key = std::string_view(text_).substr(starts[row], starts[row + 1] - starts[row]);
-        const std::size_t hash = std::hash<std::string_view>{}(key);
-        std::uint32_t& slot = slots_[probe(key, hash)];
-        if (slot == 0) {
-            names_.push_back({key, hash, 0, 0});
-            slot = static_cast<std::uint32_t>(names_.size());
+        const std::size_t hash = hash_of(key);
+        Slot& slot = slots_[probe(key, hash)];
+        if (slot.name == 0) {
+            names_.push_back({key, 0, 0});
+            slot = {tag_of(hash), static_cast<std::uint32_t>(names_.size())};
         }
-        name_of[row] = slot - 1;
-        ++names_[slot - 1].count;
+        name_of[row] = slot.name - 1;
+        ++names_[slot.name - 1].count;
     }
     std::uint32_t begin = 0;
     for (Name& name : names_) {
@@ -98,17 +103,18 @@ void FixIndex::group_by_name(const std::vector<std::size_t>& starts, const std::
 }
 
 std::size_t FixIndex::probe(std::string_view key, std::size_t hash) const {
+    const std::uint32_t tag = tag_of(hash);
     const std::size_t mask = slots_.size() - 1;
     for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
-        const std::uint32_t slot = slots_[i];
-        if (slot == 0 || (names_[slot - 1].hash == hash && names_[slot - 1].key == key)) return i;
+        const Slot& slot = slots_[i];
+        if (slot.name == 0 || (slot.tag == tag && names_[slot.name - 1].key == key)) return i;
     }
 }
 
 std::span<const FixPosition> FixIndex::find(std::string_view name) const {
-    const std::uint32_t slot = slots_[probe(name, std::hash<std::string_view>{}(name))];
-    if (slot == 0) return {};
-    return std::span(positions_).subspan(names_[slot - 1].begin, names_[slot - 1].count);
+    const Slot& slot = slots_[probe(name, hash_of(name))];
+    if (slot.name == 0) return {};
+    return std::span(positions_).subspan(names_[slot.name - 1].begin, names_[slot.name - 1].count);
 }
 
 void FixIndex::require_numbers(const FixPosition& position) const {

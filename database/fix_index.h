@@ -36,18 +36,23 @@ private:
     // One name and where its rows lie: positions_[begin, begin + count).
     struct Name {
         std::string_view key;
-        std::size_t hash;
         std::uint32_t begin;
         std::uint32_t count;
     };
+    // A slot of the open-addressing table: part of the name's hash, so that
+    // most mismatches need no look at the name itself.
+    struct Slot {
+        std::uint32_t tag;
+        std::uint32_t name; // 1 + index into names_, 0 when empty
+    };
 
-    // The slot of the name in the open-addressing table, or the empty slot where it would go.
+    // The slot of the name, or the empty slot where it would go.
     std::size_t probe(std::string_view key, std::size_t hash) const;
     void group_by_name(const std::vector<std::size_t>& starts, const std::vector<FixPosition>& stored);
 
     std::string text_;
     std::vector<Name> names_;
-    std::vector<std::uint32_t> slots_; // 1 + index into names_, 0 when empty
+    std::vector<Slot> slots_;
     std::vector<FixPosition> positions_;
     std::vector<std::string> bad_texts_;
 };

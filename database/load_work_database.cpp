@@ -2,12 +2,14 @@
 
 #include "convert/source_files.h"
 #include "database/airway_block.h"
+#include "database/airway_lookups.h"
 #include "database/data_module.h"
 #include "database/intermediate_files.h"
 #include "database/load_blocks.h"
 #include "database/table_block.h"
 
 #include <cstdio>
+#include <optional>
 
 namespace quill {
 
@@ -16,12 +18,16 @@ namespace {
 constexpr Query kBegin{"BEGIN"};
 constexpr Query kCommit{"COMMIT"};
 
-void run_block(const LoadBlock& block, const TdfmMain& module, const LoadRequest& request) {
+// Runs a block if its file exists. The airway lookups are read when the
+// first airway file needs them.
+void run_block(const LoadBlock& block, const TdfmMain& module, const LoadRequest& request,
+               std::optional<AirwayLookups>& lookups) {
     const std::string path = request.work_folder + std::string(block.file);
     if (!file_exists(path)) return;
     request.progress(std::string(block.progress));
-    if (block.kind == BlockKind::Airways) load_airways(block, module, path);
-    else load_rows(block, module.*block.table, path);
+    if (block.kind == BlockKind::Rows) return load_rows(block, module.*block.table, path);
+    if (!lookups) lookups.emplace(module);
+    load_airways(block, *lookups, module.*block.table, path);
 }
 
 } // namespace
@@ -40,7 +46,8 @@ void LoadWorkDatabase(const LoadRequest& request) {
     for (const Category category : kCategories)
         if (request.selected[index_of(category)]) module.clear(category);
     module.open_tables();
-    for (const LoadBlock& block : kLoadBlocks) run_block(block, module, request);
+    std::optional<AirwayLookups> lookups;
+    for (const LoadBlock& block : kLoadBlocks) run_block(block, module, request, lookups);
     kCommit.execute(module.FDConnection);
     module.close();
 

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "database/fix_index.h"
+
+#include <string_view>
+
+namespace quill {
+
+class TdfmMain;
+
+// The three tables where airway points find their fixes, read as they stand
+// once the navaid and fix blocks have run. Nothing writes them during the
+// airway blocks, so both airway files share one reading.
+class AirwayLookups {
+public:
+    explicit AirwayLookups(const TdfmMain& module);
+
+    // The lookup table for a FIXTYPE ("WPT", "NDB", "VOR"); null for any other.
+    const FixIndex* for_fix_type(std::string_view fix_type) const;
+
+private:
+    const FixIndex waypoints_;
+    const FixIndex ndbs_;
+    const FixIndex vors_;
+};
+
+} // namespace quill
