@@ -5,7 +5,8 @@
 
 namespace quill {
 
-inline constexpr char kPathSeparator = static_cast<char>(std::filesystem::path::preferred_separator);
+inline constexpr char kPathSeparator =
+    static_cast<char>(std::filesystem::path::preferred_separator);
 
 // The value of an environment variable; empty when it is not set or empty.
 std::string GetEnvVar(const std::string& name);

@@ -113,7 +113,8 @@ void replace_file(const std::string& source, const std::string& target) {
 
     copy_contents(from, source, to, temporary.path());
     if (::fsync(to.get()) != 0 || !to.close()) throw failure("cannot write", temporary.path());
-    if (::rename(temporary.path().c_str(), target.c_str()) != 0) throw failure("cannot replace", target);
+    if (::rename(temporary.path().c_str(), target.c_str()) != 0)
+        throw failure("cannot replace", target);
     temporary.keep();
     sync_folder_of(target);
 }

@@ -17,7 +17,7 @@ void SeedWorkDatabase(const TargetSelection& selected, const std::string& work_f
 struct PublishResult {
     std::size_t row = 0; // index into TargetTable
     bool written = false;
-    std::string reason;  // why not, when not written
+    std::string reason; // why not, when not written
 };
 
 // Replaces every selected target's database with the work database, in table

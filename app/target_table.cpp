@@ -18,7 +18,8 @@ std::string target_path(const TargetRow& row) {
 
 TargetSelection DetectTargets() {
     TargetSelection found{};
-    for (std::size_t i = 0; i < kTargetCount; ++i) found[i] = file_exists(target_path(TargetTable[i]));
+    for (std::size_t i = 0; i < kTargetCount; ++i)
+        found[i] = file_exists(target_path(TargetTable[i]));
     return found;
 }
 

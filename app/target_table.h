@@ -12,7 +12,7 @@ struct TargetRow {
     std::string_view key;       // name on the headless command line
     std::string_view check_box; // object name of its box in the main window
     std::string_view caption;
-    std::string_view folder;    // below the application-data folder, '/' between levels
+    std::string_view folder; // below the application-data folder, '/' between levels
     std::string_view file;
 };
 
@@ -31,8 +31,7 @@ inline constexpr std::array<TargetRow, kTargetCount> TargetTable{{
      "GPS.DB"},
     {"efis-gps3", "cbEFISGPS3", "Brannock 3 EFIS GPS", "Orvanel/Brannock3/NavDataGPSEFIS",
      "GPSEFIS.DB"},
-    {"mfd-gps3", "cbMFDGPS3", "Brannock 3 MFD GPS", "Orvanel/Brannock3/NavDataGPSMFD",
-     "GPSMFD.DB"},
+    {"mfd-gps3", "cbMFDGPS3", "Brannock 3 MFD GPS", "Orvanel/Brannock3/NavDataGPSMFD", "GPSMFD.DB"},
 }};
 
 // Which targets a run writes, indexed by table row.

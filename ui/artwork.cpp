@@ -53,7 +53,8 @@ void draw_folder(QPainter& p) {
     back.closeSubpath();
     p.drawPath(back);
     p.setBrush(QColor(255, 225, 110));
-    p.drawPolygon(QPolygonF({QPointF(1, 13.5), QPointF(3.5, 7), QPointF(16, 7), QPointF(15, 13.5)}));
+    p.drawPolygon(
+        QPolygonF({QPointF(1, 13.5), QPointF(3.5, 7), QPointF(16, 7), QPointF(15, 13.5)}));
 }
 
 void draw_tick(QPainter& p) {

@@ -39,22 +39,27 @@ public:
     }
 };
 
-// A box whose file exists is offered and checked; otherwise it is unchecked
-// first, then taken away: hidden or disabled.
-void offer(QCheckBox* box, bool available, bool hide_when_missing) {
-    if (available) {
-        if (hide_when_missing) box->show();
-        else box->setEnabled(true);
-        box->setChecked(true);
-        return;
+// Shows or hides the box, or enables or disables it.
+void set_available(QCheckBox* box, bool available, bool by_hiding) {
+    if (by_hiding) {
+        box->setVisible(available);
+    } else {
+        box->setEnabled(available);
     }
-    box->setChecked(false);
-    if (hide_when_missing) box->hide();
-    else box->setEnabled(false);
+}
+
+// A box whose file exists is offered and checked; otherwise it is unchecked
+// first, then taken away.
+void offer(QCheckBox* box, bool available, bool by_hiding) {
+    if (available) set_available(box, true, by_hiding);
+    box->setChecked(available);
+    if (!available) set_available(box, false, by_hiding);
 }
 
 // The box's own flag: a disabled group leaves it unset.
-bool enabled_by_itself(const QWidget* widget) { return !widget->testAttribute(Qt::WA_ForceDisabled); }
+bool enabled_by_itself(const QWidget* widget) {
+    return !widget->testAttribute(Qt::WA_ForceDisabled);
+}
 
 std::vector<std::string> to_parameters(const QStringList& list) {
     std::vector<std::string> parameters;
@@ -77,7 +82,8 @@ TfrmMain::TfrmMain(QStringList parameters, QWidget* parent)
     ui->sbInput->setIcon(FolderIcon());
     ui->bbGo->setIcon(TickIcon());
     ui->bbCancel->setIcon(CrossIcon());
-    ui->StatusBar1->addWidget(new QLabel(tr("Orvanel - navigation database updates for Orvanel avionics")));
+    ui->StatusBar1->addWidget(
+        new QLabel(tr("Orvanel - navigation database updates for Orvanel avionics")));
     ui->lbProgress->setItemDelegate(new ProgressLineDelegate(ui->lbProgress));
     ui->lbProgress->setUniformItemSizes(true);
 
@@ -98,7 +104,8 @@ TfrmMain::~TfrmMain() = default;
 // Every change of a checked state re-evaluates RUN, whether the user or the
 // program made it.
 void TfrmMain::ConnectHandlers() {
-    for (QCheckBox* box : target_boxes_) connect(box, &QCheckBox::toggled, this, &TfrmMain::UpdateRunButton);
+    for (QCheckBox* box : target_boxes_)
+        connect(box, &QCheckBox::toggled, this, &TfrmMain::UpdateRunButton);
     for (const quill::Category category : quill::kCategories) {
         connect(CategoryBox(category), &QCheckBox::toggled, this, &TfrmMain::UpdateRunButton);
     }
@@ -150,7 +157,8 @@ void TfrmMain::FormShow() {
 void TfrmMain::CentreOnScreen() {
     const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
     const QSize outer = frameGeometry().size();
-    move(area.x() + (area.width() - outer.width()) / 2, area.y() + (area.height() - outer.height()) / 2);
+    move(area.x() + (area.width() - outer.width()) / 2,
+         area.y() + (area.height() - outer.height()) / 2);
 }
 
 void TfrmMain::SetWindowWidth(int outer_width) {
@@ -176,13 +184,14 @@ std::string TfrmMain::SourceFolder() const {
 
 QCheckBox* TfrmMain::CategoryBox(quill::Category category) const {
     const std::array<QCheckBox*, quill::kCategoryCount> boxes{ui->cbAirports, ui->cbNavAids,
-                                                               ui->cbWayPoints, ui->cbAirways};
+                                                              ui->cbWayPoints, ui->cbAirways};
     return boxes[quill::index_of(category)];
 }
 
 void TfrmMain::DetectTargetDatabases() {
     const quill::TargetSelection found = quill::DetectTargets();
-    for (std::size_t row = 0; row < quill::kTargetCount; ++row) offer(target_boxes_[row], found[row], false);
+    for (std::size_t row = 0; row < quill::kTargetCount; ++row)
+        offer(target_boxes_[row], found[row], false);
     UpdateRunButton();
 }
 
@@ -198,8 +207,9 @@ void TfrmMain::DetectSourceFiles() {
 void TfrmMain::UpdateRunButton() {
     const auto checked = [](const QCheckBox* box) { return box->isChecked(); };
     const bool any_target = std::any_of(target_boxes_.begin(), target_boxes_.end(), checked);
-    const bool any_category = std::any_of(quill::kCategories.begin(), quill::kCategories.end(),
-                                          [&](quill::Category c) { return checked(CategoryBox(c)); });
+    const bool any_category =
+        std::any_of(quill::kCategories.begin(), quill::kCategories.end(),
+                    [&](quill::Category c) { return checked(CategoryBox(c)); });
     ui->bbGo->setEnabled(any_target && any_category);
 }
 

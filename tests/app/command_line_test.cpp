@@ -47,8 +47,8 @@ INSTANTIATE_TEST_SUITE_P(
         CommandLineCase{{"nav", "start", "200"}, std::nullopt, false, std::nullopt, std::nullopt},
         CommandLineCase{{"nav", "start", "200", "150"}, "nav", true, "200", "150"},
         CommandLineCase{{"nav", "later", "200", "150"}, "nav", false, "200", "150"},
-        CommandLineCase{{"nav", "start", "200", "150", "x"}, std::nullopt, false, std::nullopt,
-                        std::nullopt}));
+        CommandLineCase{
+            {"nav", "start", "200", "150", "x"}, std::nullopt, false, std::nullopt, std::nullopt}));
 
 struct IntegerCase {
     std::string text;
@@ -82,7 +82,8 @@ INSTANTIATE_TEST_SUITE_P(
                     IntegerCase{"-2147483648", -2147483647 - 1},
                     IntegerCase{"$7FFFFFFF", 2147483647}, IntegerCase{"200px", std::nullopt},
                     IntegerCase{"", std::nullopt}, IntegerCase{"2147483648", std::nullopt},
-                    IntegerCase{"-2147483649", std::nullopt}, IntegerCase{"$80000000", std::nullopt},
+                    IntegerCase{"-2147483649", std::nullopt},
+                    IntegerCase{"$80000000", std::nullopt},
                     IntegerCase{"99999999999999999999", std::nullopt},
                     IntegerCase{"200 ", std::nullopt}, IntegerCase{"   ", std::nullopt},
                     IntegerCase{"-", std::nullopt}, IntegerCase{"$", std::nullopt},

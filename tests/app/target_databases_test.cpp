@@ -30,16 +30,15 @@ TEST_P(TargetPathTest, KeepsFolderAndFileNamesAsWritten) {
     EXPECT_EQ(target_path(TargetTable[GetParam().row]), appdata / GetParam().below_appdata);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    TableOrder, TargetPathTest,
-    testing::Values(PathCase{0, "Orvanel/Skelmar Builder/GPS.DB"},
-                    PathCase{1, "Orvanel/Skelmar Console/GPS.DB"},
-                    PathCase{2, "Halvern/Corvistan/NavData/GPS.DB"},
-                    PathCase{3, "Halvern/Corvistan/NavDataGPSEFIS/GPSEFIS.DB"},
-                    PathCase{4, "Halvern/Corvistan/NavDataGPSMFD/GPSMFD.DB"},
-                    PathCase{5, "Orvanel/Brannock3/NavData/GPS.DB"},
-                    PathCase{6, "Orvanel/Brannock3/NavDataGPSEFIS/GPSEFIS.DB"},
-                    PathCase{7, "Orvanel/Brannock3/NavDataGPSMFD/GPSMFD.DB"}));
+INSTANTIATE_TEST_SUITE_P(TableOrder, TargetPathTest,
+                         testing::Values(PathCase{0, "Orvanel/Skelmar Builder/GPS.DB"},
+                                         PathCase{1, "Orvanel/Skelmar Console/GPS.DB"},
+                                         PathCase{2, "Halvern/Corvistan/NavData/GPS.DB"},
+                                         PathCase{3, "Halvern/Corvistan/NavDataGPSEFIS/GPSEFIS.DB"},
+                                         PathCase{4, "Halvern/Corvistan/NavDataGPSMFD/GPSMFD.DB"},
+                                         PathCase{5, "Orvanel/Brannock3/NavData/GPS.DB"},
+                                         PathCase{6, "Orvanel/Brannock3/NavDataGPSEFIS/GPSEFIS.DB"},
+                                         PathCase{7, "Orvanel/Brannock3/NavDataGPSMFD/GPSMFD.DB"}));
 
 // An application-data folder holding product databases and a work folder.
 class TargetDatabasesTest : public testing::Test {

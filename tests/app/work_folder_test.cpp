@@ -46,13 +46,13 @@ TEST_P(ApplicationDataFolderTest, PrefersAppDataThenTheXdgDataHome) {
     EXPECT_EQ(ApplicationDataFolder(), c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Variables, ApplicationDataFolderTest,
-    testing::Values(BaseFolderCase{"/roaming", "/xdg", "/roaming"},
-                    BaseFolderCase{"", "/xdg", "/xdg"},
-                    BaseFolderCase{std::nullopt, "/xdg", "/xdg"},
-                    BaseFolderCase{"", "", "/home/pilot/.local/share"},
-                    BaseFolderCase{std::nullopt, std::nullopt, "/home/pilot/.local/share"}));
+INSTANTIATE_TEST_SUITE_P(Variables, ApplicationDataFolderTest,
+                         testing::Values(BaseFolderCase{"/roaming", "/xdg", "/roaming"},
+                                         BaseFolderCase{"", "/xdg", "/xdg"},
+                                         BaseFolderCase{std::nullopt, "/xdg", "/xdg"},
+                                         BaseFolderCase{"", "", "/home/pilot/.local/share"},
+                                         BaseFolderCase{std::nullopt, std::nullopt,
+                                                        "/home/pilot/.local/share"}));
 
 TEST(MakeWorkFolderTest, CreatesTheTwoProgramLevels) {
     test::AppDataSandbox appdata;

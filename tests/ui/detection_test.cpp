@@ -24,35 +24,45 @@ void PrintTo(const SourceCase& c, std::ostream* out) { *out << c.name; }
 constexpr BoxState kOffered{true, true};
 constexpr BoxState kMissing{false, false};
 
-class SourceDetectionTest : public MainWindowTest, public testing::WithParamInterface<SourceCase> {};
+class SourceDetectionTest : public MainWindowTest,
+                            public testing::WithParamInterface<SourceCase> {};
 
 TEST_P(SourceDetectionTest, OffersTheCategoriesWhoseFilesExist) {
     for (const std::string& file : GetParam().files) add_source(file);
     open();
-    const QString text = GetParam().folder == FolderText::Empty     ? QString()
+    const QString text = GetParam().folder == FolderText::Empty   ? QString()
                          : GetParam().folder == FolderText::Cycle ? cycle()
                                                                   : cycle() + "/missing";
     find<QLineEdit>("edSourceFolder")->setText(text);
 
     const std::array<BoxState, 4> states{state_of(find("cbAirports")), state_of(find("cbNavAids")),
-                                         state_of(find("cbWayPoints")), state_of(find("cbAirways"))};
+                                         state_of(find("cbWayPoints")),
+                                         state_of(find("cbAirways"))};
     EXPECT_EQ(states, GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Folders, SourceDetectionTest,
-    testing::Values(
-        SourceCase{"empty text", FolderText::Empty, {"apt.dat"}, {kMissing, kMissing, kMissing, kMissing}},
-        SourceCase{"all four",
-                   FolderText::Cycle,
-                   {"apt.dat", "earth_nav.dat", "earth_fix.dat", "earth_awy.dat"},
-                   {kOffered, kOffered, kOffered, kOffered}},
-        SourceCase{"any letter case",
-                   FolderText::Cycle,
-                   {"Apt.dat", "Earth_Nav.dat", "EARTH_FIX.DAT", "earth_Awy.dat"},
-                   {kOffered, kOffered, kOffered, kOffered}},
-        SourceCase{"fixes only", FolderText::Cycle, {"earth_fix.dat"}, {kMissing, kMissing, kOffered, kMissing}},
-        SourceCase{"missing folder", FolderText::Missing, {"apt.dat"}, {kMissing, kMissing, kMissing, kMissing}}),
+    testing::Values(SourceCase{"empty text",
+                               FolderText::Empty,
+                               {"apt.dat"},
+                               {kMissing, kMissing, kMissing, kMissing}},
+                    SourceCase{"all four",
+                               FolderText::Cycle,
+                               {"apt.dat", "earth_nav.dat", "earth_fix.dat", "earth_awy.dat"},
+                               {kOffered, kOffered, kOffered, kOffered}},
+                    SourceCase{"any letter case",
+                               FolderText::Cycle,
+                               {"Apt.dat", "Earth_Nav.dat", "EARTH_FIX.DAT", "earth_Awy.dat"},
+                               {kOffered, kOffered, kOffered, kOffered}},
+                    SourceCase{"fixes only",
+                               FolderText::Cycle,
+                               {"earth_fix.dat"},
+                               {kMissing, kMissing, kOffered, kMissing}},
+                    SourceCase{"missing folder",
+                               FolderText::Missing,
+                               {"apt.dat"},
+                               {kMissing, kMissing, kMissing, kMissing}}),
     [](const testing::TestParamInfo<SourceCase>& info) {
         std::string name = info.param.name;
         for (char& c : name) c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
@@ -80,7 +90,8 @@ TEST_F(MainWindowTest, DetectsTheInstalledTargets) {
     open();
     for (std::size_t row = 0; row < kTargetCount; ++row) {
         const bool installed = row == 1 || row == 5;
-        EXPECT_EQ(state_of(find(TargetTable[row].check_box.data())), (BoxState{installed, installed}))
+        EXPECT_EQ(state_of(find(TargetTable[row].check_box.data())),
+                  (BoxState{installed, installed}))
             << TargetTable[row].check_box;
     }
 }

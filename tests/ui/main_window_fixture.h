@@ -41,8 +41,7 @@ protected:
         return *window_;
     }
 
-    template <typename Widget = QCheckBox>
-    Widget* find(const char* name) const {
+    template <typename Widget = QCheckBox> Widget* find(const char* name) const {
         Widget* widget = window_->findChild<Widget*>(QString::fromLatin1(name));
         if (!widget) ADD_FAILURE() << "no widget " << name;
         return widget;

@@ -109,13 +109,15 @@ TEST_P(PositionTest, PlacesTheWindowOrStopsTheShowHandler) {
     EXPECT_TRUE(centred(window));
     EXPECT_FALSE(find<QTimer>("TimerAutoStart")->isActive());
     EXPECT_FALSE(find<QGroupBox>("gbDatabasesFound")->isHidden());
-    EXPECT_EQ(state_of(find("cbSkelmarBuilder")), (BoxState{false, true})) << "targets not detected";
+    EXPECT_EQ(state_of(find("cbSkelmarBuilder")), (BoxState{false, true}))
+        << "targets not detected";
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, PositionTest,
                          testing::Values(PositionCase{" 200", true}, PositionCase{"$C8", true},
                                          PositionCase{"0xC8", true}, PositionCase{"200px", false},
-                                         PositionCase{"", false}, PositionCase{"2147483648", false}));
+                                         PositionCase{"", false},
+                                         PositionCase{"2147483648", false}));
 
 TEST_F(MainWindowTest, WithoutAPositionTheNarrowWindowIsCentred) {
     TfrmMain& window = open();

@@ -59,10 +59,10 @@ TEST_F(MainWindowTest, TabOrderRunsFromRunToHelp) {
     } while (widget != find<QWidget>("bbGo"));
 
     const QStringList expected{
-        "bbGo",          "bbCancel",        "edSourceFolder", "cbEFISBrannock", "cbMFDGPS",
-        "cbEFISGPS",     "cbSkelmarConsole", "cbSkelmarBuilder", "cbEFISBrannock3", "cbMFDGPS3",
-        "cbEFISGPS3",    "cbAirports",      "cbNavAids",      "cbWayPoints",    "cbAirways",
-        "lbProgress",    "btnHelp"};
+        "bbGo",       "bbCancel",         "edSourceFolder",   "cbEFISBrannock",  "cbMFDGPS",
+        "cbEFISGPS",  "cbSkelmarConsole", "cbSkelmarBuilder", "cbEFISBrannock3", "cbMFDGPS3",
+        "cbEFISGPS3", "cbAirports",       "cbNavAids",        "cbWayPoints",     "cbAirways",
+        "lbProgress", "btnHelp"};
     EXPECT_EQ(order, expected);
 }
 
