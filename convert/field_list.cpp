@@ -47,13 +47,13 @@ std::size_t FieldList::read_quoted(std::string_view line, std::size_t open) {
     return pos < line.size() ? pos + 1 : pos;
 }
 
-void FieldList::split_blanks(std::string_view line) {
+void FieldList::split_blanks(std::string_view line, std::size_t max_fields) {
     start(line);
     // A NUL ends the line. It is a blank itself, so only the runs of blanks
     // look for it, and the line is read once.
     const char* p = line.data();
     const char* const end = p + line.size();
-    for (;;) {
+    while (fields_.size() < max_fields) {
         while (p < end && is_blank_or_nul(*p)) {
             if (*p == 0) return;
             ++p;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,7 +14,8 @@ class FieldList {
 public:
     // Blank tokenizer for source files: fields are runs of characters above
     // code 32; a double-quoted field may hold blanks.
-    void split_blanks(std::string_view line);
+    // A reader that needs only the first fields can stop the split there.
+    void split_blanks(std::string_view line, std::size_t max_fields = SIZE_MAX);
     // Pipe tokenizer for intermediate files: n pipes give n + 1 fields,
     // empty ones included; an empty line gives none.
     void split_pipes(std::string_view line);

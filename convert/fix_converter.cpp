@@ -25,7 +25,7 @@ void ConvertFixes(const std::string& source_folder, const std::string& work_fold
     for_each_source_line(source, fields, [&](const FieldList& line) {
         fixes.write({shapes.next(), trim(line[kLatitude]), trim(line[kLongitude]),
                      upper(trim(line[kName]), name)});
-    });
+    }, kName + 1);
     fixes.close();
 }
 

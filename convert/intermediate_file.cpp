@@ -11,7 +11,28 @@ namespace quill {
 
 namespace {
 constexpr std::size_t kBufferSize = 1 << 18;
+
+// Fields are mostly a few bytes long: fixed-size copies that the compiler
+// inlines beat a library call per field. Reads stay inside the field.
+char* copy_field(char* out, std::string_view field) {
+    const char* in = field.data();
+    const std::size_t n = field.size();
+    if (n >= 8 && n <= 16) {
+        std::memcpy(out, in, 8);
+        std::memcpy(out + n - 8, in + n - 8, 8);
+    } else if (n >= 4 && n < 8) {
+        std::memcpy(out, in, 4);
+        std::memcpy(out + n - 4, in + n - 4, 4);
+    } else if (n > 0 && n < 4) {
+        out[0] = in[0];
+        out[n / 2] = in[n / 2];
+        out[n - 1] = in[n - 1];
+    } else if (n > 16) {
+        std::memcpy(out, in, n);
+    }
+    return out + n;
 }
+} // namespace
 
 std::string intermediate_path(const std::string& work_folder, std::string_view source_name,
                               std::string_view suffix) {
@@ -76,8 +97,7 @@ void IntermediateFile::write(std::initializer_list<std::string_view> fields) {
     for (std::string_view field : fields) {
         if (!first) *out++ = '|';
         first = false;
-        std::memcpy(out, field.data(), field.size());
-        out += field.size();
+        out = copy_field(out, field);
     }
     *out++ = '\r';
     *out++ = '\n';

@@ -81,5 +81,13 @@ TEST(FieldList, AskingPastTheLastFieldNamesTheIndex) {
     }
 }
 
+TEST(FieldList, SplitUpToAFieldCountStopsThere) {
+    FieldList list;
+    list.split_blanks("  47.5  -122.25  abcde ENRT K1 2105", 3);
+    EXPECT_EQ(fields(list), (std::vector<std::string>{"47.5", "-122.25", "abcde"}));
+    list.split_blanks("47.5 \"-122.25\"", 3);
+    EXPECT_EQ(fields(list), (std::vector<std::string>{"47.5", "-122.25"}));
+}
+
 } // namespace
 } // namespace quill
