@@ -54,14 +54,6 @@ struct Options {
     std::string work_folder;
 };
 
-// A memory-backed folder where there is one: a disk file system's own
-// bookkeeping for files created and deleted many times a second (inode reuse,
-// writeback of the files a run replaces) is no part of a conversion.
-std::string default_work_folder() {
-    const fs::path base = fs::is_directory("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
-    return (base / "quill-bench-work").string();
-}
-
 [[noreturn]] void usage() {
     std::fprintf(stderr,
                  "Usage: bench_convert [--runs N] [--only airports|navaids|fixes|airways]... SOURCE_FOLDER "
@@ -81,7 +73,7 @@ Options parse(int argc, char** argv) {
         else usage();
     }
     if (options.source_folder.empty() || options.runs < 1) usage();
-    if (options.work_folder.empty()) options.work_folder = default_work_folder();
+    if (options.work_folder.empty()) options.work_folder = (fs::temp_directory_path() / "quill-bench-work").string();
     if (!options.work_folder.ends_with('/')) options.work_folder += '/';
     return options;
 }
