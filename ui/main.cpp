@@ -15,5 +15,6 @@ int main(int argc, char* argv[]) {
     frmMain.SetHelpWindow(&frmHelp);
 
     frmMain.show();
-    return app.exec();
+    const int status = app.exec();
+    return status != 0 ? status : frmMain.ExitStatus();
 }

@@ -253,10 +253,6 @@ void TfrmMain::btnHelpClick() {
     if (help_) help_->exec();
 }
 
-void TfrmMain::bbGoClick() {
-    // The update run goes here.
-}
-
 void TfrmMain::bbCancelClick() { close(); }
 
 // Runs RUN whatever its enabled state: that governs only the user's clicks.

@@ -50,6 +50,16 @@ public:
     void DetectSourceFiles();
     void UpdateRunButton();
 
+    // The converters, each with RUN and Exit disabled and the busy cursor up.
+    void ConvertAirports();
+    void ConvertNavaids();
+    void ConvertFixes();
+    void ConvertAirways();
+
+    // The program's exit status after an unattended run: 0 done, 1 failed,
+    // 2 some product database not updated.
+    int ExitStatus() const { return exit_status_; }
+
 public slots:
     void bbGoClick();
     void bbCancelClick();
@@ -66,12 +76,20 @@ protected:
     void reject() override;
 
 private:
+    friend class WindowRunHost;
+
     void FormCreate();
     void FormShow();
     void ConnectHandlers();
     void CentreOnScreen();
     void ApplyWidth();
     QCheckBox* CategoryBox(quill::Category category) const;
+    // The controls a run locks while it loads and publishes, in locking order.
+    std::array<QWidget*, 7> RunLockedControls() const;
+    void SetRunLocked(bool locked);
+    void ReportAirportLine(const QString& message);
+    void FinishRun(std::size_t failures, std::size_t targets);
+    void FailRun(const QString& message);
 
     std::unique_ptr<Ui::TfrmMain> ui;
     QStringList parameters_;
@@ -82,4 +100,5 @@ private:
     bool auto_run_ = false;
     bool shown_ = false;
     int outer_width_ = kWideWidth;
+    int exit_status_ = 0;
 };

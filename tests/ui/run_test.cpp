@@ -1,0 +1,238 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <memory>
+#include <sqlite3.h>
+
+#include "app/target_table.h"
+#include "support/temp_dir.h"
+#include "ui/main_window.h"
+
+namespace quill::test {
+namespace {
+
+const QStringList kAllFourLines{
+    "Converting Airports...", "Converting NavAids...", "Converting Waypoints...",
+    "Converting Airways...", " ", "Loading Airports (Land)...", "Loading Airports (Water)...",
+    "Loading Airports (Heliports)...", "Loading Airport Comms...", "Loading Airport Info...",
+    "Loading Nav NDBs...", "Loading Nav NDB-DMEs...", "Loading Nav VORs...",
+    "Loading Nav VOR-DMEs...", "Loading Nav VORTACs...", "Loading Nav TACANs...",
+    "Loading Nav DMEs...", "Loading Waypoints/Fixes...", "Loading Airways (High)...",
+    "Loading Airways (Low)...", "Loading Localizers...", "Loading Glideslopes...",
+    "Loading Marker Beacons...", "Loading FPAPs...", "Loading LTPs..."};
+
+// Closes every message box the run opens and keeps what each said.
+class MessageBoxes {
+public:
+    MessageBoxes() {
+        QObject::connect(&poll_, &QTimer::timeout, [this] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box || !box->isVisible()) return;
+            shown.push_back({box->icon(), box->text()});
+            box->done(QMessageBox::Ok);
+        });
+        poll_.start(0);
+    }
+    struct Shown {
+        QMessageBox::Icon icon;
+        QString text;
+    };
+    std::vector<Shown> shown;
+
+private:
+    QTimer poll_;
+};
+
+long long count_rows(const std::string& path, const char* sql) {
+    sqlite3* db = nullptr;
+    sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
+    sqlite3_stmt* stmt = nullptr;
+    long long n = -1;
+    if (sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr) == SQLITE_OK && sqlite3_step(stmt) == SQLITE_ROW)
+        n = sqlite3_column_int64(stmt, 0);
+    sqlite3_finalize(stmt);
+    sqlite3_close(db);
+    return n;
+}
+
+class WindowRun : public testing::Test {
+protected:
+    std::string install(std::size_t row, std::string_view extra_sql = {}) {
+        make_folders(target_folder(TargetTable[row]));
+        create_product_database(target_path(TargetTable[row]), extra_sql);
+        return target_path(TargetTable[row]);
+    }
+    TfrmMain& open(const QStringList& parameters) {
+        window_ = std::make_unique<TfrmMain>(parameters);
+        window_->show();
+        return *window_;
+    }
+    QStringList progress() const {
+        QStringList lines;
+        auto* list = window_->findChild<QListWidget*>("lbProgress");
+        for (int i = 0; i < list->count(); ++i) lines << list->item(i)->text();
+        return lines;
+    }
+    template <typename W = QPushButton> W* find(const char* name) const {
+        return window_->findChild<W*>(QString::fromLatin1(name));
+    }
+    // Lets the event loop run until the window has closed itself or time is up.
+    bool wait_until_closed(int ms = 20000) {
+        QElapsedTimer clock;
+        clock.start();
+        while (window_->isVisible() && clock.elapsed() < ms)
+            QApplication::processEvents(QEventLoop::AllEvents, 50);
+        return !window_->isVisible();
+    }
+    void expect_idle_controls() {
+        for (const char* name : {"edSourceFolder", "sbInput", "btnHelp", "gbDatabasesFound",
+                                 "GroupBox2", "bbGo", "bbCancel"})
+            EXPECT_TRUE(window_->findChild<QWidget*>(name)->isEnabled()) << name;
+        EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    }
+
+    AppDataSandbox appdata_;
+    const QString sample_ = QString::fromStdString(sample_cycle_folder());
+    std::unique_ptr<TfrmMain> window_;
+};
+
+TEST_F(WindowRun, AllFourCategoriesInOrderThenUpdateComplete) {
+    const std::string db = install(2);
+    TfrmMain& window = open({sample_});
+    MessageBoxes boxes;
+    find("bbGo")->click();
+    EXPECT_EQ(progress(), kAllFourLines);
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text, "Update Complete!");
+    EXPECT_EQ(boxes.shown[0].icon, QMessageBox::Information);
+    EXPECT_EQ(window.frameGeometry().width(), TfrmMain::kNarrowWidth);
+    expect_idle_controls();
+    EXPECT_GT(count_rows(db, "SELECT count(*) FROM NavAirway"), 0);
+}
+
+TEST_F(WindowRun, OnlyWaypointsAndASecondRunStartsWithAnEmptyList) {
+    install(0);
+    open({sample_});
+    for (const char* name : {"cbAirports", "cbNavAids", "cbAirways"})
+        find<QCheckBox>(name)->setChecked(false);
+    MessageBoxes boxes;
+    find("bbGo")->click();
+    find("bbGo")->click();
+    EXPECT_EQ(progress(), QStringList({"Converting Waypoints...", " ", "Loading Waypoints/Fixes..."}));
+    EXPECT_EQ(boxes.shown.size(), 2u);
+}
+
+TEST_F(WindowRun, NoCategoryAvailableDoesNothing) {
+    install(0);
+    TfrmMain& window = open({});
+    MessageBoxes boxes;
+    TfrmMain::staticMetaObject.invokeMethod(&window, "bbGoClick");
+    EXPECT_TRUE(progress().isEmpty());
+    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_EQ(window.frameGeometry().width(), TfrmMain::kNarrowWidth);
+}
+
+TEST_F(WindowRun, UnattendedStartRunsAndClosesByItself) {
+    const std::string db = install(5);
+    TfrmMain& window = open({sample_, "start"});
+    MessageBoxes boxes;
+    ASSERT_TRUE(wait_until_closed());
+    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_EQ(window.ExitStatus(), 0);
+    EXPECT_EQ(progress(), kAllFourLines);
+    EXPECT_GT(count_rows(db, "SELECT count(*) FROM Airport"), 0);
+}
+
+TEST_F(WindowRun, FailureWhileLoadingRestoresTheWindowAndTouchesNoDatabase) {
+    const std::string broken = install(0, "DROP TABLE NavLTP;");
+    const std::string other = install(1);
+    const std::string broken_before = read_file(broken);
+    const std::string other_before = read_file(other);
+    TfrmMain& window = open({sample_});
+    MessageBoxes boxes;
+    find("bbGo")->click();
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].icon, QMessageBox::Critical);
+    EXPECT_TRUE(boxes.shown[0].text.contains("NavLTP")) << boxes.shown[0].text.toStdString();
+    EXPECT_EQ(read_file(broken), broken_before);
+    EXPECT_EQ(read_file(other), other_before);
+    EXPECT_EQ(window.frameGeometry().width(), TfrmMain::kWideWidth);
+    expect_idle_controls();
+}
+
+TEST_F(WindowRun, UnattendedFailureClosesWithStatusOne) {
+    install(0, "DROP TABLE NavWPT;");
+    TfrmMain& window = open({sample_, "start"});
+    MessageBoxes boxes;
+    ASSERT_TRUE(wait_until_closed());
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].icon, QMessageBox::Critical);
+    EXPECT_EQ(window.ExitStatus(), 1);
+}
+
+TEST_F(WindowRun, TargetThatCannotBeReplacedIsReportedAndTheOthersUpdated) {
+    const std::string good = install(0);
+    const std::string stuck = install(3);
+    const std::string stuck_before = read_file(stuck);
+    make_folders(stuck + ".tmp/blocker");
+    open({sample_});
+    MessageBoxes boxes;
+    find("bbGo")->click();
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].icon, QMessageBox::Warning);
+    EXPECT_TRUE(boxes.shown[0].text.startsWith("1 of the 2 selected product databases"));
+    EXPECT_TRUE(progress().last().startsWith("Could not update Brannock EFIS GPS: "));
+    EXPECT_EQ(read_file(stuck), stuck_before);
+    EXPECT_GT(count_rows(good, "SELECT count(*) FROM NavWPT"), 0);
+}
+
+TEST_F(WindowRun, UnattendedPartialPublishClosesWithStatusTwoAndNoBox) {
+    install(0);
+    const std::string stuck = install(1);
+    make_folders(stuck + ".tmp/blocker");
+    TfrmMain& window = open({sample_, "start"});
+    MessageBoxes boxes;
+    ASSERT_TRUE(wait_until_closed());
+    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_EQ(window.ExitStatus(), 2);
+}
+
+class AirportLineErrors : public WindowRun {
+protected:
+    void SetUp() override {
+        write_file(cycle_ / "apt.dat", "I\n1100 Version\n1 10 0 0 XAPT Example\n100 short row\n99\n");
+        install(0);
+    }
+    TempDir cycle_;
+    const QString kError = "Error in apt.dat at line (data read): 100 short row";
+};
+
+TEST_F(AirportLineErrors, InteractiveRunShowsEachInABox) {
+    open({QString::fromStdString(cycle_.path())});
+    MessageBoxes boxes;
+    find("bbGo")->click();
+    ASSERT_EQ(boxes.shown.size(), 2u);
+    EXPECT_EQ(boxes.shown[0].text, kError);
+    EXPECT_EQ(boxes.shown[0].icon, QMessageBox::NoIcon);
+    EXPECT_EQ(boxes.shown[1].text, "Update Complete!");
+    EXPECT_FALSE(progress().contains(kError));
+}
+
+TEST_F(AirportLineErrors, UnattendedRunListsThemInstead) {
+    TfrmMain& window = open({QString::fromStdString(cycle_.path()), "start"});
+    MessageBoxes boxes;
+    ASSERT_TRUE(wait_until_closed());
+    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_EQ(progress().mid(0, 2), QStringList({"Converting Airports...", kError}));
+    EXPECT_EQ(window.ExitStatus(), 0);
+}
+
+} // namespace
+} // namespace quill::test
