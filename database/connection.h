@@ -6,7 +6,7 @@ struct sqlite3;
 
 namespace quill {
 
-// An open SQLite database file; closed when the object goes.
+// An open SQLite database file, used by one thread at a time; closed when the object goes.
 class Connection {
 public:
     Connection() = default;

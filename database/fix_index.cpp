@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <bit>
 #include <cmath>
+#include <cstring>
 #include <functional>
 #include <sqlite3.h>
 
@@ -22,9 +23,11 @@ std::string select_sql(const Table& table, std::string_view key_column) {
            table.column("Longitude") + "\" FROM \"" + std::string(table.name()) + "\" ORDER BY rowid";
 }
 
-std::size_t hash_of(std::string_view key) { return std::hash<std::string_view>{}(key); }
-// The high half of the hash; the low bits choose the slot.
-std::uint32_t tag_of(std::size_t hash) { return static_cast<std::uint32_t>(hash >> 32); }
+std::uint64_t prefix_of(std::string_view key) {
+    std::uint64_t prefix = 0;
+    std::memcpy(&prefix, key.data(), std::min<std::size_t>(key.size(), sizeof prefix));
+    return prefix;
+}
 
 // A stored number as SQLite writes it, with 15 significant digits. A number
 // that is the nearest double to a decimal of at most 9 decimals below a
@@ -75,46 +78,47 @@ FixIndex::FixIndex(const Table& table, std::string_view key_column) {
 // positions_, then fills the slices in stored order.
 void FixIndex::group_by_name(const std::vector<std::size_t>& starts, const std::vector<FixPosition>& stored) {
     const std::size_t rows = stored.size();
-    slots_.assign(std::bit_ceil(std::max<std::size_t>(2 * rows, 1)), Slot{0, 0});
-    names_.reserve(rows);
-    std::vector<std::uint32_t> name_of(rows);
+    slots_.assign(std::bit_ceil(std::max<std::size_t>(2 * rows, 1)), Slot{});
+    std::vector<std::uint32_t> slot_of(rows);
     for (std::size_t row = 0; row < rows; ++row) {
         const std::string_view key = std::string_view(text_).substr(starts[row], starts[row + 1] - starts[row]);
-        const std::size_t hash = hash_of(key);
-        Slot& slot = slots_[probe(key, hash)];
-        if (slot.name == 0) {
-            names_.push_back({key, 0, 0});
-            slot = {tag_of(hash), static_cast<std::uint32_t>(names_.size())};
-        }
-        name_of[row] = slot.name - 1;
-        ++names_[slot.name - 1].count;
+        const std::size_t at = probe(key);
+        Slot& slot = slots_[at];
+        if (slot.length == 0)
+            slot = {prefix_of(key), static_cast<std::uint32_t>(key.size() + 1),
+                    static_cast<std::uint32_t>(starts[row]), 0, 0};
+        ++slot.count;
+        slot_of[row] = static_cast<std::uint32_t>(at);
     }
     std::uint32_t begin = 0;
-    for (Name& name : names_) {
-        name.begin = begin;
-        begin += name.count;
-        name.count = 0;
+    for (Slot& slot : slots_) {
+        slot.begin = begin;
+        begin += slot.count;
+        slot.count = 0;
     }
     positions_.resize(rows);
     for (std::size_t row = 0; row < rows; ++row) {
-        Name& name = names_[name_of[row]];
-        positions_[name.begin + name.count++] = stored[row];
+        Slot& slot = slots_[slot_of[row]];
+        positions_[slot.begin + slot.count++] = stored[row];
     }
 }
 
-std::size_t FixIndex::probe(std::string_view key, std::size_t hash) const {
-    const std::uint32_t tag = tag_of(hash);
+bool FixIndex::holds(const Slot& slot, std::string_view key, std::uint64_t prefix) const {
+    if (slot.prefix != prefix || slot.length != key.size() + 1) return false;
+    return key.size() <= sizeof prefix || std::string_view(text_).substr(slot.offset, key.size()) == key;
+}
+
+std::size_t FixIndex::probe(std::string_view key) const {
+    const std::uint64_t prefix = prefix_of(key);
     const std::size_t mask = slots_.size() - 1;
-    for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
-        const Slot& slot = slots_[i];
-        if (slot.name == 0 || (slot.tag == tag && names_[slot.name - 1].key == key)) return i;
+    for (std::size_t i = std::hash<std::string_view>{}(key) & mask;; i = (i + 1) & mask) {
+        if (slots_[i].length == 0 || holds(slots_[i], key, prefix)) return i;
     }
 }
 
 std::span<const FixPosition> FixIndex::find(std::string_view name) const {
-    const Slot& slot = slots_[probe(name, hash_of(name))];
-    if (slot.name == 0) return {};
-    return std::span(positions_).subspan(names_[slot.name - 1].begin, names_[slot.name - 1].count);
+    const Slot& slot = slots_[probe(name)];
+    return std::span(positions_).subspan(slot.begin, slot.count);
 }
 
 void FixIndex::require_numbers(const FixPosition& position) const {

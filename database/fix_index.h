@@ -33,25 +33,23 @@ public:
     void require_numbers(const FixPosition& position) const;
 
 private:
-    // One name and where its rows lie: positions_[begin, begin + count).
-    struct Name {
-        std::string_view key;
+    // A name of the open-addressing table and where its rows lie:
+    // positions_[begin, begin + count). Names of up to 8 bytes compare by
+    // their prefix alone, so a search touches little memory.
+    struct Slot {
+        std::uint64_t prefix; // the first 8 bytes, zero-padded
+        std::uint32_t length; // 1 + the name's length; 0 marks an empty slot
+        std::uint32_t offset; // where the name lies in text_
         std::uint32_t begin;
         std::uint32_t count;
     };
-    // A slot of the open-addressing table: part of the name's hash, so that
-    // most mismatches need no look at the name itself.
-    struct Slot {
-        std::uint32_t tag;
-        std::uint32_t name; // 1 + index into names_, 0 when empty
-    };
 
     // The slot of the name, or the empty slot where it would go.
-    std::size_t probe(std::string_view key, std::size_t hash) const;
+    std::size_t probe(std::string_view key) const;
+    bool holds(const Slot& slot, std::string_view key, std::uint64_t prefix) const;
     void group_by_name(const std::vector<std::size_t>& starts, const std::vector<FixPosition>& stored);
 
     std::string text_;
-    std::vector<Name> names_;
     std::vector<Slot> slots_;
     std::vector<FixPosition> positions_;
     std::vector<std::string> bad_texts_;

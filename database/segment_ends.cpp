@@ -9,14 +9,15 @@ namespace quill {
 
 EndChoice closest_ends(std::span<const FixPosition> first, std::span<const FixPosition> second) {
     EndChoice best{0, 0};
+    if (first.size() == 1 && second.size() == 1) return best;
     double shortest = std::numeric_limits<double>::infinity();
     for (std::size_t i = 0; i < first.size(); ++i) {
         for (std::size_t j = 0; j < second.size(); ++j) {
-            const double angle = central_angle(first[i].latitude, first[i].longitude, second[j].latitude,
-                                               second[j].longitude);
+            const double distance = arc_haversine(first[i].latitude, first[i].longitude, second[j].latitude,
+                                                  second[j].longitude);
             // A row without numeric coordinates (NaN) is never closer.
-            if (angle < shortest) {
-                shortest = angle;
+            if (distance < shortest) {
+                shortest = distance;
                 best = {i, j};
             }
         }

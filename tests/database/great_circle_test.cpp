@@ -1,5 +1,6 @@
 #include "database/great_circle.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
 #include <numbers>
 
@@ -11,15 +12,15 @@ struct Arc {
     double degrees;
 };
 
-class CentralAngleTest : public ::testing::TestWithParam<Arc> {};
+class ArcHaversineTest : public ::testing::TestWithParam<Arc> {};
 
-TEST_P(CentralAngleTest, MatchesKnownArcs) {
+TEST_P(ArcHaversineTest, GivesTheHaversineOfKnownArcs) {
     const Arc& arc = GetParam();
-    const double angle = central_angle(arc.latitude1, arc.longitude1, arc.latitude2, arc.longitude2);
-    EXPECT_NEAR(angle * 180 / std::numbers::pi, arc.degrees, 1e-9);
+    const double haversine = arc_haversine(arc.latitude1, arc.longitude1, arc.latitude2, arc.longitude2);
+    EXPECT_NEAR(2 * std::asin(std::sqrt(haversine)) * 180 / std::numbers::pi, arc.degrees, 1e-6);
 }
 
-INSTANTIATE_TEST_SUITE_P(Arcs, CentralAngleTest,
+INSTANTIATE_TEST_SUITE_P(Arcs, ArcHaversineTest,
                          ::testing::Values(Arc{0, 0, 0, 0, 0}, Arc{0, 0, 0, 90, 90}, Arc{0, 0, 90, 0, 90},
                                            Arc{0, 179.5, 0, -179.5, 1}, Arc{45, 0, -45, 180, 180},
                                            Arc{60, 0, 60, 180, 60}, Arc{89, 0, 89, 180, 2}));
