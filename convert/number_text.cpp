@@ -45,9 +45,18 @@ bool check_grammar(std::string_view text, std::string_view& body, bool& has_digi
     return true;
 }
 
+// Plain decimal text ("47.5", "-122.25", "3E-5") that from_chars reads whole
+// needs no separate grammar check: what it accepts in this shape, the grammar does.
+bool parse_plain_number(std::string_view text, double& value) {
+    if (text.empty() || !is_digit(text.back()) || !(is_digit(text[0]) || text[0] == '-')) return false;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return ec == std::errc() && end == text.data() + text.size();
+}
+
 } // namespace
 
 bool parse_number(std::string_view text, double& value) {
+    if (parse_plain_number(text, value)) return true;
     std::string_view body;
     bool has_digit = false;
     if (!check_grammar(strip_spaces(text), body, has_digit)) return false;
