@@ -162,6 +162,8 @@ struct UsageCase {
     std::string reason;
 };
 
+void PrintTo(const UsageCase& c, std::ostream* os) { *os << c.reason; }
+
 class CliUsage : public Cli, public testing::WithParamInterface<UsageCase> {};
 
 TEST_P(CliUsage, IsRefusedBeforeAnythingIsConverted) {

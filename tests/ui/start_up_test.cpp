@@ -134,9 +134,18 @@ TEST_F(MainWindowTest, TheAutoStartFiresOnce) {
     EXPECT_EQ(timer->interval(), 1000);
     EXPECT_TRUE(timer->isSingleShot());
 
+    // No product database is installed: RUN is disabled, yet the tick runs the update,
+    // which converts and then stops at seeding.
+    QString message;
+    answer_next_modal([&](QWidget* modal) {
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) message = box->text();
+        modal->close();
+    });
     window.TimerAutoStartTimer();
 
     EXPECT_FALSE(timer->isActive());
+    EXPECT_EQ(message, "No target database selected");
+    EXPECT_EQ(window.ExitStatus(), 1);
 }
 
 TEST_F(MainWindowTest, CreatingTheWindowMakesTheWorkFolder) {
