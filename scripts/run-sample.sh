@@ -29,14 +29,14 @@ for product in "${products[@]}"; do
 done
 echo "Installed ${#products[@]} empty sample product databases below $sandbox"
 
-if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
-  echo "Opening the window on $cycle: press RUN to update the sample databases."
-  exec "$build/quillstrom" "$cycle"
-fi
-
-echo "No display: updating with the headless tool."
 status=0
-"$build/quillstrom-cli" "$cycle" || status=$?
+if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
+  echo "Updating in the window: it runs by itself and closes when done."
+  "$build/quillstrom" "$cycle" start || status=$?
+else
+  echo "No display: updating with the headless tool."
+  "$build/quillstrom-cli" "$cycle" || status=$?
+fi
 echo
 echo "Sample cycle:      $cycle"
 echo "Product databases: $sandbox (Orvanel/..., Halvern/Corvistan/...)"
