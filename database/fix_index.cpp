@@ -23,10 +23,13 @@ std::string select_sql(const Table& table, std::string_view key_column) {
            table.column("Longitude") + "\" FROM \"" + std::string(table.name()) + "\" ORDER BY rowid";
 }
 
-std::uint64_t prefix_of(std::string_view key) {
-    std::uint64_t prefix = 0;
-    std::memcpy(&prefix, key.data(), std::min<std::size_t>(key.size(), sizeof prefix));
-    return prefix;
+// Names this short are kept in their slot.
+constexpr std::size_t kInline = sizeof(std::uint64_t);
+
+std::uint64_t inline_name(std::string_view key) {
+    std::uint64_t name = 0;
+    std::memcpy(&name, key.data(), key.size());
+    return name;
 }
 
 // A stored number as SQLite writes it, with 15 significant digits. A number
@@ -74,51 +77,44 @@ FixIndex::FixIndex(const Table& table, std::string_view key_column) {
     group_by_name(starts, stored);
 }
 
-// Finds each row's name (adding new ones), gives each name its slice of
-// positions_, then fills the slices in stored order.
+// Counts the rows of each name (adding new names), turns the counts into
+// slice ends, then fills each slice from its end, last row first, so the
+// rows of a name keep their stored order.
 void FixIndex::group_by_name(const std::vector<std::size_t>& starts, const std::vector<FixPosition>& stored) {
     const std::size_t rows = stored.size();
-    slots_.assign(std::bit_ceil(std::max<std::size_t>(2 * rows, 1)), Slot{});
+    slots_.assign(std::bit_ceil(std::max<std::size_t>(2 * rows, 1)) + 1, Slot{});
     std::vector<std::uint32_t> slot_of(rows);
     for (std::size_t row = 0; row < rows; ++row) {
         const std::string_view key = std::string_view(text_).substr(starts[row], starts[row + 1] - starts[row]);
         const std::size_t at = probe(key);
         Slot& slot = slots_[at];
         if (slot.length == 0)
-            slot = {prefix_of(key), static_cast<std::uint32_t>(key.size() + 1),
-                    static_cast<std::uint32_t>(starts[row]), 0, 0};
-        ++slot.count;
+            slot = {key.size() <= kInline ? inline_name(key) : starts[row], static_cast<std::uint32_t>(key.size() + 1), 0};
+        ++slot.begin;
         slot_of[row] = static_cast<std::uint32_t>(at);
     }
-    std::uint32_t begin = 0;
-    for (Slot& slot : slots_) {
-        slot.begin = begin;
-        begin += slot.count;
-        slot.count = 0;
-    }
+    std::uint32_t end = 0;
+    for (Slot& slot : slots_) slot.begin = end += slot.begin;
     positions_.resize(rows);
-    for (std::size_t row = 0; row < rows; ++row) {
-        Slot& slot = slots_[slot_of[row]];
-        positions_[slot.begin + slot.count++] = stored[row];
-    }
+    for (std::size_t row = rows; row-- > 0;) positions_[--slots_[slot_of[row]].begin] = stored[row];
 }
 
-bool FixIndex::holds(const Slot& slot, std::string_view key, std::uint64_t prefix) const {
-    if (slot.prefix != prefix || slot.length != key.size() + 1) return false;
-    return key.size() <= sizeof prefix || std::string_view(text_).substr(slot.offset, key.size()) == key;
+bool FixIndex::holds(const Slot& slot, std::string_view key) const {
+    if (slot.length != key.size() + 1) return false;
+    if (key.size() <= kInline) return slot.name == inline_name(key);
+    return std::string_view(text_).substr(slot.name, key.size()) == key;
 }
 
 std::size_t FixIndex::probe(std::string_view key) const {
-    const std::uint64_t prefix = prefix_of(key);
-    const std::size_t mask = slots_.size() - 1;
+    const std::size_t mask = slots_.size() - 2;
     for (std::size_t i = std::hash<std::string_view>{}(key) & mask;; i = (i + 1) & mask) {
-        if (slots_[i].length == 0 || holds(slots_[i], key, prefix)) return i;
+        if (slots_[i].length == 0 || holds(slots_[i], key)) return i;
     }
 }
 
 std::span<const FixPosition> FixIndex::find(std::string_view name) const {
-    const Slot& slot = slots_[probe(name)];
-    return std::span(positions_).subspan(slot.begin, slot.count);
+    const std::size_t at = probe(name);
+    return std::span(positions_).subspan(slots_[at].begin, slots_[at + 1].begin - slots_[at].begin);
 }
 
 void FixIndex::require_numbers(const FixPosition& position) const {

@@ -33,20 +33,17 @@ public:
     void require_numbers(const FixPosition& position) const;
 
 private:
-    // A name of the open-addressing table and where its rows lie:
-    // positions_[begin, begin + count). Names of up to 8 bytes compare by
-    // their prefix alone, so a search touches little memory.
+    // A name of the open-addressing table. Its rows are positions_ from its
+    // begin to the next slot's begin (a last, spare slot ends the table).
     struct Slot {
-        std::uint64_t prefix; // the first 8 bytes, zero-padded
+        std::uint64_t name;   // up to 8 bytes: the bytes, zero-padded; longer: the offset in text_
         std::uint32_t length; // 1 + the name's length; 0 marks an empty slot
-        std::uint32_t offset; // where the name lies in text_
         std::uint32_t begin;
-        std::uint32_t count;
     };
 
     // The slot of the name, or the empty slot where it would go.
     std::size_t probe(std::string_view key) const;
-    bool holds(const Slot& slot, std::string_view key, std::uint64_t prefix) const;
+    bool holds(const Slot& slot, std::string_view key) const;
     void group_by_name(const std::vector<std::size_t>& starts, const std::vector<FixPosition>& stored);
 
     std::string text_;

@@ -33,11 +33,16 @@ TEST_F(FixIndexTest, RowsOfOneNameComeInStoredOrder) {
 
 TEST_F(FixIndexTest, NamesMatchExactly) {
     sql_exec(path, "INSERT INTO NavWPT (WPTName, Latitude, Longitude) VALUES ('abc', 1, 1), ('ABCD', 2, 2), "
-                   "(NULL, 3, 3)");
+                   "(NULL, 3, 3), ('LONGNAME1', 4, 4), ('LONGNAME2', 5, 5), ('LONGNAME', 6, 6), ('LONGNAME1', 7, 7)");
     const FixIndex& fixes = index();
     EXPECT_TRUE(fixes.find("ABC").empty());
     EXPECT_TRUE(fixes.find("").empty());
+    EXPECT_TRUE(fixes.find("LONGNAME3").empty());
     EXPECT_EQ(fixes.find("abc").size(), 1u);
+    ASSERT_EQ(fixes.find("LONGNAME1").size(), 2u);
+    EXPECT_EQ(fixes.find("LONGNAME1")[1].latitude, 7);
+    EXPECT_EQ(fixes.find("LONGNAME2").front().latitude, 5);
+    EXPECT_EQ(fixes.find("LONGNAME").front().latitude, 6);
 }
 
 TEST_F(FixIndexTest, CoordinateThatIsNoNumberFailsOnlyWhenRequired) {
