@@ -58,7 +58,8 @@ Options parse(int argc, char** argv) {
         else usage();
     }
     if (options.source_folder.empty() || options.runs < 1) usage();
-    if (options.work_folder.empty()) options.work_folder = (fs::temp_directory_path() / "quill-bench-load").string();
+    if (options.work_folder.empty())
+        options.work_folder = (fs::temp_directory_path() / "quill-bench-load").string();
     if (!options.work_folder.ends_with('/')) options.work_folder += '/';
     return options;
 }
@@ -115,7 +116,8 @@ struct TableRows {
 std::vector<bool> numeric_columns(const quill::LoadBlock& block) {
     std::vector<bool> numeric;
     if (!block.type_column.empty()) numeric.push_back(false);
-    for (const quill::ColumnSource& source : block.columns) numeric.push_back(source.kind != quill::ValueKind::Text);
+    for (const quill::ColumnSource& source : block.columns)
+        numeric.push_back(source.kind != quill::ValueKind::Text);
     return numeric;
 }
 
@@ -130,7 +132,8 @@ std::vector<TableRows> read_rows(const std::string& database) {
     connection.open(database);
     std::vector<TableRows> tables;
     for (const quill::LoadBlock& block : quill::kLoadBlocks) {
-        const bool seen = std::ranges::any_of(tables, [&](const TableRows& t) { return t.block->table == block.table; });
+        const bool seen =
+            std::ranges::any_of(tables, [&](const TableRows& t) { return t.block->table == block.table; });
         if (seen) continue;
         TableRows& rows = tables.emplace_back();
         rows.block = &block;
@@ -165,13 +168,16 @@ void insert_floor(const std::string& database, const std::vector<TableRows>& tab
         std::string values;
         for (std::size_t i = 0; i < rows.columns.size(); ++i) values += i ? ", ?" : "?";
         quill::Statement insert(connection, "INSERT INTO " + std::string((names.*rows.block->table).name()) +
-                                                " (" + column_list(rows.columns) + ") VALUES (" + values + ")");
+                                                " (" + column_list(rows.columns) + ") VALUES (" + values +
+                                                ")");
         const int width = static_cast<int>(rows.columns.size());
         for (std::size_t row = 0; row < rows.rows; ++row) {
             const Value* value = &rows.values[row * rows.columns.size()];
             for (int i = 0; i < width; ++i) {
                 if (rows.numeric[i]) insert.bind_double(i, value[i].number);
-                else insert.bind_text(i, std::string_view(rows.texts).substr(value[i].offset, value[i].length), false);
+                else
+                    insert.bind_text(i, std::string_view(rows.texts).substr(value[i].offset, value[i].length),
+                                     false);
             }
             insert.step();
             insert.reset();
@@ -191,7 +197,8 @@ void measure(const Options& options, const std::string& product) {
     const std::size_t rows = total_rows(tables);
     const quill::TdfmMain names;
     for (const TableRows& table : tables)
-        std::printf("  %-16s %9zu rows\n", std::string((names.*table.block->table).name()).c_str(), table.rows);
+        std::printf("  %-16s %9zu rows\n", std::string((names.*table.block->table).name()).c_str(),
+                    table.rows);
 
     const std::string floor_database = options.work_folder + "floor.db";
     std::vector<double> floor_wall, load_wall, wall_ratios, cpu_ratios;
@@ -207,9 +214,11 @@ void measure(const Options& options, const std::string& product) {
         cpu_ratios.push_back(loaded.cpu / floor.cpu);
     }
     const double ratio = median(wall_ratios);
-    std::printf("%zu rows  floor %7.1f ms  load %7.1f ms  ratio %5.2f (min %5.2f max %5.2f, cpu %5.2f)  target %.1f  %s\n",
-                rows, median(floor_wall) * 1e3, median(load_wall) * 1e3, ratio, *std::ranges::min_element(wall_ratios),
-                *std::ranges::max_element(wall_ratios), median(cpu_ratios), kTarget, ratio <= kTarget ? "ok" : "OVER");
+    std::printf("%zu rows  floor %7.1f ms  load %7.1f ms  ratio %5.2f (min %5.2f max %5.2f, cpu %5.2f)  "
+                "target %.1f  %s\n",
+                rows, median(floor_wall) * 1e3, median(load_wall) * 1e3, ratio,
+                *std::ranges::min_element(wall_ratios), *std::ranges::max_element(wall_ratios),
+                median(cpu_ratios), kTarget, ratio <= kTarget ? "ok" : "OVER");
     std::printf("load %.0f rows/s, floor %.0f rows/s\n", rows / median(load_wall), rows / median(floor_wall));
 }
 

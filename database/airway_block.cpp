@@ -20,7 +20,14 @@ namespace {
 // 3|||ABCDE|WPT|J13-J15|180|450|High
 enum AirwayField { kShape = 0, kFixName = 3, kFixType = 4, kSegment = 5 };
 // The columns of the block, in the order of its column list.
-enum AirwayColumn { kTypeColumn, kShapeColumn, kLatitudeColumn, kLongitudeColumn, kFixColumn, kSegmentColumn };
+enum AirwayColumn {
+    kTypeColumn,
+    kShapeColumn,
+    kLatitudeColumn,
+    kLongitudeColumn,
+    kFixColumn,
+    kSegmentColumn
+};
 
 // One line of an airway file: one end of a segment.
 struct AirwayPoint {
@@ -39,7 +46,8 @@ void assign_utf8(std::string& out, std::string_view bytes) {
 
 class AirwayLoader {
 public:
-    AirwayLoader(const LoadBlock& block, const AirwayLookups& lookups, const Table& table, const std::string& path)
+    AirwayLoader(const LoadBlock& block, const AirwayLookups& lookups, const Table& table,
+                 const std::string& path)
         : block_(block), lookups_(lookups), table_(table), path_(path) {}
 
     void run();

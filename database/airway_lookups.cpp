@@ -5,7 +5,8 @@
 namespace quill {
 
 AirwayLookups::AirwayLookups(const TdfmMain& module)
-    : waypoints_(module.FDTableWPT, "WPTName"), ndbs_(module.FDTableNDB, "NDBID"), vors_(module.FDTableVOR, "VORID") {}
+    : waypoints_(module.FDTableWPT, "WPTName"), ndbs_(module.FDTableNDB, "NDBID"),
+      vors_(module.FDTableVOR, "VORID") {}
 
 const FixIndex* AirwayLookups::for_fix_type(std::string_view fix_type) const {
     if (fix_type == "WPT") return &waypoints_;

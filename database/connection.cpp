@@ -12,7 +12,8 @@ void Connection::open(const std::string& path) {
     close();
     sqlite3* db = nullptr;
     // One thread uses the connection, so SQLite need not lock around each call.
-    if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr) != SQLITE_OK) {
+    if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr) !=
+        SQLITE_OK) {
         Error error = sqlite_error(db);
         sqlite3_close(db);
         throw error;

@@ -12,10 +12,10 @@ using QueryMember = Query TdfmMain::*;
 
 constexpr std::array kAirportDeletes{&TdfmMain::FDQueryDelAirport, &TdfmMain::FDQueryDelAirportInfo,
                                      &TdfmMain::FDQueryDelAirportComms};
-constexpr std::array kNavaidDeletes{
-    &TdfmMain::FDQueryDelNDB,          &TdfmMain::FDQueryDelDME,          &TdfmMain::FDQueryDelVOR,
-    &TdfmMain::FDQueryDelLocalizer,    &TdfmMain::FDQueryDelGlideslope,   &TdfmMain::FDQueryDelMarkerBeacon,
-    &TdfmMain::FDQueryDelFPAP,         &TdfmMain::FDQueryDelLTP};
+constexpr std::array kNavaidDeletes{&TdfmMain::FDQueryDelNDB,        &TdfmMain::FDQueryDelDME,
+                                    &TdfmMain::FDQueryDelVOR,        &TdfmMain::FDQueryDelLocalizer,
+                                    &TdfmMain::FDQueryDelGlideslope, &TdfmMain::FDQueryDelMarkerBeacon,
+                                    &TdfmMain::FDQueryDelFPAP,       &TdfmMain::FDQueryDelLTP};
 constexpr std::array kWaypointDeletes{&TdfmMain::FDQueryDelWPT};
 constexpr std::array kAirwayDeletes{&TdfmMain::FDQueryDelAirway};
 
@@ -30,9 +30,9 @@ std::span<const QueryMember> deletes_of(Category category) {
 }
 
 constexpr std::array<TableMember, 13> kOpenOrder{
-    &TdfmMain::FDTableAirport,      &TdfmMain::FDTableNDB,         &TdfmMain::FDTableVOR,
-    &TdfmMain::FDTableWPT,          &TdfmMain::FDTableDME,         &TdfmMain::FDTableAirportInfo,
-    &TdfmMain::FDTableAirportComms, &TdfmMain::FDTableAirway,      &TdfmMain::FDTableLocalizer,
+    &TdfmMain::FDTableAirport,      &TdfmMain::FDTableNDB,          &TdfmMain::FDTableVOR,
+    &TdfmMain::FDTableWPT,          &TdfmMain::FDTableDME,          &TdfmMain::FDTableAirportInfo,
+    &TdfmMain::FDTableAirportComms, &TdfmMain::FDTableAirway,       &TdfmMain::FDTableLocalizer,
     &TdfmMain::FDTableGlideslope,   &TdfmMain::FDTableMarkerBeacon, &TdfmMain::FDTableFPAP,
     &TdfmMain::FDTableLTP};
 

@@ -85,11 +85,13 @@ void FixIndex::group_by_name(const std::vector<std::size_t>& starts, const std::
     slots_.assign(std::bit_ceil(std::max<std::size_t>(2 * rows, 1)) + 1, Slot{});
     std::vector<std::uint32_t> slot_of(rows);
     for (std::size_t row = 0; row < rows; ++row) {
-        const std::string_view key = std::string_view(text_).substr(starts[row], starts[row + 1] - starts[row]);
+        const std::string_view key =
+            std::string_view(text_).substr(starts[row], starts[row + 1] - starts[row]);
         const std::size_t at = probe(key);
         Slot& slot = slots_[at];
         if (slot.length == 0)
-            slot = {key.size() <= kInline ? inline_name(key) : starts[row], static_cast<std::uint32_t>(key.size() + 1), 0};
+            slot = {key.size() <= kInline ? inline_name(key) : starts[row],
+                    static_cast<std::uint32_t>(key.size() + 1), 0};
         ++slot.begin;
         slot_of[row] = static_cast<std::uint32_t>(at);
     }
@@ -107,7 +109,7 @@ bool FixIndex::holds(const Slot& slot, std::string_view key) const {
 
 std::size_t FixIndex::probe(std::string_view key) const {
     const std::size_t mask = slots_.size() - 2;
-    for (std::size_t i = std::hash<std::string_view>{}(key) & mask;; i = (i + 1) & mask) {
+    for (std::size_t i = std::hash<std::string_view>{}(key)&mask;; i = (i + 1) & mask) {
         if (slots_[i].length == 0 || holds(slots_[i], key)) return i;
     }
 }

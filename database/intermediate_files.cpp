@@ -5,7 +5,8 @@
 namespace quill {
 
 void DeleteIntermediateFiles(const std::string& work_folder) {
-    for (const std::string_view name : kIntermediateFiles) std::remove((work_folder + std::string(name)).c_str());
+    for (const std::string_view name : kIntermediateFiles)
+        std::remove((work_folder + std::string(name)).c_str());
 }
 
 } // namespace quill

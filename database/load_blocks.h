@@ -12,9 +12,9 @@ namespace quill {
 
 // How a table column gets its value from a line of an intermediate file.
 enum class ValueKind {
-    Number,   // the field's text turned into a double
-    Text,     // the field's text, stored by the column's declared type
-    Position  // a fix's coordinate looked up by name (airway blocks)
+    Number,  // the field's text turned into a double
+    Text,    // the field's text, stored by the column's declared type
+    Position // a fix's coordinate looked up by name (airway blocks)
 };
 
 struct ColumnSource {

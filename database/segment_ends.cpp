@@ -13,8 +13,8 @@ EndChoice closest_ends(std::span<const FixPosition> first, std::span<const FixPo
     double shortest = std::numeric_limits<double>::infinity();
     for (std::size_t i = 0; i < first.size(); ++i) {
         for (std::size_t j = 0; j < second.size(); ++j) {
-            const double distance = arc_haversine(first[i].latitude, first[i].longitude, second[j].latitude,
-                                                  second[j].longitude);
+            const double distance =
+                arc_haversine(first[i].latitude, first[i].longitude, second[j].latitude, second[j].longitude);
             // A row without numeric coordinates (NaN) is never closer.
             if (distance < shortest) {
                 shortest = distance;

@@ -4,7 +4,6 @@
 #include "database/sqlite_error.h"
 
 #include <sqlite3.h>
-#include <utility>
 
 namespace quill {
 
@@ -14,15 +13,6 @@ Statement::Statement(const Connection& connection, std::string_view sql) : db_(c
 }
 
 Statement::~Statement() { sqlite3_finalize(stmt_); }
-
-Statement::Statement(Statement&& other) noexcept
-    : db_(other.db_), stmt_(std::exchange(other.stmt_, nullptr)) {}
-
-Statement& Statement::operator=(Statement&& other) noexcept {
-    std::swap(db_, other.db_);
-    std::swap(stmt_, other.stmt_);
-    return *this;
-}
 
 void Statement::fail() const { throw sqlite_error(db_); }
 
@@ -46,8 +36,7 @@ bool Statement::step() {
 }
 
 void Statement::execute() {
-    while (step()) {
-    }
+    while (step()) {}
     reset();
 }
 

@@ -16,8 +16,6 @@ class Statement {
 public:
     Statement(const Connection& connection, std::string_view sql);
     ~Statement();
-    Statement(Statement&& other) noexcept;
-    Statement& operator=(Statement&& other) noexcept;
     Statement(const Statement&) = delete;
     Statement& operator=(const Statement&) = delete;
 

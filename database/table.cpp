@@ -34,7 +34,8 @@ const Connection& Table::connection() const {
 }
 
 const std::string& Table::column(std::string_view name) const {
-    const auto found = std::ranges::find_if(columns_, [&](const std::string& c) { return same_name(c, name); });
+    const auto found =
+        std::ranges::find_if(columns_, [&](const std::string& c) { return same_name(c, name); });
     if (found == columns_.end()) throw Error("Field '" + std::string(name) + "' not found");
     return *found;
 }

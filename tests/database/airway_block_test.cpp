@@ -14,7 +14,8 @@ constexpr CategorySelection kAirwaysOnly{false, false, false, true};
 class AirwayBlockTest : public LoadFixture {
 protected:
     std::vector<std::string> airways() const {
-        return rows("SELECT AirwayType, ShapeID, Latitude, Longitude, FixName, Segment FROM NavAirway ORDER BY id");
+        return rows(
+            "SELECT AirwayType, ShapeID, Latitude, Longitude, FixName, Segment FROM NavAirway ORDER BY id");
     }
 };
 
@@ -25,7 +26,8 @@ TEST_F(AirwayBlockTest, SegmentGivesOneRowPerEndWithItsFixPosition) {
     write_intermediate("earth_awy_High.csv",
                        {"3|||ABCDE|WPT|J13-J15|180|450|High", "3|||KLM|VOR|J13-J15|180|450|High"});
     load();
-    EXPECT_THAT(airways(), ElementsAre("High|3|47.5|-122.25|ABCDE|J13-J15", "High|3|46.5|-121.75|KLM|J13-J15"));
+    EXPECT_THAT(airways(),
+                ElementsAre("High|3|47.5|-122.25|ABCDE|J13-J15", "High|3|46.5|-121.75|KLM|J13-J15"));
 }
 
 TEST_F(AirwayBlockTest, PointWhoseFixIsMissingIsDropped) {
@@ -67,7 +69,8 @@ TEST_F(AirwayBlockTest, NamesMatchWithTheirCase) {
 }
 
 TEST_F(AirwayBlockTest, FixesOfTheProductAreFoundWhenWaypointsAreNotLoaded) {
-    make_product("INSERT INTO NavWPT (ShapeID, Latitude, Longitude, WPTName) VALUES (1, 12.5, 34.5, 'SEEDX');");
+    make_product(
+        "INSERT INTO NavWPT (ShapeID, Latitude, Longitude, WPTName) VALUES (1, 12.5, 34.5, 'SEEDX');");
     write_intermediate("earth_awy_Low.csv", {"1|||SEEDX|WPT|V2|0|180|Low"});
     load(kAirwaysOnly);
     EXPECT_THAT(airways(), ElementsAre("Low|1|12.5|34.5|SEEDX|V2"));
@@ -76,9 +79,9 @@ TEST_F(AirwayBlockTest, FixesOfTheProductAreFoundWhenWaypointsAreNotLoaded) {
 TEST_F(AirwayBlockTest, LoneEndOfADuplicateNameTakesTheEarliestRow) {
     make_product();
     write_intermediate("earth_fix.csv", {"1|10|10|DUP", "2|50|50|DUP"});
-    write_intermediate("earth_awy_High.csv",
-                       {"1|||DUP|WPT|J1|180|450|High", "1|||MISSING|WPT|J1|180|450|High",
-                        "2|||DUP|WPT|J2|180|450|High"});
+    write_intermediate(
+        "earth_awy_High.csv",
+        {"1|||DUP|WPT|J1|180|450|High", "1|||MISSING|WPT|J1|180|450|High", "2|||DUP|WPT|J2|180|450|High"});
     load();
     EXPECT_THAT(airways(), ElementsAre("High|1|10.0|10.0|DUP|J1", "High|2|10.0|10.0|DUP|J2"));
 }
@@ -86,8 +89,8 @@ TEST_F(AirwayBlockTest, LoneEndOfADuplicateNameTakesTheEarliestRow) {
 TEST_F(AirwayBlockTest, DuplicateNamesAreChosenByTheOtherEndOfTheirSegment) {
     make_product();
     // The European ABCDE is stored first, so the earliest row would be wrong for the American segment.
-    write_intermediate("earth_fix.csv", {"1|48.2|11.6|ABCDE", "2|47.5|-122.25|ABCDE", "3|47.6|-122.4|SEA",
-                                         "4|48.1|11.5|MUN"});
+    write_intermediate("earth_fix.csv",
+                       {"1|48.2|11.6|ABCDE", "2|47.5|-122.25|ABCDE", "3|47.6|-122.4|SEA", "4|48.1|11.5|MUN"});
     write_intermediate("earth_awy_High.csv",
                        {"1|||SEA|WPT|J1|180|450|High", "1|||ABCDE|WPT|J1|180|450|High",
                         "2|||ABCDE|WPT|UL1|180|450|High", "2|||MUN|WPT|UL1|180|450|High"});
@@ -99,7 +102,8 @@ TEST_F(AirwayBlockTest, DuplicateNamesAreChosenByTheOtherEndOfTheirSegment) {
 TEST_F(AirwayBlockTest, FixesAcrossTheAntimeridianAreNeighbours) {
     make_product();
     write_intermediate("earth_fix.csv", {"1|0|-179.5|EAST", "2|0|0|WEST", "3|0|179.5|WEST"});
-    write_intermediate("earth_awy_High.csv", {"1|||EAST|WPT|A1|180|450|High", "1|||WEST|WPT|A1|180|450|High"});
+    write_intermediate("earth_awy_High.csv",
+                       {"1|||EAST|WPT|A1|180|450|High", "1|||WEST|WPT|A1|180|450|High"});
     load();
     EXPECT_THAT(airways(), ElementsAre("High|1|0.0|-179.5|EAST|A1", "High|1|0.0|179.5|WEST|A1"));
 }
@@ -110,8 +114,8 @@ TEST_F(AirwayBlockTest, HighAndLowSegmentsShareShapeIdsAndDifferInType) {
     write_intermediate("earth_awy_High.csv", {"1|||AAA|WPT|J1|180|450|High", "1|||BBB|WPT|J1|180|450|High"});
     write_intermediate("earth_awy_Low.csv", {"1|||BBB|WPT|V1|0|180|Low", "1|||AAA|WPT|V1|0|180|Low"});
     load();
-    EXPECT_THAT(airways(), ElementsAre("High|1|1.0|1.0|AAA|J1", "High|1|2.0|2.0|BBB|J1", "Low|1|2.0|2.0|BBB|V1",
-                                       "Low|1|1.0|1.0|AAA|V1"));
+    EXPECT_THAT(airways(), ElementsAre("High|1|1.0|1.0|AAA|J1", "High|1|2.0|2.0|BBB|J1",
+                                       "Low|1|2.0|2.0|BBB|V1", "Low|1|1.0|1.0|AAA|V1"));
 }
 
 TEST_F(AirwayBlockTest, ShortLineFailsOnlyWhenItsFixIsFound) {

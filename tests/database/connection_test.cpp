@@ -33,7 +33,8 @@ TEST_F(ConnectionTest, QueryRunsItsFixedText) {
 
 TEST_F(ConnectionTest, QueryOnAMissingTableFailsWithSqliteMessage) {
     sql_exec(path, "DROP TABLE NavLTP");
-    EXPECT_EQ(error_message([&] { Query("Delete from NavLTP").execute(connection); }), "no such table: NavLTP");
+    EXPECT_EQ(error_message([&] { Query("Delete from NavLTP").execute(connection); }),
+              "no such table: NavLTP");
 }
 
 } // namespace

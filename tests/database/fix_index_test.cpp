@@ -32,8 +32,10 @@ TEST_F(FixIndexTest, RowsOfOneNameComeInStoredOrder) {
 }
 
 TEST_F(FixIndexTest, NamesMatchExactly) {
-    sql_exec(path, "INSERT INTO NavWPT (WPTName, Latitude, Longitude) VALUES ('abc', 1, 1), ('ABCD', 2, 2), "
-                   "(NULL, 3, 3), ('LONGNAME1', 4, 4), ('LONGNAME2', 5, 5), ('LONGNAME', 6, 6), ('LONGNAME1', 7, 7)");
+    sql_exec(
+        path,
+        "INSERT INTO NavWPT (WPTName, Latitude, Longitude) VALUES ('abc', 1, 1), ('ABCD', 2, 2), "
+        "(NULL, 3, 3), ('LONGNAME1', 4, 4), ('LONGNAME2', 5, 5), ('LONGNAME', 6, 6), ('LONGNAME1', 7, 7)");
     const FixIndex& fixes = index();
     EXPECT_TRUE(fixes.find("ABC").empty());
     EXPECT_TRUE(fixes.find("").empty());
@@ -66,7 +68,8 @@ TEST_P(StoredNumberTest, CoordinateIsReadAsSqlitesText) {
     Statement insert(connection, "INSERT INTO NavWPT (WPTName, Latitude, Longitude) VALUES ('X', ?, 0)");
     insert.bind_double(0, GetParam());
     insert.execute();
-    const double as_text = text_to_number(sql_rows(path, "SELECT CAST(Latitude AS TEXT) FROM NavWPT").front());
+    const double as_text =
+        text_to_number(sql_rows(path, "SELECT CAST(Latitude AS TEXT) FROM NavWPT").front());
     EXPECT_EQ(index().find("X").front().latitude, as_text);
 }
 

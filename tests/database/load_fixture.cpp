@@ -6,14 +6,16 @@
 
 namespace quill::test {
 
-LoadFixture::LoadFixture()
-    : work(temp / "work/"), product(temp / "product.db"), database(work + "GPS.db") {
+LoadFixture::LoadFixture() : work(temp / "work/"), product(temp / "product.db"), database(work + "GPS.db") {
     make_folders(work);
 }
 
-void LoadFixture::make_product(std::string_view extra_sql) const { create_product_database(product, extra_sql); }
+void LoadFixture::make_product(std::string_view extra_sql) const {
+    create_product_database(product, extra_sql);
+}
 
-void LoadFixture::write_intermediate(std::string_view name, std::initializer_list<std::string_view> records) const {
+void LoadFixture::write_intermediate(std::string_view name,
+                                     std::initializer_list<std::string_view> records) const {
     std::string text = "HEADER|IS|NOT|READ\r\n";
     for (const std::string_view record : records) text.append(record).append("\r\n");
     write_file(work + std::string(name), text);

@@ -12,10 +12,9 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
-const std::vector<std::string> kTables{"Airport",  "AirportInfo",  "AirportComms",    "NavNDB",
-                                       "NavVOR",   "NavDME",       "NavWPT",          "NavAirway",
-                                       "NavLocalizer", "NavGlideslope", "NavMarkerBeacon", "NavFPAP",
-                                       "NavLTP"};
+const std::vector<std::string> kTables{
+    "Airport",   "AirportInfo",  "AirportComms",  "NavNDB",          "NavVOR",  "NavDME", "NavWPT",
+    "NavAirway", "NavLocalizer", "NavGlideslope", "NavMarkerBeacon", "NavFPAP", "NavLTP"};
 
 // One default row in every table of the product database.
 std::string one_row_each() {
@@ -30,7 +29,8 @@ protected:
     std::vector<std::string> empty_tables() const {
         std::vector<std::string> empty;
         for (const std::string& table : kTables)
-            if (rows("SELECT count(*) FROM " + table) == std::vector<std::string>{"0"}) empty.push_back(table);
+            if (rows("SELECT count(*) FROM " + table) == std::vector<std::string>{"0"})
+                empty.push_back(table);
         return empty;
     }
     bool exists(std::string_view name) const { return std::filesystem::exists(work + std::string(name)); }
@@ -70,8 +70,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Clearing{Category::NavAids,
                                {"NavNDB", "NavVOR", "NavDME", "NavLocalizer", "NavGlideslope",
                                 "NavMarkerBeacon", "NavFPAP", "NavLTP"}},
-                      Clearing{Category::Waypoints, {"NavWPT"}},
-                      Clearing{Category::Airways, {"NavAirway"}}));
+                      Clearing{Category::Waypoints, {"NavWPT"}}, Clearing{Category::Airways, {"NavAirway"}}));
 
 TEST_F(LoadWorkDatabaseTest, EveryFileThatExistsGetsItsProgressLineInLoadingOrder) {
     make_product();
@@ -125,7 +124,8 @@ TEST_F(LoadWorkDatabaseTest, LoadStartsFromAFreshCopyOfTheProduct) {
     EXPECT_THAT(rows("SELECT WPTName FROM NavWPT"), ElementsAre("SEED"));
 }
 
-class MissingTableTest : public LoadWorkDatabaseTest, public ::testing::WithParamInterface<CategorySelection> {};
+class MissingTableTest : public LoadWorkDatabaseTest,
+                         public ::testing::WithParamInterface<CategorySelection> {};
 
 TEST_P(MissingTableTest, FailsWithSqliteMessageAndLeavesTheProductUntouched) {
     make_product("DROP TABLE NavLTP;");
@@ -190,7 +190,8 @@ TEST(DeleteIntermediateFiles, RemovesTheTwentyFilesOnly) {
     write_file(work + "GPS.db", "x");
     DeleteIntermediateFiles(work);
     std::vector<std::string> left;
-    for (const auto& entry : std::filesystem::directory_iterator(work)) left.push_back(entry.path().filename());
+    for (const auto& entry : std::filesystem::directory_iterator(work))
+        left.push_back(entry.path().filename());
     EXPECT_THAT(left, ElementsAre("GPS.db"));
 }
 

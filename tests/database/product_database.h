@@ -24,7 +24,8 @@ protected:
 };
 
 // The message of the error an action throws, or "no error".
-template <class Action> std::string error_message(const Action& action) {
+template <class Action>
+std::string error_message(const Action& action) {
     try {
         action();
     } catch (const Error& error) {

@@ -30,15 +30,15 @@ TEST_P(ClosestEndsTest, ChoosesTheClosestPair) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ClosestEndsTest,
-    ::testing::Values(Ends{"Unique", {at(1, 1)}, {at(2, 2)}, 0, 0},
-                      Ends{"SecondEndDecides", {at(47, -122)}, {at(48, 11), at(47.5, -121)}, 0, 1},
-                      Ends{"BothEndsDecide", {at(48, 11), at(-33, 151), at(47, -122)},
-                           {at(-34, 150), at(49, -118)}, 1, 0},
-                      Ends{"TieTakesEarliestFirstEnd", {at(0, -1), at(0, 1)}, {at(0, 0)}, 0, 0},
-                      Ends{"TieTakesEarliestSecondEnd", {at(0, 0)}, {at(0, 1), at(0, -1)}, 0, 0},
-                      Ends{"AcrossTheAntimeridian", {at(0, 179.5)}, {at(0, 170), at(0, -179.5)}, 0, 1},
-                      Ends{"RowWithoutNumbersLoses", {bad(), at(10, 10)}, {at(0, 0)}, 1, 0},
-                      Ends{"OnlyRowsWithoutNumbers", {bad(), bad()}, {at(0, 0)}, 0, 0}),
+    ::testing::Values(
+        Ends{"Unique", {at(1, 1)}, {at(2, 2)}, 0, 0},
+        Ends{"SecondEndDecides", {at(47, -122)}, {at(48, 11), at(47.5, -121)}, 0, 1},
+        Ends{"BothEndsDecide", {at(48, 11), at(-33, 151), at(47, -122)}, {at(-34, 150), at(49, -118)}, 1, 0},
+        Ends{"TieTakesEarliestFirstEnd", {at(0, -1), at(0, 1)}, {at(0, 0)}, 0, 0},
+        Ends{"TieTakesEarliestSecondEnd", {at(0, 0)}, {at(0, 1), at(0, -1)}, 0, 0},
+        Ends{"AcrossTheAntimeridian", {at(0, 179.5)}, {at(0, 170), at(0, -179.5)}, 0, 1},
+        Ends{"RowWithoutNumbersLoses", {bad(), at(10, 10)}, {at(0, 0)}, 1, 0},
+        Ends{"OnlyRowsWithoutNumbers", {bad(), bad()}, {at(0, 0)}, 0, 0}),
     [](const auto& info) { return info.param.name; });
 
 } // namespace

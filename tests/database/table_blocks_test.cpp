@@ -40,8 +40,8 @@ const std::string kVor =
 INSTANTIATE_TEST_SUITE_P(
     Files, TableBlockTest,
     ::testing::Values(
-        RowCase{"Land", "apt_Land.csv", "1|40.00000000|-100.00000000|09/27|XAPT|EXAMPLE FIELD|1200|1", kAirport,
-                "Land|1|40.0|-100.0|09/27|XAPT|EXAMPLE FIELD|1200|1"},
+        RowCase{"Land", "apt_Land.csv", "1|40.00000000|-100.00000000|09/27|XAPT|EXAMPLE FIELD|1200|1",
+                kAirport, "Land|1|40.0|-100.0|09/27|XAPT|EXAMPLE FIELD|1200|1"},
         RowCase{"Water", "apt_Water.csv", "2|40.5|-100.5|18W|XSEA|SEA BASE|0|0", kAirport,
                 "Water|2|40.5|-100.5|18W|XSEA|SEA BASE|0|0"},
         RowCase{"Heli", "apt_Heli.csv", "3|40.25|-100.25|H1|XAPT|EXAMPLE FIELD|1200|1", kAirport,
@@ -66,31 +66,37 @@ INSTANTIATE_TEST_SUITE_P(
                 kVor, "VORTAC|1|47.4|-122.3|400|KLM|KILO|11630|19"},
         RowCase{"Tacan", "earth_nav_tacan.csv", "1|47.4|-122.3|400|KLM|KILO|TACAN|11630|19", kVor,
                 "TACAN|1|47.4|-122.3|400|KLM|KILO|11630|19"},
-        RowCase{"DmeTypeFromFile", "earth_nav_dme.csv", "1|47.4|-122.3|400|ISEA|SEA DME|DME-ILS|11030",
-                "SELECT DMEType, ShapeID, Latitude, Longitude, Elevation, DMEID, DMEName, Frequency FROM NavDME",
-                "DME-ILS|1|47.4|-122.3|400|ISEA|SEA DME|11030"},
+        RowCase{
+            "DmeTypeFromFile", "earth_nav_dme.csv", "1|47.4|-122.3|400|ISEA|SEA DME|DME-ILS|11030",
+            "SELECT DMEType, ShapeID, Latitude, Longitude, Elevation, DMEID, DMEName, Frequency FROM NavDME",
+            "DME-ILS|1|47.4|-122.3|400|ISEA|SEA DME|11030"},
         RowCase{"Fix", "earth_fix.csv", "7|47.5|-122.25|ABCDE",
                 "SELECT ShapeID, Latitude, Longitude, WPTName FROM NavWPT", "7|47.5|-122.25|ABCDE"},
-        RowCase{"Localizer", "earth_nav_localizer.csv", "1|47.4|-122.3|400|KSEA|ISEA|16L|11030|18|163.5|ILS-cat-I",
+        RowCase{"Localizer", "earth_nav_localizer.csv",
+                "1|47.4|-122.3|400|KSEA|ISEA|16L|11030|18|163.5|ILS-cat-I",
                 "SELECT ShapeID, Latitude, Longitude, Elevation, AirportID, LocalizerID, Runway, Frequency, "
                 "RangeNM, LocalizerBearing, LocalizerName FROM NavLocalizer",
                 "1|47.4|-122.3|400|KSEA|ISEA|16L|11030|18|163.5|ILS-cat-I"},
-        RowCase{"Glideslope", "earth_nav_glideslope.csv", "1|47.4|-122.3|400|KSEA|ISEA|16L|11030|10|163.5|3.00|GS",
+        RowCase{"Glideslope", "earth_nav_glideslope.csv",
+                "1|47.4|-122.3|400|KSEA|ISEA|16L|11030|10|163.5|3.00|GS",
                 "SELECT ShapeID, Latitude, Longitude, Elevation, AirportID, GlideslopeID, Runway, Frequency, "
                 "RangeNM, LocalizerBearing, GlideslopeAngle, GlideslopeName FROM NavGlideslope",
                 "1|47.4|-122.3|400|KSEA|ISEA|16L|11030|10|163.5|3.00|GS"},
-        RowCase{"MarkerBeaconColumnsShifted", "earth_nav_markerbeacon.csv", "OM|1|47.4|-122.3|400|ISEA|KSEA|16L|OM",
+        RowCase{"MarkerBeaconColumnsShifted", "earth_nav_markerbeacon.csv",
+                "OM|1|47.4|-122.3|400|ISEA|KSEA|16L|OM",
                 "SELECT BeaconType, ShapeID, Latitude, Longitude, Elevation, LocalizerID, AirportID, Runway, "
                 "BeaconName FROM NavMarkerBeacon",
                 "OM|1|47.4|-122.3|400|ISEA|KSEA|16L|OM"},
-        RowCase{"Fpap", "earth_nav_FPAP.csv", "1|47.4|-122.3|400|12.5|KSEA|R16LY|16L|163.5|56789|LP",
-                "SELECT ShapeID, Latitude, Longitude, Elevation, LengthOffset, AirportID, ApproachProcedureID, "
-                "Runway, ApproachCourse, WAASChannel, PerformanceID FROM NavFPAP",
-                "1|47.4|-122.3|400|12.5|KSEA|R16LY|16L|163.5|56789|LP"},
-        RowCase{"Ltp", "earth_nav_LTP.csv", "1|47.4|-122.3|400|50.5|KSEA|R16LY|16L|163.5|3.00|56789|WAAS",
-                "SELECT ShapeID, Latitude, Longitude, Elevation, CrossingHeight, AirportID, ApproachProcedureID, "
-                "Runway, ApproachCourse, GlidesPathAngle, WAASChannel, ProviderName FROM NavLTP",
-                "1|47.4|-122.3|400|50.5|KSEA|R16LY|16L|163.5|3.00|56789|WAAS"},
+        RowCase{
+            "Fpap", "earth_nav_FPAP.csv", "1|47.4|-122.3|400|12.5|KSEA|R16LY|16L|163.5|56789|LP",
+            "SELECT ShapeID, Latitude, Longitude, Elevation, LengthOffset, AirportID, ApproachProcedureID, "
+            "Runway, ApproachCourse, WAASChannel, PerformanceID FROM NavFPAP",
+            "1|47.4|-122.3|400|12.5|KSEA|R16LY|16L|163.5|56789|LP"},
+        RowCase{
+            "Ltp", "earth_nav_LTP.csv", "1|47.4|-122.3|400|50.5|KSEA|R16LY|16L|163.5|3.00|56789|WAAS",
+            "SELECT ShapeID, Latitude, Longitude, Elevation, CrossingHeight, AirportID, ApproachProcedureID, "
+            "Runway, ApproachCourse, GlidesPathAngle, WAASChannel, ProviderName FROM NavLTP",
+            "1|47.4|-122.3|400|50.5|KSEA|R16LY|16L|163.5|3.00|56789|WAAS"},
         RowCase{"Windows1252Name", "earth_nav_ndb.csv", "1|47.4|8.5|400|ZH|Z\xDCRICH|NDB|350",
                 "SELECT NDBName FROM NavNDB", "Z\xC3\x9CRICH"},
         RowCase{"Utf8NameStays", "earth_nav_ndb.csv", "1|47.4|8.5|400|ZH|Z\xC3\x9CRICH|NDB|350",
@@ -99,7 +105,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(LoadFixture, NdbsAndNdbDmesShareTheirTableInFileOrder) {
     make_product();
-    write_intermediate("earth_nav_ndb.csv", {"1|1|1|0|A|A|NDB|200", "2|2|2|0|B|B|NDB|210", "3|3|3|0|C|C|NDB|220"});
+    write_intermediate("earth_nav_ndb.csv",
+                       {"1|1|1|0|A|A|NDB|200", "2|2|2|0|B|B|NDB|210", "3|3|3|0|C|C|NDB|220"});
     write_intermediate("earth_nav_ndbdme.csv", {"1|4|4|0|D|D|NDB-DME|230", "2|5|5|0|E|E|NDB-DME|240"});
     load();
     EXPECT_THAT(rows("SELECT ShapeID, NDBType, NDBID FROM NavNDB ORDER BY id"),
