@@ -55,6 +55,7 @@ void LineReader::refill() {
         buffer_ = std::move(larger);
         capacity_ *= 2;
     }
+    cr_known_ = false;
     ssize_t got;
     do {
         got = ::read(fd_, buffer_.get() + end_, capacity_ - end_);
@@ -76,23 +77,31 @@ void LineReader::refill() {
     }
 }
 
+const char* LineReader::next_cr() {
+    if (!cr_known_ || cr_ < begin_) {
+        const char* start = buffer_.get() + begin_;
+        const auto* cr = static_cast<const char*>(std::memchr(start, '\r', end_ - begin_));
+        cr_ = cr ? static_cast<std::size_t>(cr - buffer_.get()) : end_;
+        cr_known_ = true;
+    }
+    return buffer_.get() + cr_;
+}
+
 bool LineReader::next(std::string_view& line) {
     for (;;) {
         const char* start = buffer_.get() + begin_;
         const char* stop = buffer_.get() + end_;
-        const auto* lf = static_cast<const char*>(std::memchr(start, '\n', stop - start));
-        const char* limit = lf ? lf : stop;
-        const auto* cr = static_cast<const char*>(std::memchr(start, '\r', limit - start));
-        if (cr && (cr + 1 < stop || at_eof_)) {
-            line = std::string_view(start, cr - start);
-            const bool crlf = cr + 1 < stop && cr[1] == '\n';
-            begin_ = static_cast<std::size_t>(cr + (crlf ? 2 : 1) - buffer_.get());
+        const char* cr = next_cr();
+        if (const auto* lf = static_cast<const char*>(std::memchr(start, '\n', cr - start))) {
+            line = std::string_view(start, lf - start);
+            begin_ = static_cast<std::size_t>(lf + 1 - buffer_.get());
             ++line_number_;
             return true;
         }
-        if (!cr && lf) {
-            line = std::string_view(start, lf - start);
-            begin_ = static_cast<std::size_t>(lf + 1 - buffer_.get());
+        if (cr < stop && (cr + 1 < stop || at_eof_)) {
+            line = std::string_view(start, cr - start);
+            const bool crlf = cr + 1 < stop && cr[1] == '\n';
+            begin_ = static_cast<std::size_t>(cr + (crlf ? 2 : 1) - buffer_.get());
             ++line_number_;
             return true;
         }

@@ -30,6 +30,7 @@ public:
 private:
     void refill();
     void skip_byte_order_mark();
+    const char* next_cr();
 
     std::string path_;
     int fd_ = -1;
@@ -38,6 +39,10 @@ private:
     std::size_t begin_ = 0;
     std::size_t end_ = 0;
     bool at_eof_ = false;
+    // Most files hold no CR, or one per line: the next CR at or after begin_
+    // (end_ when none is buffered) is found once, not on every line.
+    std::size_t cr_ = 0;
+    bool cr_known_ = false;
     long line_number_ = 0;
 };
 
