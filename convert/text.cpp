@@ -4,22 +4,11 @@
 
 namespace quill {
 
-std::string_view trim(std::string_view text) {
-    std::size_t first = 0;
-    std::size_t last = text.size();
-    while (first < last && static_cast<unsigned char>(text[first]) <= 32) ++first;
-    while (last > first && static_cast<unsigned char>(text[last - 1]) <= 32) --last;
-    return text.substr(first, last - first);
-}
-
 void append_upper(std::string& out, std::string_view text) {
-    for (char c : text) out.push_back(c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c);
+    for (char c : text) out.push_back(is_lower(c) ? static_cast<char>(c - 32) : c);
 }
 
-std::string_view upper(std::string_view text, std::string& scratch) {
-    bool has_lower = false;
-    for (char c : text) has_lower |= (c >= 'a' && c <= 'z');
-    if (!has_lower) return text;
+std::string_view upper_into(std::string_view text, std::string& scratch) {
     scratch.clear();
     append_upper(scratch, text);
     return scratch;

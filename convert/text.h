@@ -14,14 +14,29 @@ inline std::string_view up_to_nul(std::string_view line) {
     return nul == std::string_view::npos ? line : line.substr(0, nul);
 }
 
-// Removes leading and trailing characters of code 32 or less.
-std::string_view trim(std::string_view text);
+// Removes leading and trailing characters of code 32 or less. Inline: most
+// fields come from the blank tokenizer and have nothing to remove.
+inline std::string_view trim(std::string_view text) {
+    std::size_t first = 0;
+    std::size_t last = text.size();
+    while (first < last && static_cast<unsigned char>(text[first]) <= 32) ++first;
+    while (last > first && static_cast<unsigned char>(text[last - 1]) <= 32) --last;
+    return text.substr(first, last - first);
+}
+
+inline bool is_lower(char c) { return c >= 'a' && c <= 'z'; }
 
 // Appends the text with only the letters a to z upper-cased.
 void append_upper(std::string& out, std::string_view text);
+// The text with a to z upper-cased into scratch, for text that has some.
+std::string_view upper_into(std::string_view text, std::string& scratch);
 // The text with a to z upper-cased: the text itself when it has none,
 // otherwise a view into scratch.
-std::string_view upper(std::string_view text, std::string& scratch);
+inline std::string_view upper(std::string_view text, std::string& scratch) {
+    for (char c : text)
+        if (is_lower(c)) return upper_into(text, scratch);
+    return text;
+}
 
 // True when the source line is a header, version, end or empty line. Each
 // token must stand alone: it is followed by a blank or ends the line.
