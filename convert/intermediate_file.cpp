@@ -10,7 +10,7 @@
 namespace quill {
 
 namespace {
-constexpr std::size_t kBufferSize = 1 << 20;
+constexpr std::size_t kBufferSize = 1 << 18;
 
 // Fields are mostly a few bytes long: fixed-size copies that the compiler
 // inlines beat a library call per field. Reads stay inside the field.
