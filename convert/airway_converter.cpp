@@ -40,25 +40,19 @@ struct LevelFile {
     std::string_view type;
 };
 
-// Upper-cased field texts of one line; scratch space reused from line to line.
-struct SegmentWriter {
-    std::string first_name;
-    std::string second_name;
-    std::string segment;
-
-    void write(LevelFile& level, const FieldList& line) {
-        const std::string_view id = level.shapes.next();
-        const std::string_view first = upper(trim(line[kFirstName]), first_name);
-        const std::string_view first_type = fix_type(trim(line[kFirstType]));
-        const std::string_view second = upper(trim(line[kSecondName]), second_name);
-        const std::string_view second_type = fix_type(trim(line[kSecondType]));
-        const std::string_view base = trim(line[kBase]);
-        const std::string_view top = trim(line[kTop]);
-        const std::string_view name = upper(trim(line[kSegment]), segment);
-        level.file.write({id, "", "", first, first_type, name, base, top, level.type});
-        level.file.write({id, "", "", second, second_type, name, base, top, level.type});
-    }
-};
+// The segment's two records, one per end, read from the fields in this order.
+void write_segment(LevelFile& level, const FieldList& line) {
+    const std::string_view id = level.shapes.next();
+    const RecordField first = upper_cased(trim(line[kFirstName]));
+    const std::string_view first_type = fix_type(trim(line[kFirstType]));
+    const RecordField second = upper_cased(trim(line[kSecondName]));
+    const std::string_view second_type = fix_type(trim(line[kSecondType]));
+    const std::string_view base = trim(line[kBase]);
+    const std::string_view top = trim(line[kTop]);
+    const RecordField name = upper_cased(trim(line[kSegment]));
+    level.file.write({id, "", "", first, first_type, name, base, top, level.type});
+    level.file.write({id, "", "", second, second_type, name, base, top, level.type});
+}
 
 } // namespace
 
@@ -69,11 +63,10 @@ void ConvertAirways(const std::string& source_folder, const std::string& work_fo
     LevelFile high{IntermediateFile(intermediate_path(work_folder, kAirwaySource, "_High.csv"), kAirwayHeader),
                    {}, "High"};
     FieldList fields;
-    SegmentWriter writer;
     for_each_source_line(source, fields, [&](const FieldList& line) {
         const std::string_view level = trim(line[kLevel]);
-        if (level == "1") writer.write(low, line);
-        else if (level == "2") writer.write(high, line);
+        if (level == "1") write_segment(low, line);
+        else if (level == "2") write_segment(high, line);
     });
     low.file.close();
     high.file.close();

@@ -21,10 +21,9 @@ void ConvertFixes(const std::string& source_folder, const std::string& work_fold
     IntermediateFile fixes(intermediate_path(work_folder, kFixSource, ".csv"), kFixHeader);
     FieldList fields;
     ShapeCounter shapes;
-    std::string name;
     for_each_source_line(source, fields, [&](const FieldList& line) {
         fixes.write({shapes.next(), trim(line[kLatitude]), trim(line[kLongitude]),
-                     upper(trim(line[kName]), name)});
+                     upper_cased(trim(line[kName]))});
     }, kName + 1);
     fixes.close();
 }

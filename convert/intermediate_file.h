@@ -1,5 +1,6 @@
 #pragma once
 
+#include <concepts>
 #include <initializer_list>
 #include <memory>
 #include <string>
@@ -13,6 +14,21 @@ namespace quill {
 std::string intermediate_path(const std::string& work_folder, std::string_view source_name,
                               std::string_view suffix);
 
+// A field of a record: its text, written as it is or with the letters a to z
+// upper-cased on the way into the file.
+struct RecordField {
+    template <typename Text>
+        requires std::convertible_to<const Text&, std::string_view>
+    constexpr RecordField(const Text& text) : text(text) {}
+    constexpr RecordField(std::string_view text, bool upper) : text(text), upper(upper) {}
+
+    std::string_view text;
+    bool upper = false;
+};
+
+// The field written with a to z upper-cased, without an upper-cased copy.
+constexpr RecordField upper_cased(std::string_view text) { return {text, true}; }
+
 // A pipe-separated file written by a converter: created (replacing an older
 // one) with its header line; every line ends with CR LF. Buffered; errors carry
 // the file and the line being written.
@@ -23,21 +39,22 @@ public:
     IntermediateFile(const IntermediateFile&) = delete;
     IntermediateFile& operator=(const IntermediateFile&) = delete;
 
-    // Joins the fields with "|" and writes them as one line.
-    void write(std::initializer_list<std::string_view> fields);
+    // Joins the fields (at least one) with "|" and writes them as one line.
+    void write(std::initializer_list<RecordField> fields);
     // Writes out what is buffered and closes the file; errors are thrown.
     void close();
 
     const std::string& path() const { return path_; }
 
 private:
-    void append(std::string_view text);
+    char* room_for(std::size_t length);
     void flush();
     [[noreturn]] void fail(int system_error) const;
 
     std::string path_;
     int fd_ = -1;
     std::unique_ptr<char[]> buffer_;
+    std::size_t capacity_;
     std::size_t used_ = 0;
     long lines_ = 0;
 };

@@ -8,12 +8,6 @@ void append_upper(std::string& out, std::string_view text) {
     for (char c : text) out.push_back(is_lower(c) ? static_cast<char>(c - 32) : c);
 }
 
-std::string_view upper_into(std::string_view text, std::string& scratch) {
-    scratch.clear();
-    append_upper(scratch, text);
-    return scratch;
-}
-
 bool skip_line(std::string_view line) {
     static constexpr std::array<std::string_view, 5> kTokens{"I", "1200", "1100", "1101", "99"};
     if (line.empty()) return true;

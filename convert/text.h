@@ -28,16 +28,6 @@ inline bool is_lower(char c) { return c >= 'a' && c <= 'z'; }
 
 // Appends the text with only the letters a to z upper-cased.
 void append_upper(std::string& out, std::string_view text);
-// The text with a to z upper-cased into scratch, for text that has some.
-std::string_view upper_into(std::string_view text, std::string& scratch);
-// The text with a to z upper-cased: the text itself when it has none,
-// otherwise a view into scratch.
-inline std::string_view upper(std::string_view text, std::string& scratch) {
-    for (char c : text)
-        if (is_lower(c)) return upper_into(text, scratch);
-    return text;
-}
-
 // True when the source line is a header, version, end or empty line. Each
 // token must stand alone: it is followed by a blank or ends the line.
 bool skip_line(std::string_view line);

@@ -1,5 +1,6 @@
 #include "convert/error.h"
 #include "convert/intermediate_file.h"
+#include "convert/text.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -41,6 +42,29 @@ TEST(IntermediateFile, WritesHeaderAndRecordsWithCrLfReplacingAnOlderFile) {
     file.write({"2", ""});
     file.close();
     EXPECT_EQ(read_file(dir / "out.csv"), "SHAPEID|NAME\r\n1|A B\r\n2|\r\n");
+}
+
+// Every byte value, at every length the copy treats differently, next to the
+// same text written unchanged.
+TEST(IntermediateFile, UpperCasesOnlyAtoZOfAField) {
+    std::string bytes;
+    for (int c = 0; c < 256; ++c) bytes.push_back(static_cast<char>(c));
+    TempDir dir;
+    IntermediateFile file(dir / "out.csv", "H");
+    std::string expected = "H\r\n";
+    for (std::size_t first : {0x3Eu, 0x5Eu, 0x76u, 0xDEu, 0xF0u}) {
+        for (std::size_t length = 0; length <= 17; ++length) {
+            const std::string_view text = std::string_view(bytes).substr(first, length);
+            file.write({upper_cased(text), text});
+            append_upper(expected, text);
+            expected.append("|").append(text).append("\r\n");
+        }
+    }
+    file.write({upper_cased(bytes)});
+    append_upper(expected, bytes);
+    expected.append("\r\n");
+    file.close();
+    EXPECT_EQ(read_file(dir / "out.csv"), expected);
 }
 
 TEST(IntermediateFile, WritesRecordsLargerThanItsBuffer) {
