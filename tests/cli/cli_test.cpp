@@ -1,18 +1,19 @@
 #include "app/target_table.h"
 #include "cli/cli_app.h"
+#include "support/sql_rows.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
 #include <cctype>
 #include <filesystem>
-#include <sqlite3.h>
 #include <sstream>
 
 namespace quill::cli {
 namespace {
 
 using test::AppDataSandbox;
+using test::sql_count;
 
 const std::string kAllFourLines =
     "Converting Airports...\nConverting NavAids...\nConverting Waypoints...\n"
@@ -63,18 +64,6 @@ protected:
     const std::string sample = test::sample_cycle_folder();
 };
 
-long long count_rows(const std::string& db_path, const std::string& sql) {
-    sqlite3* db = nullptr;
-    sqlite3_open_v2(db_path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
-    sqlite3_stmt* stmt = nullptr;
-    long long n = -1;
-    if (sqlite3_prepare_v2(db, sql.c_str(), -1, &stmt, nullptr) == SQLITE_OK && sqlite3_step(stmt) == SQLITE_ROW)
-        n = sqlite3_column_int64(stmt, 0);
-    sqlite3_finalize(stmt);
-    sqlite3_close(db);
-    return n;
-}
-
 TEST_F(Cli, UpdatesEveryCategoryInOrderAndPublishesToEveryTarget) {
     const std::string first = install(0);
     const std::string third = install(5);
@@ -82,9 +71,9 @@ TEST_F(Cli, UpdatesEveryCategoryInOrderAndPublishesToEveryTarget) {
     EXPECT_EQ(r.status, kSuccess) << r.err;
     EXPECT_EQ(r.out, kAllFourLines);
     for (const std::string& db : {first, third}) {
-        EXPECT_GT(count_rows(db, "SELECT count(*) FROM Airport"), 0);
-        EXPECT_GT(count_rows(db, "SELECT count(*) FROM NavAirway"), 0);
-        EXPECT_EQ(count_rows(db, "SELECT count(*) FROM NavWPT WHERE WPTName = 'OLDWP'"), 0);
+        EXPECT_GT(sql_count(db, "SELECT count(*) FROM Airport"), 0);
+        EXPECT_GT(sql_count(db, "SELECT count(*) FROM NavAirway"), 0);
+        EXPECT_EQ(sql_count(db, "SELECT count(*) FROM NavWPT WHERE WPTName = 'OLDWP'"), 0);
     }
     EXPECT_EQ(test::read_file(first), test::read_file(third));
     EXPECT_TRUE(std::filesystem::exists(work_file("GPS.db")));
@@ -96,10 +85,10 @@ TEST_F(Cli, OnlyWaypointsRefillsOnlyTheWaypointTable) {
     const Result r = run({"--categories", "waypoints", sample});
     EXPECT_EQ(r.status, kSuccess) << r.err;
     EXPECT_EQ(r.out, "Converting Waypoints...\n \nLoading Waypoints/Fixes...\n");
-    EXPECT_EQ(count_rows(db, "SELECT count(*) FROM NavWPT WHERE WPTName = 'OLDWP'"), 0);
-    EXPECT_GT(count_rows(db, "SELECT count(*) FROM NavWPT"), 0);
-    EXPECT_EQ(count_rows(db, "SELECT count(*) FROM NavNDB WHERE NDBID = 'OLD'"), 1);
-    EXPECT_EQ(count_rows(db, "SELECT count(*) FROM NavAirway WHERE FixName = 'OLD'"), 1);
+    EXPECT_EQ(sql_count(db, "SELECT count(*) FROM NavWPT WHERE WPTName = 'OLDWP'"), 0);
+    EXPECT_GT(sql_count(db, "SELECT count(*) FROM NavWPT"), 0);
+    EXPECT_EQ(sql_count(db, "SELECT count(*) FROM NavNDB WHERE NDBID = 'OLD'"), 1);
+    EXPECT_EQ(sql_count(db, "SELECT count(*) FROM NavAirway WHERE FixName = 'OLD'"), 1);
 }
 
 TEST_F(Cli, StaleIntermediateFileOfAFailedRunIsNotLoaded) {
@@ -110,7 +99,7 @@ TEST_F(Cli, StaleIntermediateFileOfAFailedRunIsNotLoaded) {
                      "1|1|2|0|STALE|STALE|NDB|300\r\n");
     const Result r = run({"--categories=waypoints", sample});
     EXPECT_EQ(r.status, kSuccess) << r.err;
-    EXPECT_EQ(count_rows(db, "SELECT count(*) FROM NavNDB WHERE NDBID = 'STALE'"), 0);
+    EXPECT_EQ(sql_count(db, "SELECT count(*) FROM NavNDB WHERE NDBID = 'STALE'"), 0);
     EXPECT_EQ(r.out.find("NDB"), std::string::npos);
 }
 
@@ -137,7 +126,7 @@ TEST_F(Cli, TargetThatCannotBeReplacedIsReportedWhileTheOthersAreUpdated) {
     EXPECT_NE(r.out.find("\nCould not update Skelmar Console: "), std::string::npos) << r.out;
     EXPECT_NE(r.err.find("1 of 2 product databases could not be updated"), std::string::npos) << r.err;
     EXPECT_EQ(test::read_file(stuck), stuck_before);
-    EXPECT_EQ(count_rows(good, "SELECT count(*) FROM NavWPT WHERE WPTName = 'OLDWP'"), 0);
+    EXPECT_EQ(sql_count(good, "SELECT count(*) FROM NavWPT WHERE WPTName = 'OLDWP'"), 0);
 }
 
 TEST_F(Cli, KeepIntermediateLeavesTheFilesForInspection) {

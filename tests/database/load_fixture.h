@@ -2,7 +2,7 @@
 
 #include "app/categories.h"
 #include "database/load_work_database.h"
-#include "sql_rows.h"
+#include "support/sql_rows.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 
 #include "convert/error.h"
 #include "database/connection.h"
-#include "sql_rows.h"
+#include "support/sql_rows.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>

@@ -9,9 +9,9 @@
 #include <QPushButton>
 #include <QTimer>
 #include <memory>
-#include <sqlite3.h>
 
 #include "app/target_table.h"
+#include "support/sql_rows.h"
 #include "support/temp_dir.h"
 #include "ui/main_window.h"
 
@@ -49,18 +49,6 @@ public:
 private:
     QTimer poll_;
 };
-
-long long count_rows(const std::string& path, const char* sql) {
-    sqlite3* db = nullptr;
-    sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
-    sqlite3_stmt* stmt = nullptr;
-    long long n = -1;
-    if (sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr) == SQLITE_OK && sqlite3_step(stmt) == SQLITE_ROW)
-        n = sqlite3_column_int64(stmt, 0);
-    sqlite3_finalize(stmt);
-    sqlite3_close(db);
-    return n;
-}
 
 class WindowRun : public testing::Test {
 protected:
@@ -114,7 +102,7 @@ TEST_F(WindowRun, AllFourCategoriesInOrderThenUpdateComplete) {
     EXPECT_EQ(boxes.shown[0].icon, QMessageBox::Information);
     EXPECT_EQ(window.frameGeometry().width(), TfrmMain::kNarrowWidth);
     expect_idle_controls();
-    EXPECT_GT(count_rows(db, "SELECT count(*) FROM NavAirway"), 0);
+    EXPECT_GT(sql_count(db, "SELECT count(*) FROM NavAirway"), 0);
 }
 
 TEST_F(WindowRun, OnlyWaypointsAndASecondRunStartsWithAnEmptyList) {
@@ -147,7 +135,7 @@ TEST_F(WindowRun, UnattendedStartRunsAndClosesByItself) {
     EXPECT_TRUE(boxes.shown.empty());
     EXPECT_EQ(window.ExitStatus(), 0);
     EXPECT_EQ(progress(), kAllFourLines);
-    EXPECT_GT(count_rows(db, "SELECT count(*) FROM Airport"), 0);
+    EXPECT_GT(sql_count(db, "SELECT count(*) FROM Airport"), 0);
 }
 
 TEST_F(WindowRun, FailureWhileLoadingRestoresTheWindowAndTouchesNoDatabase) {
@@ -190,7 +178,7 @@ TEST_F(WindowRun, TargetThatCannotBeReplacedIsReportedAndTheOthersUpdated) {
     EXPECT_TRUE(boxes.shown[0].text.startsWith("1 of the 2 selected product databases"));
     EXPECT_TRUE(progress().last().startsWith("Could not update Brannock EFIS GPS: "));
     EXPECT_EQ(read_file(stuck), stuck_before);
-    EXPECT_GT(count_rows(good, "SELECT count(*) FROM NavWPT"), 0);
+    EXPECT_GT(sql_count(good, "SELECT count(*) FROM NavWPT"), 0);
 }
 
 TEST_F(WindowRun, UnattendedPartialPublishClosesWithStatusTwoAndNoBox) {

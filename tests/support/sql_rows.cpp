@@ -1,4 +1,4 @@
-#include "sql_rows.h"
+#include "support/sql_rows.h"
 
 #include <sqlite3.h>
 #include <stdexcept>
@@ -38,6 +38,12 @@ std::vector<std::string> sql_rows(const std::string& database, std::string_view 
     }
     sqlite3_finalize(stmt);
     return rows;
+}
+
+long long sql_count(const std::string& database, std::string_view sql) {
+    const std::vector<std::string> rows = sql_rows(database, sql);
+    if (rows.size() != 1) throw std::runtime_error("not one row: " + std::string(sql));
+    return std::stoll(rows[0]);
 }
 
 void sql_exec(const std::string& database, std::string_view sql) {

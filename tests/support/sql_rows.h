@@ -10,6 +10,9 @@ namespace quill::test {
 // them joined by "|" (NULL as "NULL").
 std::vector<std::string> sql_rows(const std::string& database, std::string_view sql);
 
+// The single number a counting query gives.
+long long sql_count(const std::string& database, std::string_view sql);
+
 // Runs statements on a database file.
 void sql_exec(const std::string& database, std::string_view sql);
 
