@@ -6,11 +6,9 @@
 #include "convert/airway_converter.h"
 #include "convert/fix_converter.h"
 #include "convert/navaid_converter.h"
-#include "database/connection.h"
-#include "database/load_blocks.h"
 #include "database/load_work_database.h"
-#include "database/query.h"
-#include "database/statement.h"
+#include "support/insert_floor.h"
+#include "support/product_database.h"
 #include "support/stopwatch.h"
 
 #include <algorithm>
@@ -18,9 +16,6 @@
 #include <cstdlib>
 #include <exception>
 #include <filesystem>
-#include <fstream>
-#include <sqlite3.h>
-#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,9 +23,15 @@
 namespace {
 
 namespace fs = std::filesystem;
+using quill::bench::copy_over;
+using quill::bench::insert_floor;
 using quill::bench::median;
+using quill::bench::read_rows;
+using quill::bench::table_name;
+using quill::bench::TableRows;
 using quill::bench::time_of;
 using quill::bench::Timing;
+using quill::bench::total_rows;
 
 constexpr double kTarget = 1.3;
 
@@ -64,22 +65,6 @@ Options parse(int argc, char** argv) {
     return options;
 }
 
-void make_product(const std::string& path) {
-    fs::remove(path);
-    std::ifstream in(QUILL_PRODUCT_SCHEMA);
-    std::stringstream schema;
-    schema << in.rdbuf();
-    sqlite3* db = nullptr;
-    sqlite3_open(path.c_str(), &db);
-    const int rc = sqlite3_exec(db, schema.str().c_str(), nullptr, nullptr, nullptr);
-    sqlite3_close(db);
-    if (rc != SQLITE_OK) throw std::runtime_error("cannot create the product database " + path);
-}
-
-void copy_over(const std::string& from, const std::string& to) {
-    fs::copy_file(from, to, fs::copy_options::overwrite_existing);
-}
-
 void convert_cycle(const Options& options) {
     quill::ConvertAirports(options.source_folder, options.work_folder, [](const std::string&) {});
     quill::ConvertNavaids(options.source_folder, options.work_folder);
@@ -96,109 +81,10 @@ void load(const Options& options, const std::string& product) {
                              true});
 }
 
-// One value as the loader binds it: a number or a text.
-struct Value {
-    double number;
-    std::size_t offset;
-    std::size_t length;
-};
-
-// The rows of one table, read back from a loaded database.
-struct TableRows {
-    const quill::LoadBlock* block = nullptr;
-    std::vector<std::string_view> columns;
-    std::vector<bool> numeric;
-    std::vector<Value> values; // row after row
-    std::string texts;
-    std::size_t rows = 0;
-};
-
-std::vector<bool> numeric_columns(const quill::LoadBlock& block) {
-    std::vector<bool> numeric;
-    if (!block.type_column.empty()) numeric.push_back(false);
-    for (const quill::ColumnSource& source : block.columns)
-        numeric.push_back(source.kind != quill::ValueKind::Text);
-    return numeric;
-}
-
-std::string column_list(const std::vector<std::string_view>& columns) {
-    std::string list;
-    for (const std::string_view column : columns) list += (list.empty() ? "" : ", ") + std::string(column);
-    return list;
-}
-
-std::vector<TableRows> read_rows(const std::string& database) {
-    quill::Connection connection;
-    connection.open(database);
-    std::vector<TableRows> tables;
-    for (const quill::LoadBlock& block : quill::kLoadBlocks) {
-        const bool seen =
-            std::ranges::any_of(tables, [&](const TableRows& t) { return t.block->table == block.table; });
-        if (seen) continue;
-        TableRows& rows = tables.emplace_back();
-        rows.block = &block;
-        rows.columns = quill::column_names(block);
-        rows.numeric = numeric_columns(block);
-        const quill::TdfmMain names;
-        quill::Statement select(connection, "SELECT " + column_list(rows.columns) + " FROM " +
-                                                std::string((names.*block.table).name()) + " ORDER BY rowid");
-        while (select.step()) {
-            for (int i = 0; i < static_cast<int>(rows.columns.size()); ++i) {
-                if (rows.numeric[i]) {
-                    rows.values.push_back({select.column_double(i), 0, 0});
-                } else {
-                    const std::string_view text = select.column_text(i);
-                    rows.values.push_back({0, rows.texts.size(), text.size()});
-                    rows.texts.append(text);
-                }
-            }
-            ++rows.rows;
-        }
-    }
-    return tables;
-}
-
-void insert_floor(const std::string& database, const std::vector<TableRows>& tables) {
-    quill::Connection connection;
-    connection.open(database);
-    quill::Query("PRAGMA journal_mode = OFF;").execute(connection);
-    quill::Query("BEGIN").execute(connection);
-    const quill::TdfmMain names;
-    for (const TableRows& rows : tables) {
-        std::string values;
-        for (std::size_t i = 0; i < rows.columns.size(); ++i) values += i ? ", ?" : "?";
-        quill::Statement insert(connection, "INSERT INTO " + std::string((names.*rows.block->table).name()) +
-                                                " (" + column_list(rows.columns) + ") VALUES (" + values +
-                                                ")");
-        const int width = static_cast<int>(rows.columns.size());
-        for (std::size_t row = 0; row < rows.rows; ++row) {
-            const Value* value = &rows.values[row * rows.columns.size()];
-            for (int i = 0; i < width; ++i) {
-                if (rows.numeric[i]) insert.bind_double(i, value[i].number);
-                else
-                    insert.bind_text(i, std::string_view(rows.texts).substr(value[i].offset, value[i].length),
-                                     false);
-            }
-            insert.step();
-            insert.reset();
-        }
-    }
-    quill::Query("COMMIT").execute(connection);
-}
-
-std::size_t total_rows(const std::vector<TableRows>& tables) {
-    std::size_t total = 0;
-    for (const TableRows& rows : tables) total += rows.rows;
-    return total;
-}
-
 void measure(const Options& options, const std::string& product) {
     const std::vector<TableRows> tables = read_rows(options.work_folder + std::string(quill::kWorkDatabase));
     const std::size_t rows = total_rows(tables);
-    const quill::TdfmMain names;
-    for (const TableRows& table : tables)
-        std::printf("  %-16s %9zu rows\n", std::string((names.*table.block->table).name()).c_str(),
-                    table.rows);
+    for (const TableRows& table : tables) std::printf("  %-16s %9zu rows\n", table_name(table).c_str(), table.rows);
 
     const std::string floor_database = options.work_folder + "floor.db";
     std::vector<double> floor_wall, load_wall, wall_ratios, cpu_ratios;
@@ -229,7 +115,7 @@ int main(int argc, char** argv) {
         const Options options = parse(argc, argv);
         fs::create_directories(options.work_folder);
         const std::string product = options.work_folder + "product.db";
-        make_product(product);
+        quill::bench::make_product(product);
         convert_cycle(options);
         std::printf("build %s, %d runs, medians\n", QUILL_BUILD_TYPE, options.runs);
         // The first load also warms the page cache and gives the floor its rows.

@@ -46,16 +46,14 @@ private:
 
 [[noreturn]] void fail(const std::string& path) { throw std::runtime_error(path + ": " + std::strerror(errno)); }
 
-} // namespace
-
-FloorResult read_and_split(const std::string& path) {
+// Reads the file in large blocks and hands every line, without its line feed, to on_line.
+template <typename OnLine>
+void for_each_line(const std::string& path, OnLine&& on_line) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) fail(path);
     std::size_t capacity = kBlockSize;
     std::unique_ptr<char[]> buffer(new char[capacity]);
     std::size_t kept = 0;
-    Splitter splitter;
-    FloorResult result;
     for (;;) {
         if (kept == capacity) {
             std::unique_ptr<char[]> larger(new char[capacity * 2]);
@@ -75,15 +73,29 @@ FloorResult read_and_split(const std::string& path) {
         std::size_t begin = 0;
         while (const void* found = std::memchr(data + begin, '\n', end - begin)) {
             const std::size_t stop = static_cast<std::size_t>(static_cast<const char*>(found) - data);
-            splitter.line(data + begin, stop - begin, result);
+            on_line(data + begin, stop - begin);
             begin = stop + 1;
         }
         kept = end - begin;
         std::memmove(buffer.get(), data + begin, kept);
     }
-    if (kept > 0) splitter.line(buffer.get(), kept, result);
+    if (kept > 0) on_line(buffer.get(), kept);
     ::close(fd);
+}
+
+} // namespace
+
+FloorResult read_and_split(const std::string& path) {
+    Splitter splitter;
+    FloorResult result;
+    for_each_line(path, [&](const char* text, std::size_t length) { splitter.line(text, length, result); });
     return result;
+}
+
+long long count_lines(const std::string& path) {
+    long long lines = 0;
+    for_each_line(path, [&](const char*, std::size_t) { ++lines; });
+    return lines;
 }
 
 } // namespace quill::bench

@@ -17,4 +17,8 @@ struct FloorResult {
 // allocation per line. Converters are measured against its time.
 FloorResult read_and_split(const std::string& path);
 
+// Less still, the least a whole run does per source file: read it in the same
+// blocks and find its line ends. Gives the number of lines.
+long long count_lines(const std::string& path);
+
 } // namespace quill::bench
