@@ -58,11 +58,11 @@ bool read_coordinate(const Statement& select, int column, double& value) {
 
 FixIndex::FixIndex(const Table& table, std::string_view key_column) {
     Statement select(table.connection(), select_sql(table, key_column));
-    std::vector<std::size_t> starts;
+    std::vector<std::uint32_t> starts;
     std::vector<FixPosition> stored;
     while (select.step()) {
         if (select.column_type(kKey) == SQLITE_NULL) continue;
-        starts.push_back(text_.size());
+        starts.push_back(static_cast<std::uint32_t>(text_.size()));
         text_.append(select.column_text(kKey));
         FixPosition position{};
         const bool latitude = read_coordinate(select, kLatitude, position.latitude);
@@ -73,17 +73,18 @@ FixIndex::FixIndex(const Table& table, std::string_view key_column) {
         }
         stored.push_back(position);
     }
-    starts.push_back(text_.size());
-    group_by_name(starts, stored);
+    starts.push_back(static_cast<std::uint32_t>(text_.size()));
+    group_by_name(starts, std::move(stored));
 }
 
 // Counts the rows of each name (adding new names), turns the counts into
-// slice ends, then fills each slice from its end, last row first, so the
-// rows of a name keep their stored order.
-void FixIndex::group_by_name(const std::vector<std::size_t>& starts, const std::vector<FixPosition>& stored) {
+// slice ends, then gives each row its place, last row first, so the rows of a
+// name keep their stored order. The rows move to their places where they
+// are: at a million fixes a second array would cost 24 MB.
+void FixIndex::group_by_name(const std::vector<std::uint32_t>& starts, std::vector<FixPosition> stored) {
     const std::size_t rows = stored.size();
     slots_.assign(std::bit_ceil(std::max<std::size_t>(2 * rows, 1)) + 1, Slot{});
-    std::vector<std::uint32_t> slot_of(rows);
+    std::vector<std::uint32_t> place(rows); // first the row's slot, then its place
     for (std::size_t row = 0; row < rows; ++row) {
         const std::string_view key =
             std::string_view(text_).substr(starts[row], starts[row + 1] - starts[row]);
@@ -93,12 +94,19 @@ void FixIndex::group_by_name(const std::vector<std::size_t>& starts, const std::
             slot = {key.size() <= kInline ? inline_name(key) : starts[row],
                     static_cast<std::uint32_t>(key.size() + 1), 0};
         ++slot.begin;
-        slot_of[row] = static_cast<std::uint32_t>(at);
+        place[row] = static_cast<std::uint32_t>(at);
     }
     std::uint32_t end = 0;
     for (Slot& slot : slots_) slot.begin = end += slot.begin;
-    positions_.resize(rows);
-    for (std::size_t row = rows; row-- > 0;) positions_[--slots_[slot_of[row]].begin] = stored[row];
+    for (std::size_t row = rows; row-- > 0;) place[row] = --slots_[place[row]].begin;
+    for (std::size_t row = 0; row < rows; ++row) {
+        while (place[row] != row) {
+            const std::uint32_t to = place[row];
+            std::swap(stored[row], stored[to]);
+            std::swap(place[row], place[to]);
+        }
+    }
+    positions_ = std::move(stored);
 }
 
 bool FixIndex::holds(const Slot& slot, std::string_view key) const {

@@ -44,7 +44,7 @@ private:
     // The slot of the name, or the empty slot where it would go.
     std::size_t probe(std::string_view key) const;
     bool holds(const Slot& slot, std::string_view key) const;
-    void group_by_name(const std::vector<std::size_t>& starts, const std::vector<FixPosition>& stored);
+    void group_by_name(const std::vector<std::uint32_t>& starts, std::vector<FixPosition> stored);
 
     std::string text_;
     std::vector<Slot> slots_;
