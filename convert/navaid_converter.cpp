@@ -88,7 +88,6 @@ private:
     std::array<ShapeCounter, kNavaidKindCount> shapes_;
     const FieldList* fields_ = nullptr;
     std::string words_;
-    std::string name_;
     std::string type_;
     AngleParts angle_;
 };
@@ -123,16 +122,15 @@ void NavaidConverter::handle(const FieldList& fields) {
 void NavaidConverter::write_station(NavaidKind kind, std::string_view type,
                                     bool with_magnetic_variation) {
     join_words(*fields_, kNavRunway, fields_->count() - 1, words_, false);
-    name_.clear();
-    append_upper(name_, trim(words_));
+    const RecordField name = upper_cased(trim(words_));
     IntermediateFile& file = *files_[index(kind)];
     const std::string_view shape = shapes_[index(kind)].next();
     if (with_magnetic_variation) {
         file.write({shape, field(kNavLatitude), field(kNavLongitude), field(kNavElevation),
-                    field(kNavIdentifier), name_, type, field(kNavFrequency), field(kNavAngle)});
+                    field(kNavIdentifier), name, type, field(kNavFrequency), field(kNavAngle)});
     } else {
         file.write({shape, field(kNavLatitude), field(kNavLongitude), field(kNavElevation),
-                    field(kNavIdentifier), name_, type, field(kNavFrequency)});
+                    field(kNavIdentifier), name, type, field(kNavFrequency)});
     }
 }
 
