@@ -29,6 +29,9 @@ public:
     Query FDQueryDelAirway{"Delete from NavAirway"};
     Query FDQueryDelDME{"Delete from NavDME"};
     Query FDQuerySetParams{"PRAGMA journal_mode = OFF;"};
+    // The waypoint name index of a world cycle outgrows SQLite's default 2 MB
+    // page cache; every page it spills costs a write and a read back.
+    Query FDQuerySetCache{"PRAGMA cache_size = -8192;"};
     Table FDTableLocalizer{"NavLocalizer"};
     Table FDTableGlideslope{"NavGlideslope"};
     Table FDTableMarkerBeacon{"NavMarkerBeacon"};

@@ -40,6 +40,7 @@ void LoadWorkDatabase(const LoadRequest& request) {
     TdfmMain module;
     module.FDConnection.open(database);
     module.FDQuerySetParams.execute(module.FDConnection);
+    module.FDQuerySetCache.execute(module.FDConnection);
     // One transaction for the whole load; without a journal a failed load
     // leaves a scratch file that the next run replaces.
     kBegin.execute(module.FDConnection);

@@ -90,7 +90,10 @@ std::size_t total_rows(const std::vector<TableRows>& tables) {
 void insert_floor(const std::string& database, const std::vector<TableRows>& tables) {
     Connection connection;
     connection.open(database);
-    Query("PRAGMA journal_mode = OFF;").execute(connection);
+    // The loader's own connection settings.
+    const TdfmMain module;
+    module.FDQuerySetParams.execute(connection);
+    module.FDQuerySetCache.execute(connection);
     Query("BEGIN").execute(connection);
     for (const TableRows& rows : tables) insert_table(connection, rows);
     Query("COMMIT").execute(connection);
