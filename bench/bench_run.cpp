@@ -132,11 +132,11 @@ void floor_run(const Options& options, const std::string& folder, const std::vec
     copy_over(folder + "work.db", folder + "second.db");
 }
 
-struct Medians {
+struct Samples {
     std::vector<double> run_wall, run_cpu, floor_wall, floor_cpu, wall_ratio, cpu_ratio;
 };
 
-void print_result(const Medians& m, double megabytes, double peak_mb) {
+void print_result(const Samples& m, double megabytes, double peak_mb) {
     const double ratio = median(m.cpu_ratio);
     std::printf("run   %8.1f ms  cpu %8.1f ms  (%.2f cpu ms per MB of source)\n", median(m.run_wall) * 1e3,
                 median(m.run_cpu) * 1e3, median(m.run_cpu) * 1e3 / megabytes);
@@ -170,7 +170,7 @@ int main(int argc, char** argv) {
         const std::string floor_folder = options.scratch + "/floor/";
         fs::create_directories(floor_folder);
         make_product(floor_folder + "product.db");
-        Medians m;
+        Samples m;
         for (int run = 0; run < options.runs; ++run) {
             prepare_appdata(appdata);
             const ChildRun child = run_cli(options);
