@@ -1,6 +1,7 @@
 #include "app/update_run.h"
 
 #include "app/target_databases.h"
+#include "app/work_folder.h"
 #include "convert/airport_converter.h"
 #include "convert/airway_converter.h"
 #include "convert/fix_converter.h"
@@ -72,7 +73,7 @@ RunOutcome RunUpdate(RunHost& host, const RunOptions& options) {
     load.progress = [&](const std::string& line) { host.progress(line); };
     load.keep_intermediate = options.keep_intermediate;
     LoadWorkDatabase(load);
-    CheckWorkDatabase(work_folder + std::string(kWorkDatabase));
+    CheckWorkDatabase(work_database_path(work_folder));
 
     for (PublishResult& result : PublishWorkDatabase(host.targets_selected(), work_folder)) {
         if (result.written) continue;

@@ -2,6 +2,7 @@
 // the product database and prints the time as a ratio of the floor measured in
 // the same run: the same rows, already in memory, inserted with one prepared
 // statement per table in one transaction.
+#include "app/work_folder.h"
 #include "convert/airport_converter.h"
 #include "convert/airway_converter.h"
 #include "convert/fix_converter.h"
@@ -73,7 +74,7 @@ void convert_cycle(const Options& options) {
 }
 
 void load(const Options& options, const std::string& product) {
-    const std::string work_database = options.work_folder + std::string(quill::kWorkDatabase);
+    const std::string work_database = quill::work_database_path(options.work_folder);
     quill::LoadWorkDatabase({options.work_folder,
                              {true, true, true, true},
                              [&] { copy_over(product, work_database); },
@@ -82,7 +83,7 @@ void load(const Options& options, const std::string& product) {
 }
 
 void measure(const Options& options, const std::string& product) {
-    const std::vector<TableRows> tables = read_rows(options.work_folder + std::string(quill::kWorkDatabase));
+    const std::vector<TableRows> tables = read_rows(quill::work_database_path(options.work_folder));
     const std::size_t rows = total_rows(tables);
     for (const TableRows& table : tables) std::printf("  %-16s %9zu rows\n", table_name(table).c_str(), table.rows);
 

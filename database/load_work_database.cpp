@@ -1,5 +1,6 @@
 #include "database/load_work_database.h"
 
+#include "app/work_folder.h"
 #include "convert/source_files.h"
 #include "database/airway_block.h"
 #include "database/airway_lookups.h"
@@ -33,7 +34,7 @@ void run_block(const LoadBlock& block, const TdfmMain& module, const LoadRequest
 } // namespace
 
 void LoadWorkDatabase(const LoadRequest& request) {
-    const std::string database = request.work_folder + std::string(kWorkDatabase);
+    const std::string database = work_database_path(request.work_folder);
     std::remove(database.c_str());
     request.seed();
 

@@ -8,8 +8,6 @@
 
 namespace quill {
 
-inline constexpr std::string_view kWorkDatabase = "GPS.db";
-
 struct LoadRequest {
     std::string work_folder; // ends with a separator
     CategorySelection selected;
