@@ -56,25 +56,14 @@ bool read_coordinate(const Statement& select, int column, double& value) {
 
 } // namespace
 
-double appended_coordinate(double appended) {
-    // SQLite stores an integral REAL as an integer, so -0 reads back as 0;
-    // adding 0 turns it into 0 as well.
-    double value = 0;
-    stored_number(appended + 0.0, value);
-    return value;
-}
-
-void FixRows::add(std::string_view name, const FixPosition& position) {
-    starts.push_back(static_cast<std::uint32_t>(names.size()));
-    names.append(name);
-    positions.push_back(position);
-}
-
 FixIndex::FixIndex(const Table& table, std::string_view key_column) {
     Statement select(table.connection(), select_sql(table, key_column));
-    FixRows rows;
+    std::vector<std::uint32_t> starts;
+    std::vector<FixPosition> stored;
     while (select.step()) {
         if (select.column_type(kKey) == SQLITE_NULL) continue;
+        starts.push_back(static_cast<std::uint32_t>(text_.size()));
+        text_.append(select.column_text(kKey));
         FixPosition position{};
         const bool latitude = read_coordinate(select, kLatitude, position.latitude);
         const bool longitude = latitude && read_coordinate(select, kLongitude, position.longitude);
@@ -82,26 +71,21 @@ FixIndex::FixIndex(const Table& table, std::string_view key_column) {
             bad_texts_.emplace_back(select.column_text(latitude ? kLongitude : kLatitude));
             position = {NAN, NAN, static_cast<std::uint32_t>(bad_texts_.size())};
         }
-        rows.add(select.column_text(kKey), position);
+        stored.push_back(position);
     }
-    group_by_name(std::move(rows));
+    starts.push_back(static_cast<std::uint32_t>(text_.size()));
+    group_by_name(starts, std::move(stored));
 }
-
-FixIndex::FixIndex(FixRows rows) { group_by_name(std::move(rows)); }
 
 // Counts the rows of each name (adding new names), turns the counts into
 // slice ends, then gives each row its place, last row first, so the rows of a
 // name keep their stored order. The rows move to their places where they
 // are: at a million fixes a second array would cost 24 MB.
-void FixIndex::group_by_name(FixRows rows) {
-    text_ = std::move(rows.names);
-    std::vector<std::uint32_t>& starts = rows.starts;
-    std::vector<FixPosition>& stored = rows.positions;
-    const std::size_t count = stored.size();
-    starts.push_back(static_cast<std::uint32_t>(text_.size()));
-    slots_.assign(std::bit_ceil(std::max<std::size_t>(2 * count, 1)) + 1, Slot{});
-    std::vector<std::uint32_t> place(count); // first the row's slot, then its place
-    for (std::size_t row = 0; row < count; ++row) {
+void FixIndex::group_by_name(const std::vector<std::uint32_t>& starts, std::vector<FixPosition> stored) {
+    const std::size_t rows = stored.size();
+    slots_.assign(std::bit_ceil(std::max<std::size_t>(2 * rows, 1)) + 1, Slot{});
+    std::vector<std::uint32_t> place(rows); // first the row's slot, then its place
+    for (std::size_t row = 0; row < rows; ++row) {
         const std::string_view key =
             std::string_view(text_).substr(starts[row], starts[row + 1] - starts[row]);
         const std::size_t at = probe(key);
@@ -114,8 +98,8 @@ void FixIndex::group_by_name(FixRows rows) {
     }
     std::uint32_t end = 0;
     for (Slot& slot : slots_) slot.begin = end += slot.begin;
-    for (std::size_t row = count; row-- > 0;) place[row] = --slots_[place[row]].begin;
-    for (std::size_t row = 0; row < count; ++row) {
+    for (std::size_t row = rows; row-- > 0;) place[row] = --slots_[place[row]].begin;
+    for (std::size_t row = 0; row < rows; ++row) {
         while (place[row] != row) {
             const std::uint32_t to = place[row];
             std::swap(stored[row], stored[to]);

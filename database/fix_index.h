@@ -18,26 +18,11 @@ struct FixPosition {
     std::uint32_t bad_text; // 0, or 1 + the index of the offending text
 };
 
-// A coordinate appended to a REAL column as it reads back for the lookup.
-double appended_coordinate(double appended);
-
-// The rows of a lookup table in stored order: their names one after another
-// and where each lies.
-struct FixRows {
-    std::string names;
-    std::vector<std::uint32_t> starts; // where each row's name begins in names
-    std::vector<FixPosition> positions;
-
-    void add(std::string_view name, const FixPosition& position);
-};
-
 // Every row of a lookup table (NavWPT, NavNDB, NavVOR) by its name column:
 // the rows of one name in stored order. Built once, then searched by exact name.
 class FixIndex {
 public:
-    // Reads the table's rows back; a row without a name is no fix.
     FixIndex(const Table& table, std::string_view key_column);
-    explicit FixIndex(FixRows rows);
     FixIndex(const FixIndex&) = delete;
     FixIndex& operator=(const FixIndex&) = delete;
 
@@ -59,7 +44,7 @@ private:
     // The slot of the name, or the empty slot where it would go.
     std::size_t probe(std::string_view key) const;
     bool holds(const Slot& slot, std::string_view key) const;
-    void group_by_name(FixRows rows);
+    void group_by_name(const std::vector<std::uint32_t>& starts, std::vector<FixPosition> stored);
 
     std::string text_;
     std::vector<Slot> slots_;

@@ -19,16 +19,15 @@ namespace {
 constexpr Query kBegin{"BEGIN"};
 constexpr Query kCommit{"COMMIT"};
 
-// Runs a block if its file exists. The airway lookups are made when the
+// Runs a block if its file exists. The airway lookups are read when the
 // first airway file needs them.
 void run_block(const LoadBlock& block, const TdfmMain& module, const LoadRequest& request,
-               FixRecorders& recorders, std::optional<AirwayLookups>& lookups) {
+               std::optional<AirwayLookups>& lookups) {
     const std::string path = request.work_folder + std::string(block.file);
     if (!file_exists(path)) return;
     request.progress(std::string(block.progress));
-    if (block.kind == BlockKind::Rows)
-        return load_rows(block, module.*block.table, path, recorders.for_block(block));
-    if (!lookups) lookups.emplace(module, recorders);
+    if (block.kind == BlockKind::Rows) return load_rows(block, module.*block.table, path);
+    if (!lookups) lookups.emplace(module);
     load_airways(block, *lookups, module.*block.table, path);
 }
 
@@ -49,9 +48,8 @@ void LoadWorkDatabase(const LoadRequest& request) {
     for (const Category category : kCategories)
         if (request.selected[index_of(category)]) module.clear(category);
     module.open_tables();
-    FixRecorders recorders(module);
     std::optional<AirwayLookups> lookups;
-    for (const LoadBlock& block : kLoadBlocks) run_block(block, module, request, recorders, lookups);
+    for (const LoadBlock& block : kLoadBlocks) run_block(block, module, request, lookups);
     kCommit.execute(module.FDConnection);
     module.close();
 

@@ -4,7 +4,6 @@
 #include "convert/field_list.h"
 #include "convert/line_reader.h"
 #include "convert/number_text.h"
-#include "database/fix_recorder.h"
 #include "database/load_blocks.h"
 #include "database/row_appender.h"
 
@@ -14,29 +13,22 @@ namespace quill {
 
 namespace {
 
-void write_row(RowAppender& appender, const LoadBlock& block, const FieldList& fields, RowNumbers& numbers) {
+void write_row(RowAppender& appender, const LoadBlock& block, const FieldList& fields) {
     int column = 0;
     if (!block.type_column.empty()) appender.set_text(column++, block.type_value);
-    for (std::size_t i = 0; i < block.columns.size(); ++i) {
-        const ColumnSource& source = block.columns[i];
+    for (const ColumnSource& source : block.columns) {
         const std::string_view field = fields[source.field];
-        if (source.kind != ValueKind::Number) {
-            appender.set_text(column++, field);
-            continue;
-        }
-        numbers[i] = text_to_number(field);
-        appender.set_number(column++, numbers[i]);
+        if (source.kind == ValueKind::Number) appender.set_number(column++, text_to_number(field));
+        else appender.set_text(column++, field);
     }
     appender.post();
 }
 
 } // namespace
 
-void load_rows(const LoadBlock& block, const Table& table, const std::string& path, FixRecorder* recorder) {
+void load_rows(const LoadBlock& block, const Table& table, const std::string& path) {
     LineReader reader(path);
     FieldList fields;
-    RowNumbers numbers{};
-    if (recorder) recorder->start(block);
     // Prepared with the first row, so a header-only file needs no columns.
     std::optional<RowAppender> appender;
     std::string_view line;
@@ -45,8 +37,7 @@ void load_rows(const LoadBlock& block, const Table& table, const std::string& pa
         while (reader.next(line)) {
             fields.split_pipes(line);
             if (!appender) appender.emplace(table, column_names(block));
-            write_row(*appender, block, fields, numbers);
-            if (recorder) recorder->record(fields, numbers);
+            write_row(*appender, block, fields);
         }
     } catch (Error& error) {
         error.locate(path, reader.line_number());

@@ -4,13 +4,11 @@
 
 namespace quill {
 
-class FixRecorder;
 class Table;
 struct LoadBlock;
 
 // Appends one row per line of the intermediate file (after its header line),
-// each column set from its field, and hands each row to the recorder if
-// there is one. Errors carry the file and line.
-void load_rows(const LoadBlock& block, const Table& table, const std::string& path, FixRecorder* recorder);
+// each column set from its field. Errors carry the file and line.
+void load_rows(const LoadBlock& block, const Table& table, const std::string& path);
 
 } // namespace quill

@@ -2,7 +2,6 @@
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <ostream>
 
 namespace quill::test {
 namespace {
@@ -132,49 +131,6 @@ TEST_F(AirwayBlockTest, FoundFixWithoutCoordinatesFailsAtItsLine) {
     EXPECT_EQ(load_error(kAirwaysOnly),
               "'' is not a valid floating point value\n" + work + "earth_awy_High.csv, line 2");
 }
-
-TEST_F(AirwayBlockTest, KeptAndLoadedRowsOfOneTableAreBothFound) {
-    make_product("INSERT INTO NavWPT (WPTName, Latitude, Longitude) VALUES ('SEEDX', 12.5, 34.5);");
-    write_intermediate("earth_fix.csv", {"7|47.5|-122.25|NEWFX"});
-    write_intermediate("earth_awy_Low.csv", {"1|||SEEDX|WPT|V2|0|180|Low", "1|||NEWFX|WPT|V2|0|180|Low"});
-    load(kAirwaysOnly);
-    EXPECT_THAT(airways(), ElementsAre("Low|1|12.5|34.5|SEEDX|V2", "Low|1|47.5|-122.25|NEWFX|V2"));
-}
-
-struct LoadedFix {
-    std::string name;
-    std::string latitude;
-    friend void PrintTo(const LoadedFix& fix, std::ostream* out) {
-        *out << fix.name << " at " << fix.latitude;
-    }
-};
-
-// A lookup table that the load cleared is looked up in the rows as they were
-// appended; one that kept older rows is read back. Both must give the same rows.
-class LoadedFixTest : public AirwayBlockTest, public ::testing::WithParamInterface<LoadedFix> {
-protected:
-    std::vector<std::string> airway_rows(const CategorySelection& selected) {
-        const LoadedFix& fix = GetParam();
-        write_intermediate("earth_fix.csv", {"7|" + fix.latitude + "|8.5|" + fix.name});
-        write_intermediate("earth_awy_Low.csv", {"1|||" + fix.name + "|WPT|V1|0|180|Low"});
-        load(selected);
-        return rows("SELECT quote(Latitude), quote(Longitude), FixName FROM NavAirway");
-    }
-};
-
-TEST_P(LoadedFixTest, AppendedRowsAreFoundAsTheyReadBack) {
-    make_product("INSERT INTO NavWPT (WPTName, Latitude, Longitude) VALUES ('OTHER', 1, 1);");
-    const std::vector<std::string> read_back = airway_rows(kAirwaysOnly);
-    ASSERT_EQ(read_back.size(), 1u);
-    EXPECT_EQ(airway_rows(kAllCategories), read_back);
-}
-
-INSTANTIATE_TEST_SUITE_P(Fixes, LoadedFixTest,
-                         ::testing::Values(LoadedFix{"ABCDE", "47.123456789012345"},
-                                           LoadedFix{"ABCDE", "-33.94611111111111"},
-                                           LoadedFix{"ABCDE", "1234567.123456789"},
-                                           LoadedFix{"ABCDE", "-0.0"}, LoadedFix{"ABCDE", "3E-5"},
-                                           LoadedFix{"LONGNAME1", "47.5"}, LoadedFix{"\xC4" "BC", "47.5"}));
 
 } // namespace
 } // namespace quill::test
