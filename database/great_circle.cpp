@@ -5,12 +5,18 @@
 
 namespace quill {
 
-double arc_haversine(double latitude1, double longitude1, double latitude2, double longitude2) {
-    constexpr double kHalfRadians = std::numbers::pi / 360.0;
-    const double half_dphi = std::sin((latitude2 - latitude1) * kHalfRadians);
-    const double half_dlambda = std::sin((longitude2 - longitude1) * kHalfRadians);
-    return half_dphi * half_dphi + std::cos(latitude1 * 2 * kHalfRadians) *
-                                       std::cos(latitude2 * 2 * kHalfRadians) * half_dlambda * half_dlambda;
+namespace {
+constexpr double kHalfRadians = std::numbers::pi / 360.0;
+} // namespace
+
+ArcPoint arc_point(double latitude, double longitude) {
+    return {latitude, longitude, std::cos(latitude * 2 * kHalfRadians)};
+}
+
+double arc_haversine(const ArcPoint& from, const ArcPoint& to) {
+    const double half_dphi = std::sin((to.latitude - from.latitude) * kHalfRadians);
+    const double half_dlambda = std::sin((to.longitude - from.longitude) * kHalfRadians);
+    return half_dphi * half_dphi + from.latitude_cosine * to.latitude_cosine * half_dlambda * half_dlambda;
 }
 
 } // namespace quill

@@ -16,7 +16,8 @@ class ArcHaversineTest : public ::testing::TestWithParam<Arc> {};
 
 TEST_P(ArcHaversineTest, GivesTheHaversineOfKnownArcs) {
     const Arc& arc = GetParam();
-    const double haversine = arc_haversine(arc.latitude1, arc.longitude1, arc.latitude2, arc.longitude2);
+    const double haversine = 
+        arc_haversine(arc_point(arc.latitude1, arc.longitude1), arc_point(arc.latitude2, arc.longitude2));
     EXPECT_NEAR(2 * std::asin(std::sqrt(haversine)) * 180 / std::numbers::pi, arc.degrees, 1e-6);
 }
 
