@@ -53,7 +53,8 @@ public:
     void run();
 
 private:
-    void read(const FieldList& fields, AirwayPoint& point) const;
+    void read(const FieldList& fields, AirwayPoint& point);
+    std::span<const FixPosition> find(const AirwayPoint& point);
     void take(AirwayPoint& point);
     void write_segment(const AirwayPoint& first, const AirwayPoint& second);
     void write_alone(const AirwayPoint& point);
@@ -66,17 +67,31 @@ private:
     std::optional<RowAppender> appender_;
     AirwayPoint pending_;
     bool has_pending_ = false;
+    const FixIndex* found_index_ = nullptr;
+    std::string found_name_;
+    std::span<const FixPosition> found_;
 };
 
-void AirwayLoader::read(const FieldList& fields, AirwayPoint& point) const {
+void AirwayLoader::read(const FieldList& fields, AirwayPoint& point) {
     point.index = lookups_.for_fix_type(fields[kFixType]);
     point.candidates = {};
     // The shape tells the segment's two ends even when a point is dropped.
     point.shape.assign(fields[kShape]);
     if (!point.index) return;
     assign_utf8(point.fix_name, fields[kFixName]);
-    point.candidates = point.index->find(point.fix_name);
+    point.candidates = find(point);
     if (!point.candidates.empty()) point.segment.assign(fields[kSegment]);
+}
+
+// One segment's last fix is mostly the next one's first: the rows of the
+// fix named last are kept.
+std::span<const FixPosition> AirwayLoader::find(const AirwayPoint& point) {
+    if (point.index != found_index_ || point.fix_name != found_name_) {
+        found_index_ = point.index;
+        found_name_ = point.fix_name;
+        found_ = point.index->find(point.fix_name);
+    }
+    return found_;
 }
 
 // A point waits for the next line, which may be the other end of its segment.
