@@ -5,6 +5,7 @@
 #include "convert/airway_converter.h"
 #include "convert/fix_converter.h"
 #include "convert/navaid_converter.h"
+#include "support/arguments.h"
 #include "support/block_floor.h"
 #include "support/stopwatch.h"
 
@@ -56,27 +57,19 @@ struct Options {
     std::string work_folder;
 };
 
-[[noreturn]] void usage() {
-    std::fprintf(stderr,
-                 "Usage: bench_convert [--runs N] [--only airports|navaids|fixes|airways]... SOURCE_FOLDER "
-                 "[WORK_FOLDER]\n");
-    std::exit(2);
-}
-
 Options parse(int argc, char** argv) {
     Options options;
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view arg = argv[i];
-        if (arg == "--runs" && i + 1 < argc) options.runs = std::atoi(argv[++i]);
-        else if (arg == "--only" && i + 1 < argc) options.only.emplace_back(argv[++i]);
-        else if (arg.starts_with("-")) usage();
-        else if (options.source_folder.empty()) options.source_folder = arg;
-        else if (options.work_folder.empty()) options.work_folder = arg;
-        else usage();
-    }
-    if (options.source_folder.empty() || options.runs < 1) usage();
-    if (options.work_folder.empty()) options.work_folder = (fs::temp_directory_path() / "quill-bench-work").string();
-    if (!options.work_folder.ends_with('/')) options.work_folder += '/';
+    const quill::bench::Arguments arguments = quill::bench::read_arguments(
+        argc, argv, 7,
+        "bench_convert [--runs N] [--only airports|navaids|fixes|airways]... SOURCE_FOLDER [WORK_FOLDER]",
+        "quill-bench-work", [&](std::string_view arg, int& next, int argc, char** argv) {
+            if (arg != "--only" || next + 1 >= argc) return false;
+            options.only.emplace_back(argv[++next]);
+            return true;
+        });
+    options.runs = arguments.runs;
+    options.source_folder = arguments.data_folder;
+    options.work_folder = arguments.scratch_folder;
     return options;
 }
 

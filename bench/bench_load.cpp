@@ -2,12 +2,10 @@
 // the product database and prints the time as a ratio of the floor measured in
 // the same run: the same rows, already in memory, inserted with one prepared
 // statement per table in one transaction.
+#include "app/update_run.h"
 #include "app/work_folder.h"
-#include "convert/airport_converter.h"
-#include "convert/airway_converter.h"
-#include "convert/fix_converter.h"
-#include "convert/navaid_converter.h"
 #include "database/load_work_database.h"
+#include "support/arguments.h"
 #include "support/insert_floor.h"
 #include "support/product_database.h"
 #include "support/stopwatch.h"
@@ -43,34 +41,24 @@ struct Options {
     std::string work_folder;
 };
 
-[[noreturn]] void usage() {
-    std::fprintf(stderr, "Usage: bench_load [--runs N] [--load-only] SOURCE_FOLDER [WORK_FOLDER]\n");
-    std::exit(2);
-}
-
 Options parse(int argc, char** argv) {
     Options options;
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view arg = argv[i];
-        if (arg == "--runs" && i + 1 < argc) options.runs = std::atoi(argv[++i]);
-        else if (arg == "--load-only") options.load_only = true;
-        else if (arg.starts_with("-")) usage();
-        else if (options.source_folder.empty()) options.source_folder = arg;
-        else if (options.work_folder.empty()) options.work_folder = arg;
-        else usage();
-    }
-    if (options.source_folder.empty() || options.runs < 1) usage();
-    if (options.work_folder.empty())
-        options.work_folder = (fs::temp_directory_path() / "quill-bench-load").string();
-    if (!options.work_folder.ends_with('/')) options.work_folder += '/';
+    const quill::bench::Arguments arguments = quill::bench::read_arguments(
+        argc, argv, 5, "bench_load [--runs N] [--load-only] SOURCE_FOLDER [WORK_FOLDER]", "quill-bench-load",
+        [&](std::string_view arg, int&, int, char**) {
+            if (arg != "--load-only") return false;
+            options.load_only = true;
+            return true;
+        });
+    options.runs = arguments.runs;
+    options.source_folder = arguments.data_folder;
+    options.work_folder = arguments.scratch_folder;
     return options;
 }
 
 void convert_cycle(const Options& options) {
-    quill::ConvertAirports(options.source_folder, options.work_folder, [](const std::string&) {});
-    quill::ConvertNavaids(options.source_folder, options.work_folder);
-    quill::ConvertFixes(options.source_folder, options.work_folder);
-    quill::ConvertAirways(options.source_folder, options.work_folder);
+    for (const quill::Category category : quill::kCategories)
+        quill::ConvertCategory(category, options.source_folder, options.work_folder, [](const std::string&) {});
 }
 
 void load(const Options& options, const std::string& product) {

@@ -6,6 +6,7 @@
 #include "app/categories.h"
 #include "app/target_table.h"
 #include "app/work_folder.h"
+#include "support/arguments.h"
 #include "support/block_floor.h"
 #include "support/insert_floor.h"
 #include "support/product_database.h"
@@ -44,24 +45,10 @@ struct Options {
     std::string scratch;
 };
 
-[[noreturn]] void usage() {
-    std::fprintf(stderr, "Usage: bench_run [--runs N] CYCLE_FOLDER [SCRATCH_FOLDER]\n");
-    std::exit(2);
-}
-
 Options parse(int argc, char** argv) {
-    Options options;
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view arg = argv[i];
-        if (arg == "--runs" && i + 1 < argc) options.runs = std::atoi(argv[++i]);
-        else if (arg.starts_with("-")) usage();
-        else if (options.cycle_folder.empty()) options.cycle_folder = arg;
-        else if (options.scratch.empty()) options.scratch = arg;
-        else usage();
-    }
-    if (options.cycle_folder.empty() || options.runs < 1) usage();
-    if (options.scratch.empty()) options.scratch = (fs::temp_directory_path() / "quill-bench-run").string();
-    return options;
+    const Arguments arguments =
+        read_arguments(argc, argv, 5, "bench_run [--runs N] CYCLE_FOLDER [SCRATCH_FOLDER]", "quill-bench-run");
+    return {arguments.runs, arguments.data_folder, arguments.scratch_folder};
 }
 
 const quill::TargetRow& target_row(std::string_view key) {
@@ -154,7 +141,7 @@ void print_result(const Samples& m, double megabytes, double peak_mb) {
 int main(int argc, char** argv) {
     try {
         const Options options = parse(argc, argv);
-        const std::string appdata = options.scratch + "/appdata";
+        const std::string appdata = options.scratch + "appdata";
         const double megabytes = source_megabytes(options);
         std::printf("build %s, %d runs, medians; %.1f MB of source\n", QUILL_BUILD_TYPE, options.runs, megabytes);
 
@@ -167,7 +154,7 @@ int main(int argc, char** argv) {
         const std::vector<TableRows> tables = read_rows(quill::work_database_path(quill::MakeWorkFolder()));
         std::printf("%zu rows loaded\n", total_rows(tables));
 
-        const std::string floor_folder = options.scratch + "/floor/";
+        const std::string floor_folder = options.scratch + "floor/";
         fs::create_directories(floor_folder);
         make_product(floor_folder + "product.db");
         Samples m;
