@@ -168,20 +168,20 @@ void AirportConverter::frequency() {
     join_words(fields_, kFrequencyFirstNameWord, count, words_);
     frequency_name_.clear();
     append_upper(frequency_name_, words_);
-    comms_.write({airport_.id, frequency_name_, label_});
+    comms_.write(airport_.id, frequency_name_, label_);
 }
 
 void AirportConverter::write_shape(IntermediateFile& file, std::string_view shape,
                                    std::string_view latitude, std::string_view longitude,
                                    std::string_view label) {
-    file.write({shape, latitude, longitude, label, airport_.id, airport_.name, airport_.elevation,
-                airport_.has_tower});
+    file.write(shape, latitude, longitude, label, airport_.id, airport_.name, airport_.elevation,
+               airport_.has_tower);
 }
 
 void AirportConverter::write_info(std::string_view latitude, std::string_view longitude) {
     last_info_id_ = airport_.id;
-    info_.write({airport_.id, airport_.type, latitude, longitude, airport_.name, airport_.elevation,
-                 airport_.has_tower});
+    info_.write(airport_.id, airport_.type, latitude, longitude, airport_.name, airport_.elevation,
+                airport_.has_tower);
 }
 
 void AirportConverter::close() {

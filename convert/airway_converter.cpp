@@ -24,6 +24,9 @@ enum AirwayField : std::size_t {
 constexpr std::string_view kAirwayHeader =
     "SHAPEID|LAT(Y)|LON(X)|FIXNAME|FIXTYPE|SEGMENT|BASEELEVATION|TOPELEVATION|TYPE";
 
+// LAT(Y) and LON(X) of an airway point stay empty: the loader takes them from the fix.
+constexpr std::string_view kNoPosition;
+
 // Unknown codes give an empty type, so the loader drops that point rather
 // than placing it as whatever the line before held.
 std::string_view fix_type(std::string_view code) {
@@ -43,15 +46,15 @@ struct LevelFile {
 // The segment's two records, one per end, read from the fields in this order.
 void write_segment(LevelFile& level, const FieldList& line) {
     const std::string_view id = level.shapes.next();
-    const RecordField first = upper_cased(trim(line[kFirstName]));
+    const UpperCased first = upper_cased(trim(line[kFirstName]));
     const std::string_view first_type = fix_type(trim(line[kFirstType]));
-    const RecordField second = upper_cased(trim(line[kSecondName]));
+    const UpperCased second = upper_cased(trim(line[kSecondName]));
     const std::string_view second_type = fix_type(trim(line[kSecondType]));
     const std::string_view base = trim(line[kBase]);
     const std::string_view top = trim(line[kTop]);
-    const RecordField name = upper_cased(trim(line[kSegment]));
-    level.file.write({id, "", "", first, first_type, name, base, top, level.type});
-    level.file.write({id, "", "", second, second_type, name, base, top, level.type});
+    const UpperCased name = upper_cased(trim(line[kSegment]));
+    level.file.write(id, kNoPosition, kNoPosition, first, first_type, name, base, top, level.type);
+    level.file.write(id, kNoPosition, kNoPosition, second, second_type, name, base, top, level.type);
 }
 
 } // namespace

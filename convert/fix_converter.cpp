@@ -22,8 +22,11 @@ void ConvertFixes(const std::string& source_folder, const std::string& work_fold
     FieldList fields;
     ShapeCounter shapes;
     for_each_source_line(source, fields, [&](const FieldList& line) {
-        fixes.write({shapes.next(), trim(line[kLatitude]), trim(line[kLongitude]),
-                     upper_cased(trim(line[kName]))});
+        // Read in order: the first missing field names the error.
+        const std::string_view latitude = trim(line[kLatitude]);
+        const std::string_view longitude = trim(line[kLongitude]);
+        const UpperCased name = upper_cased(trim(line[kName]));
+        fixes.write(shapes.next(), latitude, longitude, name);
     }, kName + 1);
     fixes.close();
 }

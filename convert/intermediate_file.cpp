@@ -3,8 +3,6 @@
 #include "convert/error.h"
 
 #include <cerrno>
-#include <cstdint>
-#include <cstring>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -12,50 +10,6 @@ namespace quill {
 
 namespace {
 constexpr std::size_t kBufferSize = 1 << 18;
-
-// The letters a to z of every byte of the word upper-cased, all at once.
-// Bytes of 128 and above are left alone, so the sums never carry into the
-// next byte.
-template <typename Word>
-Word upper_word(Word word) {
-    constexpr Word ones = static_cast<Word>(~Word{0}) / 0xFF;
-    const Word low = word & static_cast<Word>(ones * 0x7F);
-    const Word from_a = low + static_cast<Word>(ones * (0x80 - 'a'));
-    const Word past_z = low + static_cast<Word>(ones * (0x80 - 'z' - 1));
-    const Word lower = from_a & ~past_z & ~word & static_cast<Word>(ones * 0x80);
-    return static_cast<Word>(word ^ (lower >> 2));
-}
-
-template <bool Upper, typename Word>
-void copy_word(char* out, const char* in) {
-    Word word;
-    std::memcpy(&word, in, sizeof word);
-    if constexpr (Upper) word = upper_word(word);
-    std::memcpy(out, &word, sizeof word);
-}
-
-// Copies n bytes, at least one word, word by word; the last word may overlap
-// the one before it. Reads stay inside the field.
-template <bool Upper, typename Word>
-void copy_words(char* out, const char* in, std::size_t n) {
-    for (std::size_t i = 0; i + sizeof(Word) < n; i += sizeof(Word)) copy_word<Upper, Word>(out + i, in + i);
-    copy_word<Upper, Word>(out + n - sizeof(Word), in + n - sizeof(Word));
-}
-
-// Fields are mostly a few bytes long: fixed-size copies that the compiler
-// inlines beat a library call per field.
-template <bool Upper>
-char* copy_field(char* out, std::string_view field) {
-    const std::size_t n = field.size();
-    if (n >= 8) copy_words<Upper, std::uint64_t>(out, field.data(), n);
-    else if (n >= 4) copy_words<Upper, std::uint32_t>(out, field.data(), n);
-    else if (n > 0) copy_words<Upper, std::uint8_t>(out, field.data(), n);
-    return out + n;
-}
-
-char* copy_field(char* out, const RecordField& field) {
-    return field.upper ? copy_field<true>(out, field.text) : copy_field<false>(out, field.text);
-}
 } // namespace
 
 std::string intermediate_path(const std::string& work_folder, std::string_view source_name,
@@ -71,7 +25,7 @@ IntermediateFile::IntermediateFile(std::string path, std::string_view header)
     : path_(std::move(path)), buffer_(new char[kBufferSize]), capacity_(kBufferSize) {
     fd_ = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd_ < 0) fail(errno);
-    write({header});
+    write(header);
 }
 
 IntermediateFile::~IntermediateFile() {
@@ -101,21 +55,6 @@ char* IntermediateFile::room_for(std::size_t length) {
         }
     }
     return buffer_.get() + used_;
-}
-
-void IntermediateFile::write(std::initializer_list<RecordField> fields) {
-    ++lines_;
-    std::size_t length = fields.size() + 1;  // the pipes between the fields, CR and LF
-    for (const RecordField& field : fields) length += field.text.size();
-    char* out = room_for(length);
-    for (const RecordField& field : fields) {
-        out = copy_field(out, field);
-        *out++ = '|';
-    }
-    // The pipe after the last field becomes the line end.
-    out[-1] = '\r';
-    *out++ = '\n';
-    used_ = static_cast<std::size_t>(out - buffer_.get());
 }
 
 void IntermediateFile::flush() {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <concepts>
-#include <initializer_list>
+#include "convert/record_field.h"
+
 #include <memory>
 #include <string>
 #include <string_view>
@@ -14,21 +14,6 @@ namespace quill {
 std::string intermediate_path(const std::string& work_folder, std::string_view source_name,
                               std::string_view suffix);
 
-// A field of a record: its text, written as it is or with the letters a to z
-// upper-cased on the way into the file.
-struct RecordField {
-    template <typename Text>
-        requires std::convertible_to<const Text&, std::string_view>
-    constexpr RecordField(const Text& text) : text(text) {}
-    constexpr RecordField(std::string_view text, bool upper) : text(text), upper(upper) {}
-
-    std::string_view text;
-    bool upper = false;
-};
-
-// The field written with a to z upper-cased, without an upper-cased copy.
-constexpr RecordField upper_cased(std::string_view text) { return {text, true}; }
-
 // A pipe-separated file written by a converter: created (replacing an older
 // one) with its header line; every line ends with CR LF. Buffered; errors carry
 // the file and the line being written.
@@ -40,7 +25,19 @@ public:
     IntermediateFile& operator=(const IntermediateFile&) = delete;
 
     // Joins the fields (at least one) with "|" and writes them as one line.
-    void write(std::initializer_list<RecordField> fields);
+    template <RecordField... Fields>
+        requires(sizeof...(Fields) > 0)
+    void write(const Fields&... fields) {
+        ++lines_;
+        // the pipes between the fields, CR and LF
+        const std::size_t length = (field_text(fields).size() + ...) + sizeof...(Fields) + 1;
+        char* out = room_for(length);
+        ((out = copy_field(out, fields), *out++ = '|'), ...);
+        // The pipe after the last field becomes the line end.
+        out[-1] = '\r';
+        *out++ = '\n';
+        used_ = static_cast<std::size_t>(out - buffer_.get());
+    }
     // Writes out what is buffered and closes the file; errors are thrown.
     void close();
 

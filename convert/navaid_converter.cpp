@@ -118,62 +118,104 @@ void NavaidConverter::handle(const FieldList& fields) {
     }
 }
 
+// The source fields of each record are read into locals in the order they are
+// written, before the call: the first one missing names the error.
+
 // NDB, VOR and DME: the name is every word between the region and the type field.
 void NavaidConverter::write_station(NavaidKind kind, std::string_view type,
                                     bool with_magnetic_variation) {
     join_words(*fields_, kNavRunway, fields_->count() - 1, words_, false);
-    const RecordField name = upper_cased(trim(words_));
+    const UpperCased name = upper_cased(trim(words_));
     IntermediateFile& file = *files_[index(kind)];
     const std::string_view shape = shapes_[index(kind)].next();
+    const std::string_view latitude = field(kNavLatitude);
+    const std::string_view longitude = field(kNavLongitude);
+    const std::string_view elevation = field(kNavElevation);
+    const std::string_view identifier = field(kNavIdentifier);
+    const std::string_view frequency = field(kNavFrequency);
     if (with_magnetic_variation) {
-        file.write({shape, field(kNavLatitude), field(kNavLongitude), field(kNavElevation),
-                    field(kNavIdentifier), name, type, field(kNavFrequency), field(kNavAngle)});
+        file.write(shape, latitude, longitude, elevation, identifier, name, type, frequency,
+                   field(kNavAngle));
     } else {
-        file.write({shape, field(kNavLatitude), field(kNavLongitude), field(kNavElevation),
-                    field(kNavIdentifier), name, type, field(kNavFrequency)});
+        file.write(shape, latitude, longitude, elevation, identifier, name, type, frequency);
     }
 }
 
 void NavaidConverter::write_localizer() {
     const std::size_t i = index(NavaidKind::Localizer);
-    files_[i]->write({shapes_[i].next(), field(kNavLatitude), field(kNavLongitude),
-                      field(kNavElevation), field(kNavAirport), field(kNavIdentifier),
-                      field(kNavRunway), field(kNavFrequency), field(kNavRange), field(kNavAngle),
-                      field(kNavDescription)});
+    const std::string_view shape = shapes_[i].next();
+    const std::string_view latitude = field(kNavLatitude);
+    const std::string_view longitude = field(kNavLongitude);
+    const std::string_view elevation = field(kNavElevation);
+    const std::string_view airport = field(kNavAirport);
+    const std::string_view identifier = field(kNavIdentifier);
+    const std::string_view runway = field(kNavRunway);
+    const std::string_view frequency = field(kNavFrequency);
+    const std::string_view range = field(kNavRange);
+    const std::string_view bearing = field(kNavAngle);
+    files_[i]->write(shape, latitude, longitude, elevation, airport, identifier, runway, frequency,
+                     range, bearing, field(kNavDescription));
 }
 
 void NavaidConverter::write_glideslope() {
     const std::size_t i = index(NavaidKind::Glideslope);
     cut_angle_field(field(kNavAngle), angle_);
-    files_[i]->write({shapes_[i].next(), field(kNavLatitude), field(kNavLongitude),
-                      field(kNavElevation), field(kNavAirport), field(kNavIdentifier),
-                      field(kNavRunway), field(kNavFrequency), field(kNavRange), angle_.bearing,
-                      angle_.angle, field(kNavDescription)});
+    const std::string_view shape = shapes_[i].next();
+    const std::string_view latitude = field(kNavLatitude);
+    const std::string_view longitude = field(kNavLongitude);
+    const std::string_view elevation = field(kNavElevation);
+    const std::string_view airport = field(kNavAirport);
+    const std::string_view identifier = field(kNavIdentifier);
+    const std::string_view runway = field(kNavRunway);
+    const std::string_view frequency = field(kNavFrequency);
+    const std::string_view range = field(kNavRange);
+    files_[i]->write(shape, latitude, longitude, elevation, airport, identifier, runway, frequency,
+                     range, angle_.bearing, angle_.angle, field(kNavDescription));
 }
 
 void NavaidConverter::write_marker_beacon() {
     const std::size_t i = index(NavaidKind::MarkerBeacon);
     const std::string_view type = marker_type(field(kNavCode));
-    files_[i]->write({type, shapes_[i].next(), field(kNavLatitude), field(kNavLongitude),
-                      field(kNavElevation), field(kNavIdentifier), field(kNavAirport),
-                      field(kNavRunway), type});
+    const std::string_view shape = shapes_[i].next();
+    const std::string_view latitude = field(kNavLatitude);
+    const std::string_view longitude = field(kNavLongitude);
+    const std::string_view elevation = field(kNavElevation);
+    const std::string_view identifier = field(kNavIdentifier);
+    const std::string_view airport = field(kNavAirport);
+    files_[i]->write(type, shape, latitude, longitude, elevation, identifier, airport,
+                     field(kNavRunway), type);
 }
 
 void NavaidConverter::write_fpap() {
     const std::size_t i = index(NavaidKind::Fpap);
-    files_[i]->write({shapes_[i].next(), field(kNavLatitude), field(kNavLongitude),
-                      field(kNavElevation), field(kNavRange), field(kNavAirport),
-                      field(kNavIdentifier), field(kNavRunway), field(kNavAngle),
-                      field(kNavFrequency), field(kNavDescription)});
+    const std::string_view shape = shapes_[i].next();
+    const std::string_view latitude = field(kNavLatitude);
+    const std::string_view longitude = field(kNavLongitude);
+    const std::string_view elevation = field(kNavElevation);
+    const std::string_view offset = field(kNavRange);
+    const std::string_view airport = field(kNavAirport);
+    const std::string_view procedure = field(kNavIdentifier);
+    const std::string_view runway = field(kNavRunway);
+    const std::string_view course = field(kNavAngle);
+    const std::string_view channel = field(kNavFrequency);
+    files_[i]->write(shape, latitude, longitude, elevation, offset, airport, procedure, runway, course,
+                     channel, field(kNavDescription));
 }
 
 void NavaidConverter::write_ltp() {
     const std::size_t i = index(NavaidKind::Ltp);
     cut_angle_field(field(kNavAngle), angle_);
-    files_[i]->write({shapes_[i].next(), field(kNavLatitude), field(kNavLongitude),
-                      field(kNavElevation), field(kNavRange), field(kNavAirport),
-                      field(kNavIdentifier), field(kNavRunway), angle_.bearing, angle_.angle,
-                      field(kNavFrequency), field(kNavDescription)});
+    const std::string_view shape = shapes_[i].next();
+    const std::string_view latitude = field(kNavLatitude);
+    const std::string_view longitude = field(kNavLongitude);
+    const std::string_view elevation = field(kNavElevation);
+    const std::string_view height = field(kNavRange);
+    const std::string_view airport = field(kNavAirport);
+    const std::string_view procedure = field(kNavIdentifier);
+    const std::string_view runway = field(kNavRunway);
+    const std::string_view channel = field(kNavFrequency);
+    files_[i]->write(shape, latitude, longitude, elevation, height, airport, procedure, runway,
+                     angle_.bearing, angle_.angle, channel, field(kNavDescription));
 }
 
 } // namespace

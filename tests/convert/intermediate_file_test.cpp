@@ -38,8 +38,8 @@ TEST(IntermediateFile, WritesHeaderAndRecordsWithCrLfReplacingAnOlderFile) {
     TempDir dir;
     test::write_file(dir / "out.csv", std::string(100, 'o'));
     IntermediateFile file(dir / "out.csv", "SHAPEID|NAME");
-    file.write({"1", "A B"});
-    file.write({"2", ""});
+    file.write("1", "A B");
+    file.write("2", "");
     file.close();
     EXPECT_EQ(read_file(dir / "out.csv"), "SHAPEID|NAME\r\n1|A B\r\n2|\r\n");
 }
@@ -55,12 +55,12 @@ TEST(IntermediateFile, UpperCasesOnlyAtoZOfAField) {
     for (std::size_t first : {0x3Eu, 0x5Eu, 0x76u, 0xDEu, 0xF0u}) {
         for (std::size_t length = 0; length <= 17; ++length) {
             const std::string_view text = std::string_view(bytes).substr(first, length);
-            file.write({upper_cased(text), text});
+            file.write(upper_cased(text), text);
             append_upper(expected, text);
             expected.append("|").append(text).append("\r\n");
         }
     }
-    file.write({upper_cased(bytes)});
+    file.write(upper_cased(bytes));
     append_upper(expected, bytes);
     expected.append("\r\n");
     file.close();
@@ -71,7 +71,7 @@ TEST(IntermediateFile, WritesRecordsLargerThanItsBuffer) {
     TempDir dir;
     const std::string big(600000, 'x');
     IntermediateFile file(dir / "out.csv", "H");
-    file.write({"1", big, big});
+    file.write("1", big, big);
     file.close();
     EXPECT_EQ(read_file(dir / "out.csv"), "H\r\n1|" + big + "|" + big + "\r\n");
 }
@@ -80,7 +80,7 @@ TEST(IntermediateFile, KeepsWhatWasWrittenWhenNotClosed) {
     TempDir dir;
     {
         IntermediateFile file(dir / "out.csv", "H");
-        file.write({"1"});
+        file.write("1");
     }
     EXPECT_EQ(read_file(dir / "out.csv"), "H\r\n1\r\n");
 }
