@@ -13,6 +13,7 @@
 
 #include <array>
 #include <memory>
+#include <tuple>
 
 namespace quill {
 
@@ -118,8 +119,12 @@ void NavaidConverter::handle(const FieldList& fields) {
     }
 }
 
-// The source fields of each record are read into locals in the order they are
-// written, before the call: the first one missing names the error.
+// Braces read the fields in the order they are written, so the first one a
+// short line lacks names the error; a call's arguments have no such order.
+template <typename... Fields>
+void write_record(IntermediateFile& file, const std::tuple<Fields...>& record) {
+    std::apply([&](const Fields&... fields) { file.write(fields...); }, record);
+}
 
 // NDB, VOR and DME: the name is every word between the region and the type field.
 void NavaidConverter::write_station(NavaidKind kind, std::string_view type,
@@ -128,94 +133,60 @@ void NavaidConverter::write_station(NavaidKind kind, std::string_view type,
     const UpperCased name = upper_cased(trim(words_));
     IntermediateFile& file = *files_[index(kind)];
     const std::string_view shape = shapes_[index(kind)].next();
-    const std::string_view latitude = field(kNavLatitude);
-    const std::string_view longitude = field(kNavLongitude);
-    const std::string_view elevation = field(kNavElevation);
-    const std::string_view identifier = field(kNavIdentifier);
-    const std::string_view frequency = field(kNavFrequency);
     if (with_magnetic_variation) {
-        file.write(shape, latitude, longitude, elevation, identifier, name, type, frequency,
-                   field(kNavAngle));
+        write_record(file, std::tuple{shape, field(kNavLatitude), field(kNavLongitude),
+                                      field(kNavElevation), field(kNavIdentifier), name, type,
+                                      field(kNavFrequency), field(kNavAngle)});
     } else {
-        file.write(shape, latitude, longitude, elevation, identifier, name, type, frequency);
+        write_record(file, std::tuple{shape, field(kNavLatitude), field(kNavLongitude),
+                                      field(kNavElevation), field(kNavIdentifier), name, type,
+                                      field(kNavFrequency)});
     }
 }
 
 void NavaidConverter::write_localizer() {
     const std::size_t i = index(NavaidKind::Localizer);
-    const std::string_view shape = shapes_[i].next();
-    const std::string_view latitude = field(kNavLatitude);
-    const std::string_view longitude = field(kNavLongitude);
-    const std::string_view elevation = field(kNavElevation);
-    const std::string_view airport = field(kNavAirport);
-    const std::string_view identifier = field(kNavIdentifier);
-    const std::string_view runway = field(kNavRunway);
-    const std::string_view frequency = field(kNavFrequency);
-    const std::string_view range = field(kNavRange);
-    const std::string_view bearing = field(kNavAngle);
-    files_[i]->write(shape, latitude, longitude, elevation, airport, identifier, runway, frequency,
-                     range, bearing, field(kNavDescription));
+    write_record(*files_[i], std::tuple{shapes_[i].next(), field(kNavLatitude), field(kNavLongitude),
+                                        field(kNavElevation), field(kNavAirport), field(kNavIdentifier),
+                                        field(kNavRunway), field(kNavFrequency), field(kNavRange),
+                                        field(kNavAngle), field(kNavDescription)});
 }
 
 void NavaidConverter::write_glideslope() {
     const std::size_t i = index(NavaidKind::Glideslope);
     cut_angle_field(field(kNavAngle), angle_);
-    const std::string_view shape = shapes_[i].next();
-    const std::string_view latitude = field(kNavLatitude);
-    const std::string_view longitude = field(kNavLongitude);
-    const std::string_view elevation = field(kNavElevation);
-    const std::string_view airport = field(kNavAirport);
-    const std::string_view identifier = field(kNavIdentifier);
-    const std::string_view runway = field(kNavRunway);
-    const std::string_view frequency = field(kNavFrequency);
-    const std::string_view range = field(kNavRange);
-    files_[i]->write(shape, latitude, longitude, elevation, airport, identifier, runway, frequency,
-                     range, angle_.bearing, angle_.angle, field(kNavDescription));
+    write_record(*files_[i], std::tuple{shapes_[i].next(), field(kNavLatitude), field(kNavLongitude),
+                                        field(kNavElevation), field(kNavAirport), field(kNavIdentifier),
+                                        field(kNavRunway), field(kNavFrequency), field(kNavRange),
+                                        angle_.bearing, std::string_view(angle_.angle),
+                                        field(kNavDescription)});
 }
 
 void NavaidConverter::write_marker_beacon() {
     const std::size_t i = index(NavaidKind::MarkerBeacon);
     const std::string_view type = marker_type(field(kNavCode));
-    const std::string_view shape = shapes_[i].next();
-    const std::string_view latitude = field(kNavLatitude);
-    const std::string_view longitude = field(kNavLongitude);
-    const std::string_view elevation = field(kNavElevation);
-    const std::string_view identifier = field(kNavIdentifier);
-    const std::string_view airport = field(kNavAirport);
-    files_[i]->write(type, shape, latitude, longitude, elevation, identifier, airport,
-                     field(kNavRunway), type);
+    write_record(*files_[i], std::tuple{type, shapes_[i].next(), field(kNavLatitude),
+                                        field(kNavLongitude), field(kNavElevation),
+                                        field(kNavIdentifier), field(kNavAirport), field(kNavRunway),
+                                        type});
 }
 
 void NavaidConverter::write_fpap() {
     const std::size_t i = index(NavaidKind::Fpap);
-    const std::string_view shape = shapes_[i].next();
-    const std::string_view latitude = field(kNavLatitude);
-    const std::string_view longitude = field(kNavLongitude);
-    const std::string_view elevation = field(kNavElevation);
-    const std::string_view offset = field(kNavRange);
-    const std::string_view airport = field(kNavAirport);
-    const std::string_view procedure = field(kNavIdentifier);
-    const std::string_view runway = field(kNavRunway);
-    const std::string_view course = field(kNavAngle);
-    const std::string_view channel = field(kNavFrequency);
-    files_[i]->write(shape, latitude, longitude, elevation, offset, airport, procedure, runway, course,
-                     channel, field(kNavDescription));
+    write_record(*files_[i], std::tuple{shapes_[i].next(), field(kNavLatitude), field(kNavLongitude),
+                                        field(kNavElevation), field(kNavRange), field(kNavAirport),
+                                        field(kNavIdentifier), field(kNavRunway), field(kNavAngle),
+                                        field(kNavFrequency), field(kNavDescription)});
 }
 
 void NavaidConverter::write_ltp() {
     const std::size_t i = index(NavaidKind::Ltp);
     cut_angle_field(field(kNavAngle), angle_);
-    const std::string_view shape = shapes_[i].next();
-    const std::string_view latitude = field(kNavLatitude);
-    const std::string_view longitude = field(kNavLongitude);
-    const std::string_view elevation = field(kNavElevation);
-    const std::string_view height = field(kNavRange);
-    const std::string_view airport = field(kNavAirport);
-    const std::string_view procedure = field(kNavIdentifier);
-    const std::string_view runway = field(kNavRunway);
-    const std::string_view channel = field(kNavFrequency);
-    files_[i]->write(shape, latitude, longitude, elevation, height, airport, procedure, runway,
-                     angle_.bearing, angle_.angle, channel, field(kNavDescription));
+    write_record(*files_[i], std::tuple{shapes_[i].next(), field(kNavLatitude), field(kNavLongitude),
+                                        field(kNavElevation), field(kNavRange), field(kNavAirport),
+                                        field(kNavIdentifier), field(kNavRunway), angle_.bearing,
+                                        std::string_view(angle_.angle), field(kNavFrequency),
+                                        field(kNavDescription)});
 }
 
 } // namespace
