@@ -13,7 +13,10 @@ std::string insert_sql(const Table& table, std::span<const std::string_view> col
     std::string sql = "INSERT INTO \"" + std::string(table.name()) + "\" (";
     std::string values = ") VALUES (";
     for (std::size_t i = 0; i < columns.size(); ++i) {
-        if (i > 0) sql += ", ", values += ", ";
+        if (i > 0) {
+            sql += ", ";
+            values += ", ";
+        }
         sql += "\"" + table.column(columns[i]) + "\"";
         values += "?";
     }
