@@ -4,9 +4,13 @@
 #include <cstddef>
 #include <string_view>
 
-#include "convert/source_files.h"
-
 namespace quill {
+
+// The four source files of a cycle, by their lower-case names.
+inline constexpr std::string_view kAirportSource = "apt.dat";
+inline constexpr std::string_view kNavaidSource = "earth_nav.dat";
+inline constexpr std::string_view kFixSource = "earth_fix.dat";
+inline constexpr std::string_view kAirwaySource = "earth_awy.dat";
 
 // The four kinds of data of a cycle, in the order a run takes them.
 enum class Category { Airports, NavAids, Waypoints, Airways };

@@ -4,8 +4,8 @@
 #include <limits>
 #include <string>
 
-#include "convert/error.h"
-#include "convert/text.h"
+#include "app/error.h"
+#include "app/characters.h"
 
 namespace quill {
 

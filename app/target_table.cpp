@@ -1,7 +1,7 @@
 #include "app/target_table.h"
 
 #include "app/environment.h"
-#include "convert/source_files.h"
+#include "app/file_system.h"
 
 namespace quill {
 

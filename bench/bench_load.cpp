@@ -2,7 +2,7 @@
 // the product database and prints the time as a ratio of the floor measured in
 // the same run: the same rows, already in memory, inserted with one prepared
 // statement per table in one transaction.
-#include "app/update_run.h"
+#include "run/update_run.h"
 #include "app/work_folder.h"
 #include "database/load_work_database.h"
 #include "support/arguments.h"

@@ -6,6 +6,7 @@
 #include "app/categories.h"
 #include "app/target_table.h"
 #include "app/work_folder.h"
+#include "convert/source_files.h"
 #include "support/arguments.h"
 #include "support/block_floor.h"
 #include "support/insert_floor.h"

@@ -1,11 +1,11 @@
 #include "cli/cli_app.h"
 
-#include "app/target_databases.h"
-#include "app/update_run.h"
+#include "run/target_databases.h"
+#include "run/update_run.h"
 #include "app/work_folder.h"
 #include "cli/cli_options.h"
 #include "cli/data_cycle.h"
-#include "convert/error.h"
+#include "app/error.h"
 #include "convert/source_files.h"
 
 #include <ostream>

@@ -1,6 +1,6 @@
 #include "cli/cli_options.h"
 
-#include "app/target_databases.h"
+#include "run/target_databases.h"
 #include "convert/source_files.h"
 
 #include <array>

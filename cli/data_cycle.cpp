@@ -1,6 +1,6 @@
 #include "cli/data_cycle.h"
 
-#include "convert/error.h"
+#include "app/error.h"
 #include "convert/line_reader.h"
 
 #include <string_view>

@@ -2,7 +2,7 @@
 
 #include "convert/airport_rows.h"
 #include "convert/airport_values.h"
-#include "convert/error.h"
+#include "app/error.h"
 #include "convert/field_list.h"
 #include "convert/field_words.h"
 #include "convert/intermediate_file.h"

@@ -1,6 +1,6 @@
 #include "convert/field_list.h"
 
-#include "convert/error.h"
+#include "app/error.h"
 #include "convert/text.h"
 
 namespace quill {

@@ -1,6 +1,6 @@
 #include "convert/intermediate_file.h"
 
-#include "convert/error.h"
+#include "app/error.h"
 
 #include <cerrno>
 #include <fcntl.h>

@@ -1,6 +1,6 @@
 #include "convert/line_reader.h"
 
-#include "convert/error.h"
+#include "app/error.h"
 
 #include <cerrno>
 #include <cstring>

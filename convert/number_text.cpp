@@ -1,6 +1,6 @@
 #include "convert/number_text.h"
 
-#include "convert/error.h"
+#include "app/error.h"
 
 #include <charconv>
 #include <cstdio>

@@ -2,7 +2,6 @@
 
 #include <dirent.h>
 #include <strings.h>
-#include <sys/stat.h>
 
 namespace quill {
 
@@ -31,11 +30,6 @@ std::string find_any_case(const std::string& folder, std::string_view name) {
 }
 
 } // namespace
-
-bool file_exists(const std::string& path) {
-    struct stat info {};
-    return ::stat(path.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
-}
 
 std::string source_path(const std::string& folder, std::string_view name) {
     std::string exact = in_folder(folder, name);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "convert/error.h"
+#include "app/error.h"
 #include "convert/field_list.h"
 #include "convert/line_reader.h"
 #include "convert/text.h"

@@ -3,10 +3,9 @@
 #include <string>
 #include <string_view>
 
-namespace quill {
+#include "app/characters.h"
 
-// A blank is any character of code 1 to 32; trimming also drops code 0.
-inline bool is_blank(char c) { return static_cast<unsigned char>(c) <= 32 && c != 0; }
+namespace quill {
 
 // A NUL ends a line for the tokenizers.
 inline std::string_view up_to_nul(std::string_view line) {
@@ -23,8 +22,6 @@ inline std::string_view trim(std::string_view text) {
     while (last > first && static_cast<unsigned char>(text[last - 1]) <= 32) --last;
     return text.substr(first, last - first);
 }
-
-inline bool is_lower(char c) { return c >= 'a' && c <= 'z'; }
 
 // Appends the text with only the letters a to z upper-cased.
 void append_upper(std::string& out, std::string_view text);

@@ -1,12 +1,12 @@
 #include "database/airway_lookups.h"
 
-#include "database/data_module.h"
+#include "database/work_database.h"
 
 namespace quill {
 
-AirwayLookups::AirwayLookups(const TdfmMain& module)
-    : waypoints_(module.FDTableWPT, "WPTName"), ndbs_(module.FDTableNDB, "NDBID"),
-      vors_(module.FDTableVOR, "VORID") {}
+AirwayLookups::AirwayLookups(const WorkDatabase& database)
+    : waypoints_(database.table(WorkTable::WPT), "WPTName"), ndbs_(database.table(WorkTable::NDB), "NDBID"),
+      vors_(database.table(WorkTable::VOR), "VORID") {}
 
 const FixIndex* AirwayLookups::for_fix_type(std::string_view fix_type) const {
     if (fix_type == "WPT") return &waypoints_;

@@ -6,14 +6,14 @@
 
 namespace quill {
 
-class TdfmMain;
+class WorkDatabase;
 
 // The three tables where airway points find their fixes, read as they stand
 // once the navaid and fix blocks have run. Nothing writes them during the
 // airway blocks, so both airway files share one reading.
 class AirwayLookups {
 public:
-    explicit AirwayLookups(const TdfmMain& module);
+    explicit AirwayLookups(const WorkDatabase& database);
 
     // The lookup table for a FIXTYPE ("WPT", "NDB", "VOR"); null for any other.
     const FixIndex* for_fix_type(std::string_view fix_type) const;

@@ -1,6 +1,6 @@
 #include "database/fix_index.h"
 
-#include "convert/error.h"
+#include "app/error.h"
 #include "convert/number_text.h"
 #include "database/statement.h"
 #include "database/table.h"

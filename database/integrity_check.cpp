@@ -1,6 +1,6 @@
 #include "database/integrity_check.h"
 
-#include "convert/error.h"
+#include "app/error.h"
 #include "database/connection.h"
 #include "database/statement.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "database/data_module.h"
+#include "database/work_database.h"
 
 #include <array>
 #include <cstddef>
@@ -29,7 +29,7 @@ enum class BlockKind { Rows, Airways };
 struct LoadBlock {
     std::string_view file;
     std::string_view progress;
-    Table TdfmMain::*table;
+    WorkTable table;
     BlockKind kind;
     // A column set first to a constant text; empty when the block has none.
     std::string_view type_column;

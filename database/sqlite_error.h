@@ -1,6 +1,6 @@
 #pragma once
 
-#include "convert/error.h"
+#include "app/error.h"
 
 struct sqlite3;
 

@@ -1,6 +1,6 @@
 #include "database/table.h"
 
-#include "convert/error.h"
+#include "app/error.h"
 #include "database/statement.h"
 
 #include <algorithm>

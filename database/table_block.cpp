@@ -1,6 +1,6 @@
 #include "database/table_block.h"
 
-#include "convert/error.h"
+#include "app/error.h"
 #include "convert/field_list.h"
 #include "convert/line_reader.h"
 #include "convert/number_text.h"

@@ -17,7 +17,7 @@
 
 #include "app/command_line.h"
 #include "app/work_folder.h"
-#include "convert/error.h"
+#include "app/error.h"
 #include "convert/source_files.h"
 #include "ui/artwork.h"
 #include "ui/dialog_font.h"

@@ -4,11 +4,11 @@
 #include <QCheckBox>
 #include <QMessageBox>
 
-#include "app/target_databases.h"
-#include "app/update_run.h"
+#include "run/target_databases.h"
+#include "run/update_run.h"
 #include "convert/airport_converter.h"
 #include "convert/airway_converter.h"
-#include "convert/error.h"
+#include "app/error.h"
 #include "convert/fix_converter.h"
 #include "convert/navaid_converter.h"
 #include "ui_main_window.h"

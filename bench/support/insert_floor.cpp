@@ -9,8 +9,7 @@
 namespace quill::bench {
 
 std::string table_name(const TableRows& rows) {
-    const TdfmMain names;
-    return std::string((names.*rows.block->table).name());
+    return std::string(quill::table_name(rows.block->table));
 }
 
 namespace {
@@ -91,9 +90,8 @@ void insert_floor(const std::string& database, const std::vector<TableRows>& tab
     Connection connection;
     connection.open(database);
     // The loader's own connection settings.
-    const TdfmMain module;
-    module.FDQuerySetParams.execute(connection);
-    module.FDQuerySetCache.execute(connection);
+    WorkDatabase::kJournalOff.execute(connection);
+    WorkDatabase::kCacheSize.execute(connection);
     Query("BEGIN").execute(connection);
     for (const TableRows& rows : tables) insert_table(connection, rows);
     Query("COMMIT").execute(connection);

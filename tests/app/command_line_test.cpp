@@ -6,7 +6,7 @@
 
 #include "app/command_line.h"
 #include "app/integer_text.h"
-#include "convert/error.h"
+#include "app/error.h"
 
 namespace quill {
 namespace {

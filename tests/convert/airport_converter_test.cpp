@@ -1,6 +1,6 @@
 #include "conversion_folders.h"
 #include "convert/airport_converter.h"
-#include "convert/error.h"
+#include "app/error.h"
 #include "convert/source_files.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "conversion_folders.h"
 #include "convert/airway_converter.h"
-#include "convert/error.h"
+#include "app/error.h"
 #include "convert/fix_converter.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "convert/error.h"
+#include "app/error.h"
 #include "convert/field_list.h"
 
 #include <gtest/gtest.h>

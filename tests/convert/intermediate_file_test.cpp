@@ -1,4 +1,4 @@
-#include "convert/error.h"
+#include "app/error.h"
 #include "convert/intermediate_file.h"
 #include "convert/text.h"
 #include "support/temp_dir.h"

@@ -1,5 +1,5 @@
 #include "conversion_folders.h"
-#include "convert/error.h"
+#include "app/error.h"
 #include "convert/navaid_converter.h"
 #include "convert/source_files.h"
 

@@ -1,4 +1,4 @@
-#include "convert/error.h"
+#include "app/error.h"
 #include "convert/number_text.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "load_fixture.h"
 
-#include "convert/error.h"
+#include "app/error.h"
 
 #include <filesystem>
 

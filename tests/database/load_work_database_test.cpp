@@ -1,4 +1,4 @@
-#include "convert/error.h"
+#include "app/error.h"
 #include "database/intermediate_files.h"
 #include "load_fixture.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "convert/error.h"
+#include "app/error.h"
 #include "database/connection.h"
 #include "support/sql_rows.h"
 #include "support/temp_dir.h"

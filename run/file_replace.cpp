@@ -1,4 +1,4 @@
-#include "app/file_replace.h"
+#include "run/file_replace.h"
 
 #include <cerrno>
 #include <cstring>
@@ -6,7 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "convert/error.h"
+#include "app/error.h"
 
 namespace quill {
 

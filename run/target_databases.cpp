@@ -1,10 +1,10 @@
-#include "app/target_databases.h"
+#include "run/target_databases.h"
 
 #include <algorithm>
 
-#include "app/file_replace.h"
+#include "run/file_replace.h"
 #include "app/work_folder.h"
-#include "convert/error.h"
+#include "app/error.h"
 
 namespace quill {
 

@@ -1,6 +1,6 @@
-#include "app/update_run.h"
+#include "run/update_run.h"
 
-#include "app/target_databases.h"
+#include "run/target_databases.h"
 #include "app/work_folder.h"
 #include "convert/airport_converter.h"
 #include "convert/airway_converter.h"

@@ -3,10 +3,10 @@
 #include <filesystem>
 #include <string>
 
-#include "app/target_databases.h"
+#include "run/target_databases.h"
 #include "app/target_table.h"
 #include "app/work_folder.h"
-#include "convert/error.h"
+#include "app/error.h"
 #include "support/temp_dir.h"
 
 namespace quill {

@@ -1,0 +1,60 @@
+#include "database/work_database.h"
+
+#include "database/statement.h"
+
+#include <span>
+#include <string>
+#include <utility>
+
+namespace quill {
+
+namespace {
+
+constexpr std::array<std::string_view, kWorkTableCount> kTableNames{
+    "Airport",   "NavNDB",        "NavVOR",          "NavWPT", "NavDME", "AirportInfo", "AirportComms",
+    "NavAirway", "NavLocalizer",  "NavGlideslope",   "NavMarkerBeacon",  "NavFPAP",     "NavLTP"};
+
+constexpr std::array kAirportTables{WorkTable::Airport, WorkTable::AirportInfo, WorkTable::AirportComms};
+constexpr std::array kNavaidTables{WorkTable::NDB,        WorkTable::DME,          WorkTable::VOR,
+                                   WorkTable::Localizer,  WorkTable::Glideslope,   WorkTable::MarkerBeacon,
+                                   WorkTable::FPAP,       WorkTable::LTP};
+constexpr std::array kWaypointTables{WorkTable::WPT};
+constexpr std::array kAirwayTables{WorkTable::Airway};
+
+// The tables a category's data fills, in the order they are emptied.
+std::span<const WorkTable> tables_of(Category category) {
+    switch (category) {
+    case Category::Airports: return kAirportTables;
+    case Category::NavAids: return kNavaidTables;
+    case Category::Waypoints: return kWaypointTables;
+    case Category::Airways: return kAirwayTables;
+    }
+    return {};
+}
+
+template <std::size_t... I>
+std::array<Table, kWorkTableCount> make_tables(std::index_sequence<I...>) {
+    return {Table(kTableNames[I])...};
+}
+
+} // namespace
+
+std::string_view table_name(WorkTable which) { return kTableNames[static_cast<std::size_t>(which)]; }
+
+WorkDatabase::WorkDatabase() : tables_(make_tables(std::make_index_sequence<kWorkTableCount>{})) {}
+
+void WorkDatabase::clear(Category category) {
+    for (const WorkTable which : tables_of(category))
+        Statement(connection, "Delete from " + std::string(table_name(which))).execute();
+}
+
+void WorkDatabase::open_tables() {
+    for (Table& table : tables_) table.open(connection);
+}
+
+void WorkDatabase::close() {
+    for (Table& table : tables_) table.close();
+    connection.close();
+}
+
+} // namespace quill

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "app/categories.h"
+#include "database/connection.h"
+#include "database/query.h"
+#include "database/table.h"
+
+#include <array>
+#include <cstddef>
+
+namespace quill {
+
+// The tables a run writes, in the order they are opened: the first missing
+// one is the one reported.
+enum class WorkTable {
+    Airport, NDB, VOR, WPT, DME, AirportInfo, AirportComms, Airway,
+    Localizer, Glideslope, MarkerBeacon, FPAP, LTP
+};
+inline constexpr std::size_t kWorkTableCount = 13;
+
+// The work database as the loading step uses it: the connection and one
+// table object per table, indexed by WorkTable.
+class WorkDatabase {
+public:
+    // Loading needs no journal: a failed load leaves a scratch file that the
+    // next run replaces.
+    static constexpr Query kJournalOff{"PRAGMA journal_mode = OFF;"};
+    // The waypoint name index of a world cycle outgrows SQLite's default 2 MB
+    // page cache; every page it spills costs a write and a read back.
+    static constexpr Query kCacheSize{"PRAGMA cache_size = -8192;"};
+
+    WorkDatabase();
+
+    Connection connection;
+
+    Table& table(WorkTable which) { return tables_[static_cast<std::size_t>(which)]; }
+    const Table& table(WorkTable which) const { return tables_[static_cast<std::size_t>(which)]; }
+
+    // Empties the tables of one category with "Delete from <table>".
+    void clear(Category category);
+    // Opens every table; a missing one fails here.
+    void open_tables();
+    // Closes the tables, then the connection.
+    void close();
+
+private:
+    std::array<Table, kWorkTableCount> tables_;
+};
+
+// The product database's name of a table.
+std::string_view table_name(WorkTable which);
+
+} // namespace quill
