@@ -16,6 +16,12 @@ std::string target_path(const TargetRow& row) {
     return target_folder(row) + kPathSeparator + std::string(row.file);
 }
 
+std::size_t count_selected(const TargetSelection& selection) {
+    std::size_t count = 0;
+    for (const bool selected : selection) count += selected;
+    return count;
+}
+
 TargetSelection DetectTargets() {
     TargetSelection found{};
     for (std::size_t i = 0; i < kTargetCount; ++i)

@@ -37,6 +37,9 @@ inline constexpr std::array<TargetRow, kTargetCount> TargetTable{{
 // Which targets a run writes, indexed by table row.
 using TargetSelection = std::array<bool, kTargetCount>;
 
+// How many targets the selection holds.
+std::size_t count_selected(const TargetSelection& selection);
+
 // The folder and the full path of a row's database, formed from the
 // application-data folder as it is now.
 std::string target_folder(const TargetRow& row);

@@ -27,12 +27,6 @@ public:
     void progress(const std::string& line) override { out_ << line << std::endl; }
     void airport_line_error(const std::string& message) override { err_ << message << std::endl; }
 
-    std::size_t target_count() const {
-        std::size_t n = 0;
-        for (bool selected : targets_) n += selected;
-        return n;
-    }
-
 private:
     const Options& options_;
     CategorySelection categories_;
@@ -66,7 +60,7 @@ int update(const Options& options, std::ostream& out, std::ostream& err) {
     run.keep_intermediate = options.keep_intermediate;
     const RunOutcome outcome = RunUpdate(host, run);
     if (outcome.failures.empty()) return kSuccess;
-    err << outcome.failures.size() << " of " << host.target_count()
+    err << outcome.failures.size() << " of " << count_selected(host.targets_selected())
         << " product databases could not be updated" << std::endl;
     return kSomeNotUpdated;
 }

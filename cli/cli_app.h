@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-namespace quill::cli {
+#include "run/exit_status.h"
 
-enum ExitStatus { kSuccess = 0, kFailed = 1, kSomeNotUpdated = 2, kUsage = 64 };
+namespace quill::cli {
 
 // The whole headless tool: the arguments after the program name; progress
 // lines go to out, errors and warnings to err. Gives the exit status.

@@ -6,17 +6,17 @@
 #include <optional>
 
 namespace Ui {
-class TfrmHelp;
+class HelpWindow;
 }
 
 // How to obtain the cycle files. Shown modally by "?"; shown again where the
 // user left it.
-class TfrmHelp : public QDialog {
+class HelpWindow : public QDialog {
     Q_OBJECT
 
 public:
-    explicit TfrmHelp(QWidget* parent = nullptr);
-    ~TfrmHelp() override;
+    explicit HelpWindow(QWidget* parent = nullptr);
+    ~HelpWindow() override;
 
     void setVisible(bool visible) override;
 
@@ -24,6 +24,6 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    std::unique_ptr<Ui::TfrmHelp> ui;
+    std::unique_ptr<Ui::HelpWindow> ui;
     std::optional<QPoint> last_position_;
 };

@@ -10,11 +10,11 @@ int main(int argc, char* argv[]) {
 
     QStringList parameters = QApplication::arguments();
     parameters.removeFirst();
-    TfrmMain frmMain(parameters);
-    TfrmHelp frmHelp(&frmMain);
-    frmMain.SetHelpWindow(&frmHelp);
+    MainWindow window(parameters);
+    HelpWindow help(&window);
+    window.setHelpWindow(&help);
 
-    frmMain.show();
+    window.show();
     const int status = app.exec();
-    return status != 0 ? status : frmMain.ExitStatus();
+    return status != 0 ? status : window.exitStatus();
 }

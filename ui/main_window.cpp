@@ -12,16 +12,18 @@
 #include <QScreen>
 #include <QStyledItemDelegate>
 #include <QTimer>
+#include <QWindow>
 #include <algorithm>
 #include <vector>
 
 #include "app/command_line.h"
-#include "app/work_folder.h"
 #include "app/error.h"
+#include "app/work_folder.h"
 #include "convert/source_files.h"
 #include "ui/artwork.h"
 #include "ui/dialog_font.h"
 #include "ui/help_window.h"
+#include "ui/window_run.h"
 #include "ui_main_window.h"
 
 namespace {
@@ -67,13 +69,22 @@ std::vector<std::string> to_parameters(const QStringList& list) {
     return parameters;
 }
 
+// What the window manager has put around the window so far; nothing before
+// the window is framed.
+QMargins frame_of(const QWidget* window) {
+    const QWindow* handle = window->windowHandle();
+    return handle ? handle->frameMargins() : QMargins();
+}
+
 } // namespace
 
-TfrmMain::TfrmMain(QStringList parameters, QWidget* parent)
-    : QDialog(parent), ui(std::make_unique<Ui::TfrmMain>()), parameters_(std::move(parameters)) {
+MainWindow::MainWindow(QStringList parameters, QWidget* parent)
+    : QDialog(parent), ui(std::make_unique<Ui::MainWindow>()),
+      run_(std::make_unique<WindowRun>(*this)), parameters_(std::move(parameters)) {
     ui->setupUi(this);
     UseDialogFont(this);
     setWindowTitle(QStringLiteral("Quillstrom (Navigraph) - V" QUILL_VERSION));
+    // A fixed border: the system menu and close only.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
@@ -82,7 +93,7 @@ TfrmMain::TfrmMain(QStringList parameters, QWidget* parent)
     ui->sbInput->setIcon(FolderIcon());
     ui->bbGo->setIcon(TickIcon());
     ui->bbCancel->setIcon(CrossIcon());
-    ui->StatusBar1->addWidget(
+    ui->statusBar->addWidget(
         new QLabel(tr("Orvanel - navigation database updates for Orvanel avionics")));
     ui->lbProgress->setItemDelegate(new ProgressLineDelegate(ui->lbProgress));
     ui->lbProgress->setUniformItemSizes(true);
@@ -91,129 +102,147 @@ TfrmMain::TfrmMain(QStringList parameters, QWidget* parent)
         const QString name = QString::fromLatin1(quill::TargetTable[row].check_box);
         target_boxes_[row] = findChild<QCheckBox*>(name);
     }
-    TimerAutoStart = new QTimer(this);
-    TimerAutoStart->setObjectName(QStringLiteral("TimerAutoStart"));
-    TimerAutoStart->setSingleShot(true);
-    TimerAutoStart->setInterval(kAutoStartDelayMs);
-    ConnectHandlers();
-    FormCreate();
+    auto_start_timer_ = new QTimer(this);
+    auto_start_timer_->setObjectName(QStringLiteral("autoStartTimer"));
+    auto_start_timer_->setSingleShot(true);
+    auto_start_timer_->setInterval(kAutoStartDelayMs);
+    connectHandlers();
+    work_folder_ = quill::MakeWorkFolder();
 }
 
-TfrmMain::~TfrmMain() = default;
+MainWindow::~MainWindow() = default;
 
 // Every change of a checked state re-evaluates RUN, whether the user or the
 // program made it.
-void TfrmMain::ConnectHandlers() {
+void MainWindow::connectHandlers() {
     for (QCheckBox* box : target_boxes_)
-        connect(box, &QCheckBox::toggled, this, &TfrmMain::UpdateRunButton);
+        connect(box, &QCheckBox::toggled, this, &MainWindow::updateRunButton);
     for (const quill::Category category : quill::kCategories) {
-        connect(CategoryBox(category), &QCheckBox::toggled, this, &TfrmMain::UpdateRunButton);
+        connect(categoryBox(category), &QCheckBox::toggled, this, &MainWindow::updateRunButton);
     }
-    connect(ui->edSourceFolder, &QLineEdit::textChanged, this, &TfrmMain::edSourceFolderChange);
-    connect(ui->sbInput, &QToolButton::clicked, this, &TfrmMain::sbInputClick);
-    connect(ui->btnHelp, &QPushButton::clicked, this, &TfrmMain::btnHelpClick);
-    connect(ui->bbGo, &QPushButton::clicked, this, &TfrmMain::bbGoClick);
-    connect(ui->bbCancel, &QPushButton::clicked, this, &TfrmMain::bbCancelClick);
-    connect(TimerAutoStart, &QTimer::timeout, this, &TfrmMain::TimerAutoStartTimer);
+    connect(ui->edSourceFolder, &QLineEdit::textChanged, this, &MainWindow::sourceFolderChanged);
+    connect(ui->sbInput, &QToolButton::clicked, this, &MainWindow::chooseFolder);
+    connect(ui->btnHelp, &QPushButton::clicked, this, &MainWindow::showHelp);
+    connect(ui->bbGo, &QPushButton::clicked, this, &MainWindow::run);
+    connect(ui->bbCancel, &QPushButton::clicked, this, &MainWindow::exitProgram);
+    connect(auto_start_timer_, &QTimer::timeout, this, &MainWindow::autoStart);
 }
 
-void TfrmMain::SetHelpWindow(TfrmHelp* help) { help_ = help; }
+void MainWindow::setHelpWindow(HelpWindow* help) { help_ = help; }
 
-void TfrmMain::FormCreate() { work_folder_ = quill::MakeWorkFolder(); }
+int MainWindow::exitStatus() const { return run_->exitStatus(); }
 
-void TfrmMain::showEvent(QShowEvent* event) {
-    if (!shown_) {
+// The window manager frames the window after it is shown and tells of it in
+// a move, a resize or the activation, in an order of its own.
+bool MainWindow::event(QEvent* event) {
+    if (event->type() == QEvent::Show && !shown_) {
         shown_ = true;
-        FormShow();
+        firstShown();
     }
-    QDialog::showEvent(event);
+    const bool handled = QDialog::event(event);
+    switch (event->type()) {
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::WindowActivate:
+    case QEvent::Expose: fitToFrame(); break;
+    default: break;
+    }
+    return handled;
 }
 
-void TfrmMain::FormShow() {
+void MainWindow::firstShown() {
     auto_run_ = false;
-    SetWindowWidth(kNarrowWidth);
-    CentreOnScreen();
+    setOuterWidth(kNarrowWidth);
     const quill::StartOptions options = quill::ParseCommandLine(to_parameters(parameters_));
     if (options.folder) ui->edSourceFolder->setText(QString::fromStdString(*options.folder));
     auto_run_ = options.auto_run;
+    if (!options.left) requestCentring();
     if (options.left) {
         try {
             const quill::WindowPosition position = quill::ConvertPosition(options);
             move(position.left, position.top);
         } catch (const quill::Error& error) {
+            requestCentring();
             QMessageBox::critical(this, QApplication::applicationName(),
                                   QString::fromStdString(error.message()));
             return;
         }
     }
-    DetectTargetDatabases();
-    DetectSourceFiles();
+    detectTargetDatabases();
+    detectSourceFiles();
     if (auto_run_ && QFileInfo(ui->edSourceFolder->text()).isDir()) {
         ui->gbDatabasesFound->hide();
-        TimerAutoStart->start();
+        auto_start_timer_->start();
     }
 }
 
-void TfrmMain::CentreOnScreen() {
+void MainWindow::requestCentring() {
+    centring_ = true;
+    centred_for_.reset();
+    fitToFrame();
+}
+
+void MainWindow::setOuterWidth(int outer_width) {
+    outer_width_ = outer_width;
+    // The list lies beyond the left column, and a frame thinner than the
+    // designed one would leave a strip of it inside the narrow window.
+    ui->lbProgress->setVisible(outer_width >= kWideWidth);
+    fitToFrame();
+}
+
+void MainWindow::fitToFrame() {
+    const QMargins frame = frame_of(this);
+    const int client_width = outer_width_ - frame.left() - frame.right();
+    if (width() != client_width) setFixedSize(client_width, kClientHeight);
+    if (centring_ && centred_for_ != frame) {
+        centred_for_ = frame;
+        centreOnScreen();
+    }
+}
+
+void MainWindow::centreOnScreen() {
     const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
     const QSize outer = frameGeometry().size();
     move(area.x() + (area.width() - outer.width()) / 2,
          area.y() + (area.height() - outer.height()) / 2);
 }
 
-void TfrmMain::SetWindowWidth(int outer_width) {
-    outer_width_ = outer_width;
-    ApplyWidth();
-}
-
-// The frame's width is known only once the window manager has framed the
-// window, which it tells by moving it; the outer width is kept then.
-void TfrmMain::ApplyWidth() {
-    const int frame = frameGeometry().width() - width();
-    if (frame + width() != outer_width_) setFixedSize(outer_width_ - frame, kClientHeight);
-}
-
-void TfrmMain::moveEvent(QMoveEvent* event) {
-    QDialog::moveEvent(event);
-    ApplyWidth();
-}
-
-std::string TfrmMain::SourceFolder() const {
+std::string MainWindow::sourceFolder() const {
     return QFile::encodeName(ui->edSourceFolder->text()).toStdString();
 }
 
-QCheckBox* TfrmMain::CategoryBox(quill::Category category) const {
+QCheckBox* MainWindow::categoryBox(quill::Category category) const {
     const std::array<QCheckBox*, quill::kCategoryCount> boxes{ui->cbAirports, ui->cbNavAids,
                                                               ui->cbWayPoints, ui->cbAirways};
     return boxes[quill::index_of(category)];
 }
 
-void TfrmMain::DetectTargetDatabases() {
+void MainWindow::detectTargetDatabases() {
     const quill::TargetSelection found = quill::DetectTargets();
     for (std::size_t row = 0; row < quill::kTargetCount; ++row)
         offer(target_boxes_[row], found[row], false);
-    UpdateRunButton();
+    updateRunButton();
 }
 
-void TfrmMain::DetectSourceFiles() {
+void MainWindow::detectSourceFiles() {
     const bool no_folder = ui->edSourceFolder->text().isEmpty();
-    const std::string folder = SourceFolder();
+    const std::string folder = sourceFolder();
     for (const quill::Category category : quill::kCategories) {
         const bool found = !no_folder && quill::source_exists(folder, quill::source_name(category));
-        offer(CategoryBox(category), found, category == quill::Category::Airports);
+        offer(categoryBox(category), found, category == quill::Category::Airports);
     }
 }
 
-void TfrmMain::UpdateRunButton() {
+void MainWindow::updateRunButton() {
     const auto checked = [](const QCheckBox* box) { return box->isChecked(); };
     const bool any_target = std::any_of(target_boxes_.begin(), target_boxes_.end(), checked);
     const bool any_category =
         std::any_of(quill::kCategories.begin(), quill::kCategories.end(),
-                    [&](quill::Category c) { return checked(CategoryBox(c)); });
+                    [&](quill::Category c) { return checked(categoryBox(c)); });
     ui->bbGo->setEnabled(any_target && any_category);
 }
 
-quill::TargetSelection TfrmMain::SelectedTargets() const {
+quill::TargetSelection MainWindow::selectedTargets() const {
     quill::TargetSelection selected{};
     for (std::size_t row = 0; row < quill::kTargetCount; ++row) {
         const QCheckBox* box = target_boxes_[row];
@@ -222,10 +251,10 @@ quill::TargetSelection TfrmMain::SelectedTargets() const {
     return selected;
 }
 
-quill::CategorySelection TfrmMain::SelectedCategories() const {
+quill::CategorySelection MainWindow::selectedCategories() const {
     quill::CategorySelection selected{};
     for (const quill::Category category : quill::kCategories) {
-        const QCheckBox* box = CategoryBox(category);
+        const QCheckBox* box = categoryBox(category);
         const bool available =
             category == quill::Category::Airports ? !box->isHidden() : enabled_by_itself(box);
         selected[quill::index_of(category)] = available && box->isChecked();
@@ -233,36 +262,56 @@ quill::CategorySelection TfrmMain::SelectedCategories() const {
     return selected;
 }
 
-void TfrmMain::AddProgress(const QString& text) {
+void MainWindow::addProgress(const QString& text) {
     ui->lbProgress->addItem(text);
     repaint();
 }
 
-void TfrmMain::edSourceFolderChange() {
-    DetectSourceFiles();
-    UpdateRunButton();
+void MainWindow::clearProgress() {
+    ui->lbProgress->clear();
+    repaint();
 }
 
-void TfrmMain::sbInputClick() {
+QPushButton* MainWindow::runButton() const { return ui->bbGo; }
+
+QPushButton* MainWindow::exitButton() const { return ui->bbCancel; }
+
+std::array<QWidget*, MainWindow::kRunLockedCount> MainWindow::runLockedControls() const {
+    return {ui->edSourceFolder, ui->sbInput,        ui->btnHelp, ui->gbDatabasesFound,
+            ui->gbUpdatesFound, ui->bbGo, ui->bbCancel};
+}
+
+void MainWindow::sourceFolderChanged() {
+    detectSourceFiles();
+    updateRunButton();
+}
+
+// The platform's folder tree, opened in the user's home folder rather than
+// the program's working folder, with no folder selected; read-only, so that
+// it offers no new folder where the platform's chooser allows leaving it out.
+void MainWindow::chooseFolder() {
     const QString folder = QFileDialog::getExistingDirectory(
-        this, tr("Select Input Folder for Update Nav Files"), QString(), QFileDialog::ShowDirsOnly);
+        this, tr("Select Input Folder for Update Nav Files"), QDir::homePath(),
+        QFileDialog::ShowDirsOnly | QFileDialog::ReadOnly);
     if (!folder.isEmpty()) ui->edSourceFolder->setText(QDir::toNativeSeparators(folder));
 }
 
-void TfrmMain::btnHelpClick() {
+void MainWindow::showHelp() {
     if (help_) help_->exec();
 }
 
-void TfrmMain::bbCancelClick() { close(); }
+void MainWindow::run() { run_->start(); }
+
+void MainWindow::exitProgram() { close(); }
 
 // Runs RUN whatever its enabled state: that governs only the user's clicks.
-void TfrmMain::TimerAutoStartTimer() {
-    TimerAutoStart->stop();
-    bbGoClick();
+void MainWindow::autoStart() {
+    auto_start_timer_->stop();
+    run();
 }
 
-void TfrmMain::reject() { ui->bbCancel->click(); }
+void MainWindow::reject() { ui->bbCancel->click(); }
 
 // Closing goes straight through; the dialog's own close would route it
 // through reject and so through Exit.
-void TfrmMain::closeEvent(QCloseEvent* event) { event->accept(); }
+void MainWindow::closeEvent(QCloseEvent* event) { event->accept(); }

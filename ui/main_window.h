@@ -1,104 +1,107 @@
 #pragma once
 
 #include <QDialog>
+#include <QMargins>
 #include <QString>
 #include <QStringList>
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "app/categories.h"
 #include "app/target_table.h"
 
 namespace Ui {
-class TfrmMain;
+class MainWindow;
 }
 class QCheckBox;
+class QPushButton;
 class QTimer;
-class TfrmHelp;
+class HelpWindow;
+class WindowRun;
 
 // The program's working window: the source folder, the target and category
-// boxes, the progress list and the buttons RUN, Exit and "?".
-class TfrmMain : public QDialog {
+// boxes, the progress list and the buttons RUN, Exit and "?". Its run lives
+// in WindowRun, which works through the functions below.
+class MainWindow : public QDialog {
     Q_OBJECT
 
 public:
     // Outer widths, frame included: narrow hides the progress list.
     static constexpr int kNarrowWidth = 410;
     static constexpr int kWideWidth = 684;
+    static constexpr int kRunLockedCount = 7;
 
     // The start-up parameters, without the program's own path.
-    explicit TfrmMain(QStringList parameters, QWidget* parent = nullptr);
-    ~TfrmMain() override;
+    explicit MainWindow(QStringList parameters, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
-    void SetHelpWindow(TfrmHelp* help);
+    void setHelpWindow(HelpWindow* help);
 
-    const std::string& WorkFolder() const { return work_folder_; }
-    bool AutoRun() const { return auto_run_; }
+    const std::string& workFolder() const { return work_folder_; }
+    bool autoRun() const { return auto_run_; }
     // The folder field's text as a file system path, unchanged otherwise.
-    std::string SourceFolder() const;
+    std::string sourceFolder() const;
 
     // Selections by each box's own state, whatever its group's state.
-    quill::TargetSelection SelectedTargets() const;
-    quill::CategorySelection SelectedCategories() const;
+    quill::TargetSelection selectedTargets() const;
+    quill::CategorySelection selectedCategories() const;
 
     // Appends a line to the progress list and puts it on the screen at once.
-    void AddProgress(const QString& text);
-    void SetWindowWidth(int outer_width);
+    void addProgress(const QString& text);
+    void clearProgress();
+    void setOuterWidth(int outer_width);
 
-    void DetectTargetDatabases();
-    void DetectSourceFiles();
-    void UpdateRunButton();
+    void detectTargetDatabases();
+    void detectSourceFiles();
+    void updateRunButton();
 
-    // The converters, each with RUN and Exit disabled and the busy cursor up.
-    void ConvertAirports();
-    void ConvertNavaids();
-    void ConvertFixes();
-    void ConvertAirways();
+    QPushButton* runButton() const;
+    QPushButton* exitButton() const;
+    // The controls a run locks while it loads and publishes, in locking order;
+    // RUN and Exit come last.
+    std::array<QWidget*, kRunLockedCount> runLockedControls() const;
 
-    // The program's exit status after an unattended run: 0 done, 1 failed,
-    // 2 some product database not updated.
-    int ExitStatus() const { return exit_status_; }
+    // The program's exit status after an unattended run (quill::ExitStatus).
+    int exitStatus() const;
 
 public slots:
-    void bbGoClick();
-    void bbCancelClick();
-    void btnHelpClick();
-    void sbInputClick();
-    void edSourceFolderChange();
-    void TimerAutoStartTimer();
+    void run();
+    // Exit: closes the window, and so the program, whatever Exit's state.
+    void exitProgram();
+    void showHelp();
+    void chooseFolder();
+    void sourceFolderChanged();
+    void autoStart();
 
 protected:
-    void showEvent(QShowEvent* event) override;
-    void moveEvent(QMoveEvent* event) override;
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     // Esc: Exit is the cancel button.
     void reject() override;
 
 private:
-    friend class WindowRunHost;
+    void connectHandlers();
+    void firstShown();
+    void requestCentring();
+    // Keeps the outer width, and a requested centring, true to the frame the
+    // window manager has put around the window so far.
+    void fitToFrame();
+    void centreOnScreen();
+    QCheckBox* categoryBox(quill::Category category) const;
 
-    void FormCreate();
-    void FormShow();
-    void ConnectHandlers();
-    void CentreOnScreen();
-    void ApplyWidth();
-    QCheckBox* CategoryBox(quill::Category category) const;
-    // The controls a run locks while it loads and publishes, in locking order.
-    std::array<QWidget*, 7> RunLockedControls() const;
-    void SetRunLocked(bool locked);
-    void ReportAirportLine(const QString& message);
-    void FinishRun(std::size_t failures, std::size_t targets);
-    void FailRun(const QString& message);
-
-    std::unique_ptr<Ui::TfrmMain> ui;
+    std::unique_ptr<Ui::MainWindow> ui;
+    std::unique_ptr<WindowRun> run_;
     QStringList parameters_;
     std::array<QCheckBox*, quill::kTargetCount> target_boxes_{};
-    QTimer* TimerAutoStart = nullptr;
-    TfrmHelp* help_ = nullptr;
+    QTimer* auto_start_timer_ = nullptr;
+    HelpWindow* help_ = nullptr;
     std::string work_folder_;
     bool auto_run_ = false;
     bool shown_ = false;
     int outer_width_ = kWideWidth;
-    int exit_status_ = 0;
+    bool centring_ = false;
+    // The frame the last centring allowed for; a new frame centres again.
+    std::optional<QMargins> centred_for_;
 };

@@ -123,28 +123,28 @@ TEST_F(MainWindowTest, SelectionReadsEachBoxsOwnState) {
     install_target(0);
     install_target(3);
     add_all_sources();
-    TfrmMain& window = open({cycle()});
+    MainWindow& window = open({cycle()});
 
     find<QGroupBox>("gbDatabasesFound")->setEnabled(false);
     find<QGroupBox>("gbDatabasesFound")->hide();
-    find<QGroupBox>("GroupBox2")->setEnabled(false);
-    find<QGroupBox>("GroupBox2")->hide();
+    find<QGroupBox>("gbUpdatesFound")->setEnabled(false);
+    find<QGroupBox>("gbUpdatesFound")->hide();
 
     const TargetSelection targets{true, false, false, true, false, false, false, false};
-    EXPECT_EQ(window.SelectedTargets(), targets);
-    EXPECT_EQ(window.SelectedCategories(), (CategorySelection{true, true, true, true}));
+    EXPECT_EQ(window.selectedTargets(), targets);
+    EXPECT_EQ(window.selectedCategories(), (CategorySelection{true, true, true, true}));
 }
 
 TEST_F(MainWindowTest, ABoxTakenAwayIsNotSelectedEvenWhenChecked) {
     add_source("earth_fix.dat");
-    TfrmMain& window = open({cycle()});
+    MainWindow& window = open({cycle()});
 
     find("cbAirports")->setChecked(true);
     find("cbNavAids")->setChecked(true);
     find("cbEFISGPS3")->setChecked(true);
 
-    EXPECT_EQ(window.SelectedCategories(), (CategorySelection{false, false, true, false}));
-    EXPECT_EQ(window.SelectedTargets(), TargetSelection{});
+    EXPECT_EQ(window.selectedCategories(), (CategorySelection{false, false, true, false}));
+    EXPECT_EQ(window.selectedTargets(), TargetSelection{});
 }
 
 } // namespace

@@ -32,11 +32,11 @@ protected:
     }
 
     // Creates the window with the given start-up parameters, without showing it.
-    TfrmMain& create(const QStringList& parameters = {}) {
-        window_ = std::make_unique<TfrmMain>(parameters);
+    MainWindow& create(const QStringList& parameters = {}) {
+        window_ = std::make_unique<MainWindow>(parameters);
         return *window_;
     }
-    TfrmMain& open(const QStringList& parameters = {}) {
+    MainWindow& open(const QStringList& parameters = {}) {
         create(parameters).show();
         return *window_;
     }
@@ -49,7 +49,7 @@ protected:
 
     AppDataSandbox appdata_;
     TempDir cycle_;
-    std::unique_ptr<TfrmMain> window_;
+    std::unique_ptr<MainWindow> window_;
 };
 
 } // namespace quill::test

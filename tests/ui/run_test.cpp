@@ -35,7 +35,7 @@ public:
         QObject::connect(&poll_, &QTimer::timeout, [this] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             if (!box || !box->isVisible()) return;
-            shown.push_back({box->icon(), box->text()});
+            shown.push_back({box->icon(), box->text(), QApplication::overrideCursor() != nullptr});
             box->done(QMessageBox::Ok);
         });
         poll_.start(0);
@@ -43,6 +43,7 @@ public:
     struct Shown {
         QMessageBox::Icon icon;
         QString text;
+        bool busy_cursor; // while the box was up
     };
     std::vector<Shown> shown;
 
@@ -57,8 +58,8 @@ protected:
         create_product_database(target_path(TargetTable[row]), extra_sql);
         return target_path(TargetTable[row]);
     }
-    TfrmMain& open(const QStringList& parameters) {
-        window_ = std::make_unique<TfrmMain>(parameters);
+    MainWindow& open(const QStringList& parameters) {
+        window_ = std::make_unique<MainWindow>(parameters);
         window_->show();
         return *window_;
     }
@@ -81,26 +82,26 @@ protected:
     }
     void expect_idle_controls() {
         for (const char* name : {"edSourceFolder", "sbInput", "btnHelp", "gbDatabasesFound",
-                                 "GroupBox2", "bbGo", "bbCancel"})
+                                 "gbUpdatesFound", "bbGo", "bbCancel"})
             EXPECT_TRUE(window_->findChild<QWidget*>(name)->isEnabled()) << name;
         EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     }
 
     AppDataSandbox appdata_;
     const QString sample_ = QString::fromStdString(sample_cycle_folder());
-    std::unique_ptr<TfrmMain> window_;
+    std::unique_ptr<MainWindow> window_;
 };
 
 TEST_F(WindowRun, AllFourCategoriesInOrderThenUpdateComplete) {
     const std::string db = install(2);
-    TfrmMain& window = open({sample_});
+    MainWindow& window = open({sample_});
     MessageBoxes boxes;
     find("bbGo")->click();
     EXPECT_EQ(progress(), kAllFourLines);
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].text, "Update Complete!");
     EXPECT_EQ(boxes.shown[0].icon, QMessageBox::Information);
-    EXPECT_EQ(window.frameGeometry().width(), TfrmMain::kNarrowWidth);
+    EXPECT_EQ(window.frameGeometry().width(), MainWindow::kNarrowWidth);
     expect_idle_controls();
     EXPECT_GT(sql_count(db, "SELECT count(*) FROM NavAirway"), 0);
 }
@@ -119,21 +120,21 @@ TEST_F(WindowRun, OnlyWaypointsAndASecondRunStartsWithAnEmptyList) {
 
 TEST_F(WindowRun, NoCategoryAvailableDoesNothing) {
     install(0);
-    TfrmMain& window = open({});
+    MainWindow& window = open({});
     MessageBoxes boxes;
-    TfrmMain::staticMetaObject.invokeMethod(&window, "bbGoClick");
+    MainWindow::staticMetaObject.invokeMethod(&window, "run");
     EXPECT_TRUE(progress().isEmpty());
     EXPECT_TRUE(boxes.shown.empty());
-    EXPECT_EQ(window.frameGeometry().width(), TfrmMain::kNarrowWidth);
+    EXPECT_EQ(window.frameGeometry().width(), MainWindow::kNarrowWidth);
 }
 
 TEST_F(WindowRun, UnattendedStartRunsAndClosesByItself) {
     const std::string db = install(5);
-    TfrmMain& window = open({sample_, "start"});
+    MainWindow& window = open({sample_, "start"});
     MessageBoxes boxes;
     ASSERT_TRUE(wait_until_closed());
     EXPECT_TRUE(boxes.shown.empty());
-    EXPECT_EQ(window.ExitStatus(), 0);
+    EXPECT_EQ(window.exitStatus(), 0);
     EXPECT_EQ(progress(), kAllFourLines);
     EXPECT_GT(sql_count(db, "SELECT count(*) FROM Airport"), 0);
 }
@@ -143,26 +144,31 @@ TEST_F(WindowRun, FailureWhileLoadingRestoresTheWindowAndTouchesNoDatabase) {
     const std::string other = install(1);
     const std::string broken_before = read_file(broken);
     const std::string other_before = read_file(other);
-    TfrmMain& window = open({sample_});
+    MainWindow& window = open({sample_});
     MessageBoxes boxes;
     find("bbGo")->click();
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].icon, QMessageBox::Critical);
     EXPECT_TRUE(boxes.shown[0].text.contains("NavLTP")) << boxes.shown[0].text.toStdString();
+    EXPECT_FALSE(boxes.shown[0].busy_cursor);
     EXPECT_EQ(read_file(broken), broken_before);
     EXPECT_EQ(read_file(other), other_before);
-    EXPECT_EQ(window.frameGeometry().width(), TfrmMain::kWideWidth);
+    EXPECT_EQ(window.frameGeometry().width(), MainWindow::kWideWidth);
     expect_idle_controls();
 }
 
-TEST_F(WindowRun, UnattendedFailureClosesWithStatusOne) {
+TEST_F(WindowRun, UnattendedFailureListsItsMessageAndClosesWithStatusOne) {
     install(0, "DROP TABLE NavWPT;");
-    TfrmMain& window = open({sample_, "start"});
+    MainWindow& window = open({sample_, "start"});
     MessageBoxes boxes;
-    ASSERT_TRUE(wait_until_closed());
-    ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0].icon, QMessageBox::Critical);
-    EXPECT_EQ(window.ExitStatus(), 1);
+    testing::internal::CaptureStderr();
+    const bool closed = wait_until_closed();
+    const std::string err = testing::internal::GetCapturedStderr();
+    ASSERT_TRUE(closed);
+    EXPECT_TRUE(boxes.shown.empty()) << "nobody is there to answer a box";
+    EXPECT_TRUE(progress().last().contains("NavWPT")) << progress().last().toStdString();
+    EXPECT_NE(err.find(progress().last().toStdString()), std::string::npos) << err;
+    EXPECT_EQ(window.exitStatus(), 1);
 }
 
 TEST_F(WindowRun, TargetThatCannotBeReplacedIsReportedAndTheOthersUpdated) {
@@ -185,11 +191,11 @@ TEST_F(WindowRun, UnattendedPartialPublishClosesWithStatusTwoAndNoBox) {
     install(0);
     const std::string stuck = install(1);
     make_folders(stuck + ".tmp/blocker");
-    TfrmMain& window = open({sample_, "start"});
+    MainWindow& window = open({sample_, "start"});
     MessageBoxes boxes;
     ASSERT_TRUE(wait_until_closed());
     EXPECT_TRUE(boxes.shown.empty());
-    EXPECT_EQ(window.ExitStatus(), 2);
+    EXPECT_EQ(window.exitStatus(), 2);
 }
 
 class AirportLineErrors : public WindowRun {
@@ -214,12 +220,12 @@ TEST_F(AirportLineErrors, InteractiveRunShowsEachInABox) {
 }
 
 TEST_F(AirportLineErrors, UnattendedRunListsThemInstead) {
-    TfrmMain& window = open({QString::fromStdString(cycle_.path()), "start"});
+    MainWindow& window = open({QString::fromStdString(cycle_.path()), "start"});
     MessageBoxes boxes;
     ASSERT_TRUE(wait_until_closed());
     EXPECT_TRUE(boxes.shown.empty());
     EXPECT_EQ(progress().mid(0, 2), QStringList({"Converting Airports...", kError}));
-    EXPECT_EQ(window.ExitStatus(), 0);
+    EXPECT_EQ(window.exitStatus(), 0);
 }
 
 } // namespace

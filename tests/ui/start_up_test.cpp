@@ -1,6 +1,7 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
@@ -43,12 +44,12 @@ TEST_P(CommandLineTest, TakesFolderAndStartFromTheAcceptedCounts) {
     QStringList parameters;
     for (const std::string& p : GetParam().parameters) parameters << expand(p);
 
-    TfrmMain& window = open(parameters);
+    MainWindow& window = open(parameters);
 
     EXPECT_EQ(find<QLineEdit>("edSourceFolder")->text(),
               GetParam().folder_text.empty() ? QString() : expand(GetParam().folder_text));
-    EXPECT_EQ(window.AutoRun(), GetParam().auto_run);
-    EXPECT_EQ(find<QTimer>("TimerAutoStart")->isActive(), GetParam().armed);
+    EXPECT_EQ(window.autoRun(), GetParam().auto_run);
+    EXPECT_EQ(find<QTimer>("autoStartTimer")->isActive(), GetParam().armed);
     EXPECT_EQ(find<QGroupBox>("gbDatabasesFound")->isHidden(), GetParam().armed);
     EXPECT_EQ(state_of(find("cbSkelmarBuilder")), (BoxState{true, true})) << "targets detected";
 }
@@ -91,23 +92,23 @@ TEST_P(PositionTest, PlacesTheWindowOrStopsTheShowHandler) {
         });
     }
 
-    TfrmMain& window = open({cycle(), "start", QString::fromStdString(GetParam().left), "150"});
+    MainWindow& window = open({cycle(), "start", QString::fromStdString(GetParam().left), "150"});
 
-    EXPECT_EQ(window.frameGeometry().width(), TfrmMain::kNarrowWidth);
+    EXPECT_EQ(window.frameGeometry().width(), MainWindow::kNarrowWidth);
     EXPECT_EQ(find<QLineEdit>("edSourceFolder")->text(), cycle());
     EXPECT_EQ(state_of(find("cbAirports")), (BoxState{true, true})) << "detected with the folder";
-    EXPECT_TRUE(window.AutoRun());
+    EXPECT_TRUE(window.autoRun());
     if (GetParam().converts) {
         EXPECT_FALSE(message);
         EXPECT_EQ(window.pos(), QPoint(200, 150));
-        EXPECT_TRUE(find<QTimer>("TimerAutoStart")->isActive());
+        EXPECT_TRUE(find<QTimer>("autoStartTimer")->isActive());
         return;
     }
     ASSERT_TRUE(message) << "no error box";
     EXPECT_EQ(*message, QString::fromStdString("'" + GetParam().left +
                                                "' is not a valid integer value for Integer type."));
     EXPECT_TRUE(centred(window));
-    EXPECT_FALSE(find<QTimer>("TimerAutoStart")->isActive());
+    EXPECT_FALSE(find<QTimer>("autoStartTimer")->isActive());
     EXPECT_FALSE(find<QGroupBox>("gbDatabasesFound")->isHidden());
     EXPECT_EQ(state_of(find("cbSkelmarBuilder")), (BoxState{false, true}))
         << "targets not detected";
@@ -120,38 +121,36 @@ INSTANTIATE_TEST_SUITE_P(Texts, PositionTest,
                                          PositionCase{"2147483648", false}));
 
 TEST_F(MainWindowTest, WithoutAPositionTheNarrowWindowIsCentred) {
-    TfrmMain& window = open();
-    EXPECT_EQ(window.frameGeometry().width(), TfrmMain::kNarrowWidth);
+    MainWindow& window = open();
+    EXPECT_EQ(window.frameGeometry().width(), MainWindow::kNarrowWidth);
     EXPECT_EQ(window.height(), 470);
     EXPECT_TRUE(centred(window));
 }
 
 TEST_F(MainWindowTest, TheAutoStartFiresOnce) {
     add_all_sources();
-    TfrmMain& window = open({cycle(), "start"});
-    QTimer* timer = find<QTimer>("TimerAutoStart");
+    MainWindow& window = open({cycle(), "start"});
+    QTimer* timer = find<QTimer>("autoStartTimer");
     ASSERT_TRUE(timer->isActive());
     EXPECT_EQ(timer->interval(), 1000);
     EXPECT_TRUE(timer->isSingleShot());
 
     // No product database is installed: RUN is disabled, yet the tick runs the update,
-    // which converts and then stops at seeding.
-    QString message;
-    answer_next_modal([&](QWidget* modal) {
-        if (auto* box = qobject_cast<QMessageBox*>(modal)) message = box->text();
-        modal->close();
-    });
-    window.TimerAutoStartTimer();
+    // which converts and then stops at seeding. Unattended, it waits for no click.
+    window.autoStart();
 
     EXPECT_FALSE(timer->isActive());
-    EXPECT_EQ(message, "No target database selected");
-    EXPECT_EQ(window.ExitStatus(), 1);
+    const auto* list = find<QListWidget>("lbProgress");
+    ASSERT_GT(list->count(), 0);
+    EXPECT_EQ(list->item(list->count() - 1)->text(), "No target database selected");
+    EXPECT_EQ(window.exitStatus(), 1);
+    EXPECT_FALSE(window.isVisible()) << "closed";
 }
 
 TEST_F(MainWindowTest, CreatingTheWindowMakesTheWorkFolder) {
-    TfrmMain& window = create();
-    EXPECT_EQ(window.WorkFolder(), appdata_.path() + "/Orvanel/Quillstrom/");
-    EXPECT_TRUE(std::filesystem::is_directory(window.WorkFolder()));
+    MainWindow& window = create();
+    EXPECT_EQ(window.workFolder(), appdata_.path() + "/Orvanel/Quillstrom/");
+    EXPECT_TRUE(std::filesystem::is_directory(window.workFolder()));
 }
 
 } // namespace

@@ -23,7 +23,7 @@ void PrintTo(const KeyCase& c, std::ostream* out) { *out << "key " << c.key << "
 class ExitKeyTest : public MainWindowTest, public testing::WithParamInterface<KeyCase> {};
 
 TEST_P(ExitKeyTest, ClosesTheWindowAndSoTheProgram) {
-    TfrmMain& window = open();
+    MainWindow& window = open();
     bool program_ends = false;
     QObject::connect(qApp, &QGuiApplication::lastWindowClosed, [&] { program_ends = true; });
     QTimer::singleShot(0, [&] { press_key(find<QWidget>(GetParam().focus), GetParam().key); });
@@ -42,7 +42,7 @@ INSTANTIATE_TEST_SUITE_P(Keys, ExitKeyTest,
                                          KeyCase{Qt::Key_Escape, "lbProgress"}));
 
 TEST_F(MainWindowTest, KeysDoNothingWhileExitIsDisabled) {
-    TfrmMain& window = open();
+    MainWindow& window = open();
     find<QPushButton>("bbCancel")->setEnabled(false);
     press_key(find<QWidget>("edSourceFolder"), Qt::Key_Escape);
     press_key(find<QWidget>("edSourceFolder"), Qt::Key_Return);
@@ -70,20 +70,29 @@ TEST_F(MainWindowTest, TheFolderChooserOffersFoldersOnly) {
     open();
     QString title;
     bool folders_only = false;
+    bool no_new_folder = false;
+    QString starts_in;
     answer_next_modal([&](QWidget* modal) {
         auto* dialog = qobject_cast<QFileDialog*>(modal);
         if (dialog) {
             title = dialog->windowTitle();
             folders_only = dialog->fileMode() == QFileDialog::Directory &&
                            dialog->testOption(QFileDialog::ShowDirsOnly);
+            no_new_folder = dialog->testOption(QFileDialog::ReadOnly);
+            starts_in = dialog->directory().absolutePath();
         }
         modal->close();
     });
 
+    const QString working_folder = QDir::currentPath();
+    QDir::setCurrent(cycle());
     find<QToolButton>("sbInput")->click();
+    QDir::setCurrent(working_folder);
 
     EXPECT_EQ(title, "Select Input Folder for Update Nav Files");
     EXPECT_TRUE(folders_only);
+    EXPECT_TRUE(no_new_folder);
+    EXPECT_NE(starts_in, cycle()) << "not in the program's working folder";
     EXPECT_TRUE(find<QLineEdit>("edSourceFolder")->text().isEmpty()) << "cancelled";
 }
 
@@ -105,9 +114,9 @@ TEST_F(MainWindowTest, AChosenFolderIsDetected) {
 }
 
 TEST_F(MainWindowTest, ProgressLinesAreAppendedAtThirteenPixels) {
-    TfrmMain& window = open();
-    window.AddProgress("Converting Airports...");
-    window.AddProgress(" ");
+    MainWindow& window = open();
+    window.addProgress("Converting Airports...");
+    window.addProgress(" ");
 
     auto* list = find<QListWidget>("lbProgress");
     ASSERT_EQ(list->count(), 2);
@@ -117,11 +126,11 @@ TEST_F(MainWindowTest, ProgressLinesAreAppendedAtThirteenPixels) {
 }
 
 TEST_F(MainWindowTest, WideningShowsTheProgressList) {
-    TfrmMain& window = open();
+    MainWindow& window = open();
     const QWidget* list = find<QWidget>("lbProgress");
     EXPECT_GT(list->geometry().right(), window.width()) << "narrow: beyond the right edge";
-    window.SetWindowWidth(TfrmMain::kWideWidth);
-    EXPECT_EQ(window.frameGeometry().width(), TfrmMain::kWideWidth);
+    window.setOuterWidth(MainWindow::kWideWidth);
+    EXPECT_EQ(window.frameGeometry().width(), MainWindow::kWideWidth);
     EXPECT_LT(list->geometry().right(), window.width());
 }
 
