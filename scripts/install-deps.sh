@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(build-essential cmake pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
-          libsqlite3-dev sqlite3 libgtest-dev libgmock-dev xvfb xauth time)
+          libsqlite3-dev sqlite3 libgtest-dev libgmock-dev xvfb xauth openbox libxcb1-dev time)
 
 missing=()
 for p in "${packages[@]}"; do

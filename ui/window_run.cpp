@@ -33,9 +33,9 @@ void in_converter_frame(MainWindow& window, Conversion&& conversion) {
 
 // The run's view of the window: the selection as the boxes show it at the
 // moment asked, and the progress list.
-class WindowRunHost : public quill::RunHost {
+class WindowRun::Host : public quill::RunHost {
 public:
-    explicit WindowRunHost(WindowRun& run) : run_(run), window_(run.window_) {}
+    explicit Host(WindowRun& run) : run_(run), window_(run.window_) {}
 
     std::string source_folder() override { return window_.sourceFolder(); }
     bool category_selected(quill::Category category) override {
@@ -66,7 +66,7 @@ private:
 
 void WindowRun::start() {
     window_.clearProgress();
-    WindowRunHost host(*this);
+    Host host(*this);
     quill::RunOptions options;
     options.work_folder = window_.workFolder();
     try {

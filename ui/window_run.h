@@ -20,7 +20,8 @@ public:
     int exitStatus() const { return exit_status_; }
 
 private:
-    friend class WindowRunHost;
+    // The run's view of the window.
+    class Host;
 
     // A failing line of apt.dat; an unattended run must never wait for a click.
     void reportAirportLine(const QString& message);
