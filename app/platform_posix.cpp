@@ -9,6 +9,8 @@
 
 namespace quill {
 
+const bool kRenameReplacesOpenFiles = true;
+
 FileLock::FileLock(const std::string& path) {
     const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
     if (fd < 0) throw Error("Cannot open " + path + ": " + io_error(errno).message());
