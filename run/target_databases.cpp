@@ -55,6 +55,8 @@ void SeedWorkDatabase(const TargetSelection& selected, const std::string& work_f
         remove_database_files(work_database);
         Connection to;
         to.open(work_database, Connection::Mode::Create);
+        // The work database is scratch until loaded: a crash means seeding anew.
+        Query("PRAGMA synchronous = OFF").execute(to);
         copy_database(from, to);
         // A seed in WAL mode gives its mode to the copy; loading wants none.
         Query("PRAGMA journal_mode = DELETE").execute(to);
