@@ -1,6 +1,8 @@
 #include "run/update_run.h"
 
 #include "run/target_databases.h"
+#include "app/error.h"
+#include "app/platform.h"
 #include "app/work_folder.h"
 #include "convert/airport_converter.h"
 #include "convert/airway_converter.h"
@@ -57,6 +59,8 @@ CategorySelection selected_categories(RunHost& host) {
 
 RunOutcome RunUpdate(RunHost& host, const RunOptions& options) {
     const std::string& work_folder = options.work_folder;
+    const FileLock one_update_at_a_time(work_folder + std::string(kUpdateLockName));
+    if (!one_update_at_a_time.held()) throw Error(std::string(kAnotherUpdateRunning));
     // A leftover of a failed run must never reach a table that is not cleared.
     DeleteIntermediateFiles(work_folder);
 

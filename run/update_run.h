@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace quill {
@@ -39,6 +40,12 @@ void ConvertCategory(Category category, const std::string& source_folder,
                      const std::string& work_folder,
                      const std::function<void(const std::string&)>& airport_line_error);
 
+// The file in the work folder that a run keeps locked from its first step to
+// its last, so that two updates never share the work folder.
+inline constexpr std::string_view kUpdateLockName = "update.lock";
+inline constexpr std::string_view kAnotherUpdateRunning =
+    "Another update is running. Try again when it has finished.";
+
 struct RunOptions {
     std::string work_folder; // ends with a separator
     bool keep_intermediate = false;
@@ -52,7 +59,8 @@ struct RunOutcome {
 
 // The update: converts every selected category in order, loads the work
 // database and publishes it over the selected targets. A failure of any step
-// is thrown, and then nothing is published.
+// is thrown, and then nothing is published. While another update holds the
+// work folder it fails at once with kAnotherUpdateRunning, touching nothing.
 RunOutcome RunUpdate(RunHost& host, const RunOptions& options);
 
 // "Could not update <caption>: <reason>"

@@ -1,5 +1,8 @@
 #include "app/target_table.h"
+#include "app/platform.h"
 #include "cli/cli_app.h"
+#include "run/update_run.h"
+#include "support/product_states.h"
 #include "support/sql_rows.h"
 #include "support/temp_dir.h"
 
@@ -127,6 +130,52 @@ TEST_F(Cli, TargetThatCannotBeReplacedIsReportedWhileTheOthersAreUpdated) {
     EXPECT_NE(r.err.find("1 of 2 product databases could not be updated"), std::string::npos) << r.err;
     EXPECT_EQ(test::read_file(stuck), stuck_before);
     EXPECT_EQ(sql_count(good, "SELECT count(*) FROM NavWPT WHERE WPTName = 'OLDWP'"), 0);
+}
+
+// A product killed with rows still in its WAL: the run reads them, keeps the
+// ones of the tables it does not reload, and no old frame replays later.
+TEST_F(Cli, RowsAProductLeftInItsWalSurviveAnUpdateOfOtherTables) {
+    const std::string path = target_path(TargetTable[0]);
+    test::make_folders(target_folder(TargetTable[0]));
+    test::leave_wal_behind(path, std::string(kSeedRows) + test::waypoint_rows("WALWP", 3000));
+    const Result r = run({"--categories", "waypoints", sample});
+    EXPECT_EQ(r.status, kSuccess) << r.err;
+    EXPECT_FALSE(std::filesystem::exists(path + "-wal"));
+    EXPECT_EQ(sql_count(path, "SELECT count(*) FROM NavAirway WHERE FixName = 'OLD'"), 1);
+    EXPECT_EQ(sql_count(path, "SELECT count(*) FROM NavNDB WHERE NDBID = 'OLD'"), 1);
+    EXPECT_EQ(sql_count(path, "SELECT count(*) FROM NavWPT WHERE WPTName LIKE 'WALWP%'"), 0);
+    EXPECT_GT(sql_count(path, "SELECT count(*) FROM NavWPT"), 0);
+    EXPECT_EQ(test::sql_rows(path, "PRAGMA integrity_check"), std::vector<std::string>{"ok"});
+}
+
+TEST_F(Cli, AProductHoldingItsDatabaseIsReportedAndTheOthersAreUpdated) {
+    const std::string free = install(0);
+    const std::string held = install(1);
+    const std::string held_bytes = test::read_file(held);
+    const test::RunningProduct product(held, test::RunningProduct::Mode::Writing);
+    const Result r = run({"--categories", "waypoints", sample});
+    EXPECT_EQ(r.status, kSomeNotUpdated);
+    EXPECT_NE(r.out.find("Could not update Skelmar Console: in use by another program\n"), std::string::npos)
+        << r.out;
+    EXPECT_EQ(test::read_file(held), held_bytes);
+    EXPECT_EQ(sql_count(free, "SELECT count(*) FROM NavWPT WHERE WPTName = 'OLDWP'"), 0);
+}
+
+// A second update while one is running touches nothing and says why.
+TEST_F(Cli, ASecondUpdateWhileOneRunsFailsAtOnce) {
+    const std::string path = install(0);
+    const std::string before = test::read_file(path);
+    test::make_folders(work_file(""));
+    test::write_file(work_file("earth_fix.csv"), "the running update's file");
+    const FileLock running(work_file(std::string(kUpdateLockName)));
+    ASSERT_TRUE(running.held());
+
+    const Result r = run({sample});
+    EXPECT_EQ(r.status, kFailed);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, std::string(kAnotherUpdateRunning) + "\n");
+    EXPECT_EQ(test::read_file(work_file("earth_fix.csv")), "the running update's file");
+    EXPECT_EQ(test::read_file(path), before);
 }
 
 TEST_F(Cli, KeepIntermediateLeavesTheFilesForInspection) {
