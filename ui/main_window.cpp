@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <QWindow>
 #include <algorithm>
+#include <cstdint>
 #include <vector>
 
 #include "app/command_line.h"
@@ -150,6 +151,18 @@ bool MainWindow::event(QEvent* event) {
     return handled;
 }
 
+// An X window manager reports the frame it has put around the window in a
+// property of the window; the toolkit reads it only after this handler, so
+// the frame is looked at again once the event has been handled.
+bool MainWindow::nativeEvent(const QByteArray& type, void* message, qintptr* result) {
+    constexpr std::uint8_t kPropertyNotify = 28; // XCB_PROPERTY_NOTIFY
+    if (type == "xcb_generic_event_t" &&
+        (*static_cast<const std::uint8_t*>(message) & 0x7f) == kPropertyNotify) {
+        QMetaObject::invokeMethod(this, &MainWindow::fitToFrame, Qt::QueuedConnection);
+    }
+    return QDialog::nativeEvent(type, message, result);
+}
+
 void MainWindow::firstShown() {
     auto_run_ = false;
     setOuterWidth(kNarrowWidth);
@@ -196,15 +209,18 @@ void MainWindow::fitToFrame() {
     if (width() != client_width) setFixedSize(client_width, kClientHeight);
     if (centring_ && centred_for_ != frame) {
         centred_for_ = frame;
-        centreOnScreen();
+        centreOnScreen(frame);
     }
 }
 
-void MainWindow::centreOnScreen() {
+// Placed by its client area: the widget's own idea of its frame can lag
+// behind the window manager's.
+void MainWindow::centreOnScreen(const QMargins& frame) {
     const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
-    const QSize outer = frameGeometry().size();
-    move(area.x() + (area.width() - outer.width()) / 2,
-         area.y() + (area.height() - outer.height()) / 2);
+    const QSize outer = size().grownBy(frame);
+    const QPoint corner(area.x() + (area.width() - outer.width()) / 2,
+                        area.y() + (area.height() - outer.height()) / 2);
+    setGeometry(QRect(corner + QPoint(frame.left(), frame.top()), size()));
 }
 
 std::string MainWindow::sourceFolder() const {

@@ -77,6 +77,7 @@ public slots:
 
 protected:
     bool event(QEvent* event) override;
+    bool nativeEvent(const QByteArray& type, void* message, qintptr* result) override;
     void closeEvent(QCloseEvent* event) override;
     // Esc: Exit is the cancel button.
     void reject() override;
@@ -88,7 +89,7 @@ private:
     // Keeps the outer width, and a requested centring, true to the frame the
     // window manager has put around the window so far.
     void fitToFrame();
-    void centreOnScreen();
+    void centreOnScreen(const QMargins& frame);
     QCheckBox* categoryBox(quill::Category category) const;
 
     std::unique_ptr<Ui::MainWindow> ui;
