@@ -141,13 +141,9 @@ bool MainWindow::event(QEvent* event) {
         firstShown();
     }
     const bool handled = QDialog::event(event);
-    switch (event->type()) {
-    case QEvent::Move:
-    case QEvent::Resize:
-    case QEvent::WindowActivate:
-    case QEvent::Expose: fitToFrame(); break;
-    default: break;
-    }
+    const QEvent::Type type = event->type();
+    if (type == QEvent::Move || type == QEvent::Resize || type == QEvent::WindowActivate)
+        fitToFrame();
     return handled;
 }
 
@@ -169,13 +165,14 @@ void MainWindow::firstShown() {
     const quill::StartOptions options = quill::ParseCommandLine(to_parameters(parameters_));
     if (options.folder) ui->edSourceFolder->setText(QString::fromStdString(*options.folder));
     auto_run_ = options.auto_run;
-    if (!options.left) requestCentring();
-    if (options.left) {
+    if (!options.left) {
+        requestPlacement(std::nullopt);
+    } else {
         try {
             const quill::WindowPosition position = quill::ConvertPosition(options);
-            move(position.left, position.top);
+            requestPlacement(QPoint(position.left, position.top));
         } catch (const quill::Error& error) {
-            requestCentring();
+            requestPlacement(std::nullopt);
             QMessageBox::critical(this, QApplication::applicationName(),
                                   QString::fromStdString(error.message()));
             return;
@@ -189,9 +186,10 @@ void MainWindow::firstShown() {
     }
 }
 
-void MainWindow::requestCentring() {
-    centring_ = true;
-    centred_for_.reset();
+void MainWindow::requestPlacement(std::optional<QPoint> corner) {
+    placing_ = true;
+    requested_corner_ = corner;
+    placed_for_.reset();
     fitToFrame();
 }
 
@@ -207,19 +205,20 @@ void MainWindow::fitToFrame() {
     const QMargins frame = frame_of(this);
     const int client_width = outer_width_ - frame.left() - frame.right();
     if (width() != client_width) setFixedSize(client_width, kClientHeight);
-    if (centring_ && centred_for_ != frame) {
-        centred_for_ = frame;
-        centreOnScreen(frame);
+    if (placing_ && placed_for_ != frame) {
+        placed_for_ = frame;
+        place(frame);
     }
 }
 
 // Placed by its client area: the widget's own idea of its frame can lag
 // behind the window manager's.
-void MainWindow::centreOnScreen(const QMargins& frame) {
+void MainWindow::place(const QMargins& frame) {
     const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
     const QSize outer = size().grownBy(frame);
-    const QPoint corner(area.x() + (area.width() - outer.width()) / 2,
-                        area.y() + (area.height() - outer.height()) / 2);
+    const QPoint centred(area.x() + (area.width() - outer.width()) / 2,
+                         area.y() + (area.height() - outer.height()) / 2);
+    const QPoint corner = requested_corner_.value_or(centred);
     setGeometry(QRect(corner + QPoint(frame.left(), frame.top()), size()));
 }
 

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QMargins>
+#include <QPoint>
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -85,11 +86,13 @@ protected:
 private:
     void connectHandlers();
     void firstShown();
-    void requestCentring();
-    // Keeps the outer width, and a requested centring, true to the frame the
-    // window manager has put around the window so far.
+    // Puts the window's outer corner there, or centres the window when no
+    // corner is given, frame included.
+    void requestPlacement(std::optional<QPoint> corner);
+    // Keeps the outer width, and a requested placement, true to the frame
+    // the window manager has put around the window so far.
     void fitToFrame();
-    void centreOnScreen(const QMargins& frame);
+    void place(const QMargins& frame);
     QCheckBox* categoryBox(quill::Category category) const;
 
     std::unique_ptr<Ui::MainWindow> ui;
@@ -102,7 +105,8 @@ private:
     bool auto_run_ = false;
     bool shown_ = false;
     int outer_width_ = kWideWidth;
-    bool centring_ = false;
-    // The frame the last centring allowed for; a new frame centres again.
-    std::optional<QMargins> centred_for_;
+    bool placing_ = false;
+    std::optional<QPoint> requested_corner_;
+    // The frame the last placement allowed for; a new frame places again.
+    std::optional<QMargins> placed_for_;
 };

@@ -68,6 +68,14 @@ TEST_F(RealDesktop, TheFramedNarrowWindowShowsNoProgressListAndCannotBeResized) 
     EXPECT_LE((outer.center() - area.center()).manhattanLength(), 2) << "centred, frame included";
 }
 
+TEST_F(RealDesktop, AWindowPlacedByTheCommandLineHasItsFrameCornerThere) {
+    MainWindow window({"missing folder", "start", "200", "150"});
+    window.show();
+    ASSERT_TRUE(wait_until_managed(window)) << "the window manager did not frame the window";
+
+    EXPECT_EQ(window.windowHandle()->frameGeometry().topLeft(), QPoint(200, 150));
+}
+
 TEST_F(RealDesktop, TheHelpWindowIsAToolWindowThatCannotBeResized) {
     MainWindow window({});
     window.show();
