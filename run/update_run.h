@@ -25,6 +25,9 @@ public:
     virtual void progress(const std::string& line) = 0;
     // One apt.dat line that could not be converted; the conversion goes on.
     virtual void airport_line_error(const std::string& message) = 0;
+    // A line for the user that is not a progress line; the window shows none
+    // of these, so by default they go to standard error.
+    virtual void warning(const std::string& line);
 
     // Just before a selected category's progress line.
     virtual void category_starting(Category) {}

@@ -2,6 +2,7 @@
 #include "app/platform.h"
 #include "cli/cli_app.h"
 #include "run/update_run.h"
+#include "cli_fixture.h"
 #include "support/product_states.h"
 #include "support/sql_rows.h"
 #include "support/temp_dir.h"
@@ -28,44 +29,6 @@ const std::string kAllFourLines =
     "Loading Waypoints/Fixes...\nLoading Airways (High)...\nLoading Airways (Low)...\n"
     "Loading Localizers...\nLoading Glideslopes...\nLoading Marker Beacons...\n"
     "Loading FPAPs...\nLoading LTPs...\n";
-
-// A seed row in every table the waypoint-only run must leave alone.
-const char* kSeedRows =
-    "INSERT INTO NavNDB (NDBType, ShapeID, Latitude, Longitude, NDBID) VALUES ('NDB', 1, 1, 2, 'OLD');"
-    "INSERT INTO NavAirway (AirwayType, ShapeID, Latitude, Longitude, FixName, Segment)"
-    " VALUES ('High', 1, 1, 2, 'OLD', 'J1');"
-    "INSERT INTO NavWPT (ShapeID, Latitude, Longitude, WPTName) VALUES (1, 1, 2, 'OLDWP');";
-
-struct Result {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-class Cli : public testing::Test {
-protected:
-    Result run(std::vector<std::string> args) {
-        std::ostringstream out, err;
-        const int status = run_cli(args, out, err);
-        return {status, out.str(), err.str()};
-    }
-
-    // Installs the product database of a TargetTable row; gives its path.
-    std::string install(std::size_t row, std::string_view extra_sql = kSeedRows) {
-        const std::string folder = target_folder(TargetTable[row]);
-        test::make_folders(folder);
-        const std::string path = target_path(TargetTable[row]);
-        test::create_product_database(path, extra_sql);
-        return path;
-    }
-
-    std::string work_file(std::string_view name) const {
-        return appdata.path() + "/Orvanel/Quillstrom/" + std::string(name);
-    }
-
-    AppDataSandbox appdata;
-    const std::string sample = test::sample_cycle_folder();
-};
 
 TEST_F(Cli, UpdatesEveryCategoryInOrderAndPublishesToEveryTarget) {
     const std::string first = install(0);
@@ -229,9 +192,9 @@ INSTANTIATE_TEST_SUITE_P(Cases, CliUsage, testing::Values(
     UsageCase{{"--targets", "mfd-gps", "SAMPLE"}, "product database 'mfd-gps' does not exist"},
     UsageCase{{"--targets", "gps", "SAMPLE"}, "unknown product database 'gps'"},
     UsageCase{{"--targets"}, "needs a value"}),
-    [](const testing::TestParamInfo<UsageCase>& info) {
+    [](const testing::TestParamInfo<UsageCase>& case_info) {
         std::string name;
-        for (char c : info.param.reason)
+        for (char c : case_info.param.reason)
             if (std::isalnum(static_cast<unsigned char>(c))) name.push_back(c);
         return name;
     });
