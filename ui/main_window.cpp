@@ -292,8 +292,8 @@ QPushButton* MainWindow::runButton() const { return ui->bbGo; }
 QPushButton* MainWindow::exitButton() const { return ui->bbCancel; }
 
 std::array<QWidget*, MainWindow::kRunLockedCount> MainWindow::runLockedControls() const {
-    return {ui->edSourceFolder, ui->sbInput,        ui->btnHelp, ui->gbDatabasesFound,
-            ui->gbUpdatesFound, ui->bbGo, ui->bbCancel};
+    return {ui->edSourceFolder, ui->sbInput, ui->btnHelp, ui->gbDatabasesFound,
+            ui->gbUpdatesFound, ui->bbGo,    ui->bbCancel};
 }
 
 void MainWindow::sourceFolderChanged() {

@@ -63,8 +63,8 @@ INSTANTIATE_TEST_SUITE_P(
                                FolderText::Missing,
                                {"apt.dat"},
                                {kMissing, kMissing, kMissing, kMissing}}),
-    [](const testing::TestParamInfo<SourceCase>& info) {
-        std::string name = info.param.name;
+    [](const testing::TestParamInfo<SourceCase>& case_info) {
+        std::string name = case_info.param.name;
         for (char& c : name) c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
         return name;
     });
