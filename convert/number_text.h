@@ -7,7 +7,8 @@ namespace quill {
 
 // Number text with the full stop as decimal separator: optional spaces, an
 // optional sign, digits with at most one full stop, an optional exponent,
-// optional spaces. Gives the nearest double; false for anything else.
+// optional spaces. Gives the nearest double (0 for a value too small for the
+// smallest denormal); false for anything else, a value past the largest double included.
 bool parse_number(std::string_view text, double& value);
 
 // As parse_number; throws "'<text>' is not a valid floating point value".
