@@ -1,6 +1,6 @@
 #include "convert/number_text.h"
 
-#include "app/error.h"
+#include "convert/text_encoding.h"
 
 #include <algorithm>
 #include <charconv>
@@ -108,6 +108,10 @@ bool parse_number(std::string_view text, double& value) {
         return true;
     }
     return ec == std::errc();
+}
+
+Error number_error(std::string_view text) {
+    return Error("'" + to_utf8(text) + "' is not a valid floating point value");
 }
 
 double text_to_number(std::string_view text) {

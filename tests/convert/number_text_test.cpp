@@ -79,6 +79,30 @@ INSTANTIATE_TEST_SUITE_P(Overflow, NotNumbers, testing::Values(
     "1e400", "-1e400", "1e99999999999999999999999", "0.0001e313", std::string(400, '9'),
     std::string(400, '1') + "e-80", "0." + std::string(400, '0') + "1e800"));
 
+// The message is shown as UTF-8 text: source bytes are decoded as values are.
+struct MessageCase {
+    std::string text;
+    std::string shown;
+};
+
+void PrintTo(const MessageCase& c, std::ostream* os) { *os << testing::PrintToString(c.text); }
+
+class NumberMessages : public testing::TestWithParam<MessageCase> {};
+
+TEST_P(NumberMessages, ShowTheTextDecoded) {
+    try {
+        (void)text_to_number(GetParam().text);
+        FAIL() << "no error";
+    } catch (const Error& error) {
+        EXPECT_EQ(error.message(), "'" + GetParam().shown + "' is not a valid floating point value");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, NumberMessages, testing::Values(
+    MessageCase{"47\xB0" "30'", "47\xC2\xB0" "30'"},
+    MessageCase{"\x80" "12", "\xE2\x82\xAC" "12"},
+    MessageCase{"47\xC2\xB0", "47\xC2\xB0"}));
+
 struct FormatCase {
     double value;
     std::string text;
