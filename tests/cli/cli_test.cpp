@@ -197,13 +197,32 @@ INSTANTIATE_TEST_SUITE_P(Cases, CliUsage, testing::Values(
     UsageCase{{"/nonexistent/folder"}, "holds no source file"},
     UsageCase{{"--targets", "mfd-gps", "SAMPLE"}, "product database 'mfd-gps' does not exist"},
     UsageCase{{"--targets", "gps", "SAMPLE"}, "unknown product database 'gps'"},
-    UsageCase{{"--targets"}, "needs a value"}),
+    UsageCase{{"--targets"}, "needs a value"},
+    UsageCase{{"--", "SAMPLE", "--"}, "more than one source folder given"},
+    UsageCase{{"--", "--categories=waypoints"}, "'--categories=waypoints' holds no source file"}),
     [](const testing::TestParamInfo<UsageCase>& info) {
         std::string name;
         for (char c : info.param.reason)
             if (std::isalnum(static_cast<unsigned char>(c))) name.push_back(c);
         return name;
     });
+
+// "--" ends the options: a folder after it is taken whatever its name, and
+// "--" after the folder changes nothing.
+TEST_F(Cli, DoubleDashEndsTheOptions) {
+    const std::string db = install(0);
+    test::TempDir parent;
+    const std::string dashed = parent / "--list";
+    test::make_folders(dashed);
+    test::write_file(dashed + "/earth_fix.dat", "I\n1101 Version\n47.5 -122.25 ABCDE\n99\n");
+    for (const std::vector<std::string>& args : {std::vector<std::string>{"--", dashed},
+                                                 std::vector<std::string>{dashed, "--"}}) {
+        const Result r = run(args);
+        EXPECT_EQ(r.status, kSuccess) << r.err;
+        EXPECT_EQ(r.out, "Converting Waypoints...\n \nLoading Waypoints/Fixes...\n");
+    }
+    EXPECT_EQ(sql_count(db, "SELECT count(*) FROM NavWPT WHERE WPTName = 'ABCDE'"), 1);
+}
 
 TEST_F(Cli, NoProductDatabaseAtAllIsAUsageError) {
     const Result r = run({sample});
