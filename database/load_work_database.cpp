@@ -4,12 +4,12 @@
 #include "convert/source_files.h"
 #include "database/airway_block.h"
 #include "database/airway_lookups.h"
+#include "database/database_files.h"
 #include "database/work_database.h"
 #include "database/intermediate_files.h"
 #include "database/load_blocks.h"
 #include "database/table_block.h"
 
-#include <cstdio>
 #include <optional>
 
 namespace quill {
@@ -35,7 +35,7 @@ void run_block(const LoadBlock& block, const WorkDatabase& database, const LoadR
 
 void LoadWorkDatabase(const LoadRequest& request) {
     const std::string path = work_database_path(request.work_folder);
-    std::remove(path.c_str());
+    remove_database_files(path);
     request.seed();
 
     WorkDatabase database;

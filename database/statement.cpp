@@ -20,6 +20,10 @@ void Statement::bind_double(int index, double value) {
     if (sqlite3_bind_double(stmt_, index + 1, value) != SQLITE_OK) fail();
 }
 
+void Statement::bind_int64(int index, std::int64_t value) {
+    if (sqlite3_bind_int64(stmt_, index + 1, value) != SQLITE_OK) fail();
+}
+
 void Statement::bind_text(int index, std::string_view text, bool copy) {
     // SQLite binds NULL for a null pointer; an empty view may have one, and an
     // empty text must still arrive as text.

@@ -38,24 +38,6 @@ private:
     int fd_;
 };
 
-// A file this program created; removed unless it was renamed into place.
-class TemporaryFile {
-public:
-    explicit TemporaryFile(std::string path) : path_(std::move(path)) {}
-    ~TemporaryFile() {
-        if (!kept_) ::unlink(path_.c_str());
-    }
-    TemporaryFile(const TemporaryFile&) = delete;
-    TemporaryFile& operator=(const TemporaryFile&) = delete;
-
-    const std::string& path() const { return path_; }
-    void keep() { kept_ = true; }
-
-private:
-    std::string path_;
-    bool kept_ = false;
-};
-
 Descriptor open_source(const std::string& path) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) throw failure("cannot read", path);
@@ -103,20 +85,29 @@ void sync_folder_of(const std::string& path) {
 
 } // namespace
 
-void replace_file(const std::string& source, const std::string& target) {
+StagedCopy::StagedCopy(const std::string& source, const std::string& target)
+    : temporary_(target + ".tmp"), target_(target) {
     const Descriptor from = open_source(source);
-    const std::string temporary_path = target + ".tmp";
     constexpr int kCreate = O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC;
-    Descriptor to(::open(temporary_path.c_str(), kCreate, mode_of(target)));
-    if (to.get() < 0) throw failure("cannot create", temporary_path);
-    TemporaryFile temporary(temporary_path);
+    Descriptor to(::open(temporary_.c_str(), kCreate, mode_of(target)));
+    if (to.get() < 0) throw failure("cannot create", temporary_);
+    try {
+        copy_contents(from, source, to, temporary_);
+        if (::fsync(to.get()) != 0 || !to.close()) throw failure("cannot write", temporary_);
+    } catch (...) {
+        ::unlink(temporary_.c_str());
+        throw;
+    }
+}
 
-    copy_contents(from, source, to, temporary.path());
-    if (::fsync(to.get()) != 0 || !to.close()) throw failure("cannot write", temporary.path());
-    if (::rename(temporary.path().c_str(), target.c_str()) != 0)
-        throw failure("cannot replace", target);
-    temporary.keep();
-    sync_folder_of(target);
+StagedCopy::~StagedCopy() {
+    if (!committed_) ::unlink(temporary_.c_str());
+}
+
+void StagedCopy::commit() {
+    if (::rename(temporary_.c_str(), target_.c_str()) != 0) throw failure("cannot replace", target_);
+    committed_ = true;
+    sync_folder_of(target_);
 }
 
 } // namespace quill
