@@ -34,7 +34,5 @@ private:
 Error io_error(int system_error);
 // "List index out of bounds (%d)"
 Error index_error(std::size_t index);
-// "'%s' is not a valid floating point value"
-Error number_error(std::string_view text);
 
 } // namespace quill

@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace quill {
@@ -16,13 +17,12 @@ constexpr char kEndOfFile = 26;
 
 LineReader::LineReader(std::string path)
     : path_(std::move(path)), buffer_(new char[kBlockSize]), capacity_(kBlockSize) {
-    fd_ = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd_ < 0) {
-        Error error = io_error(errno);
-        error.locate(path_, 0);
-        throw error;
-    }
+    // Opened without blocking, so that a pipe named like a source file is
+    // refused here instead of waiting for a writer.
+    fd_ = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd_ < 0) fail_to_open(errno);
     try {
+        refuse_unless_regular_file();
         skip_byte_order_mark();
     } catch (...) {
         close();
@@ -32,9 +32,24 @@ LineReader::LineReader(std::string path)
 
 LineReader::~LineReader() { close(); }
 
+void LineReader::fail_to_open(int system_error) const {
+    Error error = io_error(system_error);
+    error.locate(path_, 0);
+    throw error;
+}
+
 void LineReader::close() {
     if (fd_ >= 0) ::close(fd_);
     fd_ = -1;
+}
+
+// Only a regular file has an end: a pipe or a device such as /dev/zero
+// could keep the reader waiting or reading for ever. Refused like a folder.
+void LineReader::refuse_unless_regular_file() {
+    struct stat status {};
+    if (::fstat(fd_, &status) != 0) fail_to_open(errno);
+    if (!S_ISREG(status.st_mode)) fail_to_open(EISDIR);
+    ::fcntl(fd_, F_SETFL, ::fcntl(fd_, F_GETFL) & ~O_NONBLOCK);
 }
 
 // Reads until the first three bytes are in, however the reads are cut.

@@ -6,6 +6,7 @@
 #include <sqlite3.h>
 #include <sstream>
 #include <stdexcept>
+#include <sys/stat.h>
 
 namespace quill::test {
 
@@ -55,6 +56,10 @@ std::string read_file(const std::string& path) {
 }
 
 void make_folders(const std::string& path) { fs::create_directories(path); }
+
+void make_pipe(const std::string& path) {
+    if (::mkfifo(path.c_str(), 0600) != 0) throw std::runtime_error("mkfifo failed: " + path);
+}
 
 std::string sample_cycle_folder() { return QUILL_SOURCE_DIR "/data/sample"; }
 std::string product_schema_path() { return QUILL_SOURCE_DIR "/data/product_schema.sql"; }

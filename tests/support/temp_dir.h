@@ -38,6 +38,8 @@ void write_file(const std::string& path, std::string_view bytes);
 std::string read_file(const std::string& path);
 // Creates every missing folder of the path.
 void make_folders(const std::string& path);
+// Creates a named pipe, which blocks a reader until a writer opens it.
+void make_pipe(const std::string& path);
 
 // Bundled data of the repository.
 std::string sample_cycle_folder();
