@@ -2,10 +2,7 @@
 
 #include "app/error.h"
 
-#include <cerrno>
 #include <cstring>
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace quill {
 
@@ -16,26 +13,13 @@ constexpr char kEndOfFile = 26;
 
 LineReader::LineReader(std::string path)
     : path_(std::move(path)), buffer_(new char[kBlockSize]), capacity_(kBlockSize) {
-    fd_ = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd_ < 0) {
-        Error error = io_error(errno);
-        error.locate(path_, 0);
-        throw error;
-    }
-    try {
-        skip_byte_order_mark();
-    } catch (...) {
-        close();
-        throw;
-    }
+    file_.emplace(located(path_, 0, [&] { return SystemFile::open_to_read(path_); }));
+    skip_byte_order_mark();
 }
 
 LineReader::~LineReader() { close(); }
 
-void LineReader::close() {
-    if (fd_ >= 0) ::close(fd_);
-    fd_ = -1;
-}
+void LineReader::close() { file_.reset(); }
 
 // Reads until the first three bytes are in, however the reads are cut.
 void LineReader::skip_byte_order_mark() {
@@ -56,22 +40,16 @@ void LineReader::refill() {
         capacity_ *= 2;
     }
     cr_known_ = false;
-    ssize_t got;
-    do {
-        got = ::read(fd_, buffer_.get() + end_, capacity_ - end_);
-    } while (got < 0 && errno == EINTR);
-    if (got < 0) {
-        Error error = io_error(errno);
-        error.locate(path_, line_number_ + 1);
-        throw error;
-    }
+    const std::size_t got = located(path_, line_number_ + 1, [&] {
+        return file_->read(buffer_.get() + end_, capacity_ - end_);
+    });
     if (got == 0) {
         at_eof_ = true;
         return;
     }
     char* fresh = buffer_.get() + end_;
-    end_ += static_cast<std::size_t>(got);
-    if (const void* stop = std::memchr(fresh, kEndOfFile, static_cast<std::size_t>(got))) {
+    end_ += got;
+    if (const void* stop = std::memchr(fresh, kEndOfFile, got)) {
         end_ = static_cast<std::size_t>(static_cast<const char*>(stop) - buffer_.get());
         at_eof_ = true;
     }

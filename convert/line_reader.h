@@ -1,6 +1,9 @@
 #pragma once
 
+#include "app/platform.h"
+
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -33,7 +36,7 @@ private:
     const char* next_cr();
 
     std::string path_;
-    int fd_ = -1;
+    std::optional<SystemFile> file_; // empty once closed
     std::unique_ptr<char[]> buffer_;
     std::size_t capacity_;
     std::size_t begin_ = 0;

@@ -1,5 +1,6 @@
 #include "database/load_work_database.h"
 
+#include "app/file_system.h"
 #include "app/work_folder.h"
 #include "convert/source_files.h"
 #include "database/airway_block.h"
@@ -9,7 +10,6 @@
 #include "database/load_blocks.h"
 #include "database/table_block.h"
 
-#include <cstdio>
 #include <optional>
 
 namespace quill {
@@ -35,7 +35,7 @@ void run_block(const LoadBlock& block, const WorkDatabase& database, const LoadR
 
 void LoadWorkDatabase(const LoadRequest& request) {
     const std::string path = work_database_path(request.work_folder);
-    std::remove(path.c_str());
+    remove_file(path);
     request.seed();
 
     WorkDatabase database;

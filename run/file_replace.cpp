@@ -1,122 +1,82 @@
 #include "run/file_replace.h"
 
-#include <cerrno>
-#include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <memory>
 
 #include "app/error.h"
+#include "app/file_system.h"
+#include "app/platform.h"
 
 namespace quill {
 
 namespace {
 
-Error failure(const char* action, const std::string& path) {
-    return Error(std::string(action) + " " + path + ": " + std::strerror(errno));
+constexpr std::size_t kBlockSize = 1 << 16;
+
+// Runs a file operation; its failure is told as "<action> <path>: <reason>".
+template <typename Operation>
+auto failing_as(const char* action, const std::string& path, Operation operation) {
+    try {
+        return operation();
+    } catch (const Error& failure) {
+        throw Error(std::string(action) + " " + path + ": " + failure.message());
+    }
 }
 
-// An open file descriptor, closed when it goes.
-class Descriptor {
+// The new copy of a target, written beside it as "<target>.tmp"; closed and
+// removed when it goes unless it was moved over the target. (Windows removes
+// no file that is still open.)
+class Replacement {
 public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    ~Descriptor() {
-        if (fd_ >= 0) ::close(fd_);
+    explicit Replacement(const std::string& target)
+        : target_(target), path_(target + ".tmp"), file_(failing_as("cannot create", path_, [&] {
+              return SystemFile::create_replacement(path_, target);
+          })) {}
+    ~Replacement() {
+        if (moved_) return;
+        try {
+            file_.close();
+        } catch (const Error&) {
+        }
+        remove_file(path_);
     }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
+    Replacement(const Replacement&) = delete;
+    Replacement& operator=(const Replacement&) = delete;
 
-    int get() const { return fd_; }
-    // Closes now, so that a failing close can be told.
-    bool close() {
-        const int fd = fd_;
-        fd_ = -1;
-        return ::close(fd) == 0;
-    }
-
-private:
-    int fd_;
-};
-
-// A file this program created; removed unless it was renamed into place.
-class TemporaryFile {
-public:
-    explicit TemporaryFile(std::string path) : path_(std::move(path)) {}
-    ~TemporaryFile() {
-        if (!kept_) ::unlink(path_.c_str());
-    }
-    TemporaryFile(const TemporaryFile&) = delete;
-    TemporaryFile& operator=(const TemporaryFile&) = delete;
-
-    const std::string& path() const { return path_; }
-    void keep() { kept_ = true; }
-
-private:
-    std::string path_;
-    bool kept_ = false;
-};
-
-Descriptor open_source(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) throw failure("cannot read", path);
-    return Descriptor(fd);
-}
-
-// The mode of the file being replaced, so the new copy keeps it.
-mode_t mode_of(const std::string& path) {
-    struct stat info {};
-    return ::stat(path.c_str(), &info) == 0 ? (info.st_mode & 07777) : 0644;
-}
-
-bool write_all(int fd, const char* data, std::size_t size) {
-    while (size > 0) {
-        const ssize_t written = ::write(fd, data, size);
-        if (written < 0 && errno == EINTR) continue;
-        if (written <= 0) return false;
-        data += written;
-        size -= static_cast<std::size_t>(written);
-    }
-    return true;
-}
-
-void copy_contents(const Descriptor& from, const std::string& from_path, const Descriptor& to,
-                   const std::string& to_path) {
-    char buffer[1 << 16];
-    for (;;) {
-        const ssize_t got = ::read(from.get(), buffer, sizeof buffer);
-        if (got < 0 && errno == EINTR) continue;
-        if (got < 0) throw failure("cannot read", from_path);
-        if (got == 0) return;
-        if (!write_all(to.get(), buffer, static_cast<std::size_t>(got))) {
-            throw failure("cannot write", to_path);
+    void copy_from(SystemFile& source, const std::string& source_path) {
+        const std::unique_ptr<char[]> buffer(new char[kBlockSize]);
+        for (;;) {
+            const std::size_t got = failing_as("cannot read", source_path,
+                                               [&] { return source.read(buffer.get(), kBlockSize); });
+            if (got == 0) return;
+            failing_as("cannot write", path_, [&] { file_.write(buffer.get(), got); });
         }
     }
-}
 
-// Makes the rename itself durable; a folder that cannot be synced changes nothing.
-void sync_folder_of(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
-    Descriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (dir.get() >= 0) ::fsync(dir.get());
-}
+    // Flushes the copy to disk and moves it over the target.
+    void put_in_place() {
+        failing_as("cannot write", path_, [&] {
+            file_.flush_to_disk();
+            file_.close();
+        });
+        failing_as("cannot replace", target_, [&] { move_replacing(path_, target_); });
+        moved_ = true;
+    }
+
+private:
+    std::string target_;
+    std::string path_;
+    SystemFile file_;
+    bool moved_ = false;
+};
 
 } // namespace
 
 void replace_file(const std::string& source, const std::string& target) {
-    const Descriptor from = open_source(source);
-    const std::string temporary_path = target + ".tmp";
-    constexpr int kCreate = O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC;
-    Descriptor to(::open(temporary_path.c_str(), kCreate, mode_of(target)));
-    if (to.get() < 0) throw failure("cannot create", temporary_path);
-    TemporaryFile temporary(temporary_path);
-
-    copy_contents(from, source, to, temporary.path());
-    if (::fsync(to.get()) != 0 || !to.close()) throw failure("cannot write", temporary.path());
-    if (::rename(temporary.path().c_str(), target.c_str()) != 0)
-        throw failure("cannot replace", target);
-    temporary.keep();
-    sync_folder_of(target);
+    SystemFile from =
+        failing_as("cannot read", source, [&] { return SystemFile::open_to_read(source); });
+    Replacement replacement(target);
+    replacement.copy_from(from, source);
+    replacement.put_in_place();
 }
 
 } // namespace quill

@@ -6,7 +6,7 @@
 
 #include "app/environment.h"
 #include "app/work_folder.h"
-#include "scoped_variable.h"
+#include "support/scoped_variable.h"
 #include "support/temp_dir.h"
 
 namespace quill {

@@ -3,12 +3,15 @@
 #include <string>
 #include <string_view>
 
+#include "support/scoped_variable.h"
+
 namespace quill::test {
 
-// A fresh folder below the system's temporary folder, removed with its contents.
+// A fresh folder below the system's temporary folder, removed with its
+// contents. Its name begins with the given (UTF-8) name.
 class TempDir {
 public:
-    TempDir();
+    explicit TempDir(std::string_view name = "quillstrom-test");
     ~TempDir();
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
@@ -26,12 +29,10 @@ private:
 // APPDATA points at it while the sandbox lives.
 class AppDataSandbox : public TempDir {
 public:
-    AppDataSandbox();
-    ~AppDataSandbox();
+    explicit AppDataSandbox(std::string_view name = "quillstrom-appdata");
 
 private:
-    std::string saved_;
-    bool had_value_ = false;
+    ScopedVariable appdata_;
 };
 
 void write_file(const std::string& path, std::string_view bytes);
