@@ -77,7 +77,7 @@ void move_replacing(const std::string& from, const std::string& to);
 std::string environment_variable(const std::string& name);
 // Sets an environment variable of this process, or removes it for nullopt.
 void set_environment_variable(const std::string& name, const std::optional<std::string>& value);
-// The user's home folder: HOME or the account's folder; USERPROFILE on Windows.
+// The user's home folder: HOME, or else the account's folder (USERPROFILE on Windows).
 std::string home_folder();
 
 // The program's parameters as the user gave them, without the program's own

@@ -181,7 +181,10 @@ void set_environment_variable(const std::string& name, const std::optional<std::
     ::_wputenv_s(wide(name).c_str(), text.c_str());
 }
 
-std::string home_folder() { return environment_variable("USERPROFILE"); }
+std::string home_folder() {
+    const std::string home = environment_variable("HOME");
+    return home.empty() ? environment_variable("USERPROFILE") : home;
+}
 
 std::vector<std::string> program_arguments(int, char**) {
     int count = 0;

@@ -1,5 +1,6 @@
 #include "support/temp_dir.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -7,6 +8,7 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "app/environment.h"
 #include "app/file_system.h"
 #include "app/platform.h"
 
@@ -18,10 +20,10 @@ TempDir::TempDir(std::string_view name) {
     std::random_device seed;
     std::mt19937_64 random(seed());
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const std::string candidate = utf8_path(fs::temp_directory_path()) + "/" +
-                                      std::string(name) + "-" + std::to_string(random() % 1000000000);
-        if (fs::create_directory(fs_path(candidate))) {
-            path_ = candidate;
+        const std::string unique = std::string(name) + "-" + std::to_string(random() % 1000000000);
+        const fs::path candidate = fs::temp_directory_path() / fs_path(unique);
+        if (fs::create_directory(candidate)) {
+            path_ = utf8_path(candidate);
             return;
         }
     }
@@ -35,7 +37,13 @@ TempDir::~TempDir() {
 }
 
 std::string TempDir::operator/(std::string_view name) const {
-    return path_ + "/" + std::string(name);
+    return native_path(path_ + "/" + std::string(name));
+}
+
+std::string native_path(std::string_view path) {
+    std::string native(path);
+    std::replace(native.begin(), native.end(), '/', kPathSeparator);
+    return native;
 }
 
 AppDataSandbox::AppDataSandbox(std::string_view name) : TempDir(name), appdata_("APPDATA", path()) {}

@@ -18,7 +18,8 @@ public:
 
     // The folder's path, without a trailing separator.
     const std::string& path() const { return path_; }
-    // The path of a file or folder inside it.
+    // The path of a file or folder inside it; "/" in the name becomes the
+    // system's separator.
     std::string operator/(std::string_view name) const;
 
 private:
@@ -34,6 +35,9 @@ public:
 private:
     ScopedVariable appdata_;
 };
+
+// The path with each "/" turned into the system's separator.
+std::string native_path(std::string_view path);
 
 void write_file(const std::string& path, std::string_view bytes);
 std::string read_file(const std::string& path);
