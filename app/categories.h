@@ -30,6 +30,13 @@ inline constexpr std::string_view source_name(Category c) {
     return names[index_of(c)];
 }
 
+// The name a category goes by on the command line and in records.
+inline constexpr std::string_view category_key(Category c) {
+    constexpr std::array<std::string_view, kCategoryCount> keys{"airports", "navaids", "waypoints",
+                                                                "airways"};
+    return keys[index_of(c)];
+}
+
 // The progress line written just before a category is converted.
 inline constexpr std::string_view converting_line(Category c) {
     constexpr std::array<std::string_view, kCategoryCount> lines{

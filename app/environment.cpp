@@ -14,4 +14,9 @@ std::string ApplicationDataFolder() {
     return home_folder() + kPathSeparator + ".local" + kPathSeparator + "share";
 }
 
+std::string DescribeApplicationDataFolder() {
+    const char* origin = GetEnvVar("APPDATA").empty() ? "the XDG data home" : "APPDATA";
+    return ApplicationDataFolder() + " (" + origin + ")";
+}
+
 } // namespace quill

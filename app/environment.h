@@ -16,4 +16,8 @@ std::string GetEnvVar(const std::string& name);
 // Read anew at every call, without a trailing separator.
 std::string ApplicationDataFolder();
 
+// The application-data folder with where it came from, for messages:
+// "<folder> (APPDATA)" or "<folder> (the XDG data home)".
+std::string DescribeApplicationDataFolder();
+
 } // namespace quill

@@ -18,9 +18,10 @@ bool file_exists(const std::string& path) {
     return std::filesystem::is_regular_file(fs_path(path), ignored);
 }
 
-void remove_file(const std::string& path) {
-    std::error_code ignored;
-    std::filesystem::remove(fs_path(path), ignored);
+bool remove_file(const std::string& path) {
+    std::error_code error;
+    std::filesystem::remove(fs_path(path), error);
+    return !error;
 }
 
 } // namespace quill

@@ -15,7 +15,7 @@ std::string utf8_path(const std::filesystem::path& path);
 // devices and pipes are not files the program reads or replaces.
 bool file_exists(const std::string& path);
 
-// Deletes the file when there is one; a failure is left to what follows.
-void remove_file(const std::string& path);
+// Removes a file; true when none is left at the path.
+bool remove_file(const std::string& path);
 
 } // namespace quill

@@ -16,6 +16,11 @@
 
 namespace quill {
 
+// Whether a file that another handle holds open can be replaced by renaming
+// a new file over it. POSIX: yes, the holder keeps the old file. Windows: no,
+// SQLite opens its files without allowing that.
+extern const bool kRenameReplacesOpenFiles;
+
 // An exclusive lock on a lock file, held for the object's life. The
 // operating system drops it when the process ends in any way, so a killed
 // holder never blocks the next one.

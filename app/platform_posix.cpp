@@ -12,6 +12,8 @@
 
 namespace quill {
 
+const bool kRenameReplacesOpenFiles = true;
+
 namespace {
 
 Error errno_error(int number) {

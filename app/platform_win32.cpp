@@ -10,6 +10,8 @@
 
 namespace quill {
 
+const bool kRenameReplacesOpenFiles = false;
+
 namespace {
 
 Error windows_error(DWORD code) {

@@ -4,7 +4,8 @@
 #include "run/update_run.h"
 #include "app/work_folder.h"
 #include "cli/cli_options.h"
-#include "cli/data_cycle.h"
+#include "cli/list_command.h"
+#include "cli/restore_command.h"
 #include "app/error.h"
 #include "convert/source_files.h"
 
@@ -26,6 +27,7 @@ public:
     TargetSelection targets_selected() override { return targets_; }
     void progress(const std::string& line) override { out_ << line << std::endl; }
     void airport_line_error(const std::string& message) override { err_ << message << std::endl; }
+    void warning(const std::string& line) override { err_ << line << std::endl; }
 
     std::size_t target_count() const {
         std::size_t n = 0;
@@ -40,24 +42,6 @@ private:
     std::ostream& out_;
     std::ostream& err_;
 };
-
-void list_found(const Options& options, std::ostream& out) {
-    out << "Product databases:\n";
-    const TargetSelection found = DetectTargets();
-    for (std::size_t row = 0; row < kTargetCount; ++row) {
-        if (!found[row]) continue;
-        out << "  " << TargetTable[row].key << "\t" << TargetTable[row].caption << "\t"
-            << target_path(TargetTable[row]) << "\n";
-    }
-    if (options.source_folder.empty()) return;
-    out << "Source files:\n";
-    for (Category c : kCategories) {
-        const std::string path = source_path(options.source_folder, source_name(c));
-        if (!file_exists(path)) continue;
-        const std::string cycle = data_cycle(path);
-        out << "  " << path << "\tdata cycle " << (cycle.empty() ? "unknown" : cycle) << "\n";
-    }
-}
 
 int update(const Options& options, std::ostream& out, std::ostream& err) {
     ConsoleHost host(options, out, err);
@@ -85,9 +69,10 @@ int run_cli(const std::vector<std::string>& args, std::ostream& out, std::ostrea
             return kSuccess;
         }
         if (options.list) {
-            list_found(options, out);
+            list_found(options, MakeWorkFolder(), out);
             return kSuccess;
         }
+        if (options.restore) return restore(options, MakeWorkFolder(), out, err);
         return update(options, out, err);
     } catch (const UsageError& usage) {
         err << "quillstrom-cli: " << usage.what() << "\n"

@@ -1,17 +1,17 @@
 #include "cli/cli_options.h"
 
+#include "app/environment.h"
+#include "run/restore_run.h"
 #include "run/target_databases.h"
 #include "convert/source_files.h"
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 
 namespace quill::cli {
 
 namespace {
-
-constexpr std::array<std::string_view, kCategoryCount> kCategoryNames{"airports", "navaids",
-                                                                      "waypoints", "airways"};
 
 std::vector<std::string> split_list(const std::string& list) {
     std::vector<std::string> items;
@@ -27,10 +27,9 @@ std::vector<std::string> split_list(const std::string& list) {
 std::vector<Category> category_list(const std::string& list) {
     std::vector<Category> categories;
     for (const std::string& name : split_list(list)) {
-        std::size_t i = 0;
-        while (i < kCategoryNames.size() && kCategoryNames[i] != name) ++i;
-        if (i == kCategoryNames.size()) throw UsageError("unknown category '" + name + "'");
-        categories.push_back(kCategories[i]);
+        const auto named = std::ranges::find(kCategories, name, category_key);
+        if (named == kCategories.end()) throw UsageError("unknown category '" + name + "'");
+        categories.push_back(*named);
     }
     return categories;
 }
@@ -70,6 +69,7 @@ Options parse_options(const std::vector<std::string>& args) {
         else if (auto keys = option_value(args, i, "--targets")) options.targets = target_list(*keys);
         else if (arg == "--keep-intermediate") options.keep_intermediate = true;
         else if (arg == "--list") options.list = true;
+        else if (arg == "--restore") options.restore = true;
         else if (arg == "--help" || arg == "-h") options.help = true;
         else if (arg == "--version") options.version = true;
         else if (arg.starts_with("-") && arg != "-") throw UsageError("unknown option '" + arg + "'");
@@ -79,7 +79,7 @@ Options parse_options(const std::vector<std::string>& args) {
             have_folder = true;
         }
     }
-    if (!have_folder && !options.help && !options.version && !options.list)
+    if (!have_folder && !options.help && !options.version && !options.list && !options.restore)
         throw UsageError("no source folder given");
     return options;
 }
@@ -96,7 +96,7 @@ CategorySelection resolve_categories(const Options& options) {
     CategorySelection chosen{};
     for (Category c : *options.categories) {
         if (!available[index_of(c)])
-            throw UsageError("category '" + std::string(kCategoryNames[index_of(c)]) +
+            throw UsageError("category '" + std::string(category_key(c)) +
                              "' has no " + std::string(source_name(c)) + " in the source folder");
         chosen[index_of(c)] = true;
     }
@@ -108,7 +108,7 @@ TargetSelection resolve_targets(const Options& options) {
     if (!options.targets) {
         for (bool exists : found)
             if (exists) return found;
-        throw UsageError("no product database found");
+        throw UsageError("no product database found in " + DescribeApplicationDataFolder());
     }
     TargetSelection chosen{};
     for (std::size_t row : *options.targets) {
@@ -120,9 +120,25 @@ TargetSelection resolve_targets(const Options& options) {
     return chosen;
 }
 
+TargetSelection resolve_restore_targets(const Options& options, const std::string& work_folder) {
+    TargetSelection chosen{};
+    if (!options.targets) {
+        for (std::size_t row = 0; row < kTargetCount; ++row) chosen[row] = has_previous_database(work_folder, row);
+        return chosen;
+    }
+    for (std::size_t row : *options.targets) {
+        if (!has_previous_database(work_folder, row))
+            throw UsageError("product database '" + std::string(TargetTable[row].key) +
+                             "' has no previous database to restore");
+        chosen[row] = true;
+    }
+    return chosen;
+}
+
 std::string usage_text() {
     std::string text =
         "Usage: quillstrom-cli [options] SOURCE_FOLDER\n"
+        "       quillstrom-cli --restore [--targets LIST]\n"
         "Updates the navigation databases of the installed products from the X-Plane 11/12\n"
         "navigation data cycle in SOURCE_FOLDER (apt.dat, earth_nav.dat, earth_fix.dat,\n"
         "earth_awy.dat).\n\n"
@@ -134,7 +150,10 @@ std::string usage_text() {
         text += "                         " + std::string(row.key) + "  (" + std::string(row.caption) + ")\n";
     text +=
         "  --keep-intermediate  leave the intermediate files in the work folder\n"
-        "  --list               show the product databases and source files found, then exit\n"
+        "  --list               show the product databases found, the cycles they hold and the\n"
+        "                       source files with their cycles, then exit\n"
+        "  --restore            put back the database each product had before its last update\n"
+        "                       (default: every product that has one kept; see --list)\n"
         "  --help               show this text\n"
         "  --version            show the program's version\n\n"
         "Exit status: 0 success; 1 failed, no product database changed; 2 finished, but some\n"

@@ -23,6 +23,7 @@ struct Options {
     std::optional<std::vector<std::size_t>> targets; // rows of TargetTable
     bool keep_intermediate = false;
     bool list = false;
+    bool restore = false;
     bool help = false;
     bool version = false;
 };
@@ -34,6 +35,9 @@ Options parse_options(const std::vector<std::string>& args);
 // against what exists, or by default everything that exists. Throws UsageError.
 CategorySelection resolve_categories(const Options& options);
 TargetSelection resolve_targets(const Options& options);
+// The targets a restore takes: the named ones, each of which must have a
+// previous database (UsageError otherwise), or by default every one that has.
+TargetSelection resolve_restore_targets(const Options& options, const std::string& work_folder);
 
 std::string usage_text();
 

@@ -8,18 +8,21 @@ namespace quill {
 
 Connection::~Connection() { close(); }
 
-void Connection::open(const std::string& path) {
+void Connection::open(const std::string& path, Mode mode) {
     close();
     sqlite3* db = nullptr;
     // One thread uses the connection, so SQLite need not lock around each call.
-    if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr) !=
-        SQLITE_OK) {
+    int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX;
+    if (mode == Mode::Create) flags |= SQLITE_OPEN_CREATE;
+    if (sqlite3_open_v2(path.c_str(), &db, flags, nullptr) != SQLITE_OK) {
         Error error = sqlite_error(db);
         sqlite3_close(db);
         throw error;
     }
     db_ = db;
 }
+
+void Connection::set_busy_timeout(int milliseconds) { sqlite3_busy_timeout(db_, milliseconds); }
 
 void Connection::close() {
     // Statements are finalized by their owners first; v2 copes with stragglers.

@@ -14,8 +14,13 @@ public:
     Connection(const Connection&) = delete;
     Connection& operator=(const Connection&) = delete;
 
-    // Opens an existing database file for reading and writing.
-    void open(const std::string& path);
+    enum class Mode { Existing, Create };
+
+    // Opens a database file for reading and writing; Create makes the file
+    // when it is missing.
+    void open(const std::string& path, Mode mode = Mode::Existing);
+    // How long a statement waits for another program's lock before it fails.
+    void set_busy_timeout(int milliseconds);
     // Closes the file; a transaction still open is abandoned.
     void close();
 

@@ -1,10 +1,10 @@
 #include "database/load_work_database.h"
 
-#include "app/file_system.h"
 #include "app/work_folder.h"
 #include "convert/source_files.h"
 #include "database/airway_block.h"
 #include "database/airway_lookups.h"
+#include "database/database_files.h"
 #include "database/work_database.h"
 #include "database/intermediate_files.h"
 #include "database/load_blocks.h"
@@ -35,7 +35,7 @@ void run_block(const LoadBlock& block, const WorkDatabase& database, const LoadR
 
 void LoadWorkDatabase(const LoadRequest& request) {
     const std::string path = work_database_path(request.work_folder);
-    remove_file(path);
+    remove_database_files(path);
     request.seed();
 
     WorkDatabase database;

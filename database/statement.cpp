@@ -20,6 +20,10 @@ void Statement::bind_double(int index, double value) {
     if (sqlite3_bind_double(stmt_, index + 1, value) != SQLITE_OK) fail();
 }
 
+void Statement::bind_int64(int index, std::int64_t value) {
+    if (sqlite3_bind_int64(stmt_, index + 1, value) != SQLITE_OK) fail();
+}
+
 void Statement::bind_text(int index, std::string_view text, bool copy) {
     if (sqlite3_bind_text(stmt_, index + 1, text.data(), static_cast<int>(text.size()),
                           copy ? SQLITE_TRANSIENT : SQLITE_STATIC) != SQLITE_OK)

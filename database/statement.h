@@ -20,6 +20,7 @@ public:
     Statement& operator=(const Statement&) = delete;
 
     void bind_double(int index, double value);
+    void bind_int64(int index, std::int64_t value);
     // The text must stay valid until the next step unless it is copied.
     void bind_text(int index, std::string_view text, bool copy);
 

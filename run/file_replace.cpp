@@ -22,61 +22,47 @@ auto failing_as(const char* action, const std::string& path, Operation operation
     }
 }
 
-// The new copy of a target, written beside it as "<target>.tmp"; closed and
-// removed when it goes unless it was moved over the target. (Windows removes
-// no file that is still open.)
-class Replacement {
-public:
-    explicit Replacement(const std::string& target)
-        : target_(target), path_(target + ".tmp"), file_(failing_as("cannot create", path_, [&] {
-              return SystemFile::create_replacement(path_, target);
-          })) {}
-    ~Replacement() {
-        if (moved_) return;
-        try {
-            file_.close();
-        } catch (const Error&) {
-        }
-        remove_file(path_);
+// Copies the whole file and flushes it to disk. Both files are closed when
+// this returns, in failure too.
+void copy_file(SystemFile from, const std::string& from_path, SystemFile to,
+               const std::string& to_path) {
+    const std::unique_ptr<char[]> buffer(new char[kBlockSize]);
+    for (;;) {
+        const std::size_t got =
+            failing_as("cannot read", from_path, [&] { return from.read(buffer.get(), kBlockSize); });
+        if (got == 0) break;
+        failing_as("cannot write", to_path, [&] { to.write(buffer.get(), got); });
     }
-    Replacement(const Replacement&) = delete;
-    Replacement& operator=(const Replacement&) = delete;
-
-    void copy_from(SystemFile& source, const std::string& source_path) {
-        const std::unique_ptr<char[]> buffer(new char[kBlockSize]);
-        for (;;) {
-            const std::size_t got = failing_as("cannot read", source_path,
-                                               [&] { return source.read(buffer.get(), kBlockSize); });
-            if (got == 0) return;
-            failing_as("cannot write", path_, [&] { file_.write(buffer.get(), got); });
-        }
-    }
-
-    // Flushes the copy to disk and moves it over the target.
-    void put_in_place() {
-        failing_as("cannot write", path_, [&] {
-            file_.flush_to_disk();
-            file_.close();
-        });
-        failing_as("cannot replace", target_, [&] { move_replacing(path_, target_); });
-        moved_ = true;
-    }
-
-private:
-    std::string target_;
-    std::string path_;
-    SystemFile file_;
-    bool moved_ = false;
-};
+    failing_as("cannot write", to_path, [&] {
+        to.flush_to_disk();
+        to.close();
+    });
+}
 
 } // namespace
 
-void replace_file(const std::string& source, const std::string& target) {
+StagedCopy::StagedCopy(const std::string& source, const std::string& target)
+    : temporary_(target + ".tmp"), target_(target) {
     SystemFile from =
         failing_as("cannot read", source, [&] { return SystemFile::open_to_read(source); });
-    Replacement replacement(target);
-    replacement.copy_from(from, source);
-    replacement.put_in_place();
+    SystemFile to = failing_as("cannot create", temporary_,
+                               [&] { return SystemFile::create_replacement(temporary_, target_); });
+    try {
+        copy_file(std::move(from), source, std::move(to), temporary_);
+    } catch (const Error&) {
+        // Closed by now: Windows removes no file that is still open.
+        remove_file(temporary_);
+        throw;
+    }
+}
+
+StagedCopy::~StagedCopy() {
+    if (!committed_) remove_file(temporary_);
+}
+
+void StagedCopy::commit() {
+    failing_as("cannot replace", target_, [&] { move_replacing(temporary_, target_); });
+    committed_ = true;
 }
 
 } // namespace quill

@@ -2,18 +2,78 @@
 
 #include <algorithm>
 
-#include "run/file_replace.h"
-#include "app/work_folder.h"
 #include "app/error.h"
+#include "app/file_system.h"
+#include "app/platform.h"
+#include "app/work_folder.h"
+#include "database/backup.h"
+#include "database/clean_hold.h"
+#include "database/database_files.h"
+#include "database/query.h"
+#include "database/sqlite_error.h"
+#include "run/file_replace.h"
+#include "run/previous_database.h"
 
 namespace quill {
+
+namespace {
+
+// Where the whole-file replacement is safe, the target is held clean and
+// locked while the new file is renamed over it. Elsewhere the new content is
+// written into the target through SQLite, under its locks and journal.
+void replace_database(const std::string& source, const std::string& target, PreviousKeeper& previous) {
+    if (!kRenameReplacesOpenFiles) {
+        Connection from;
+        from.open(source);
+        Connection to;
+        open_product_database(to, target);
+        make_clean(to, target);
+        previous.take_database(to);
+        copy_database(from, to);
+        return;
+    }
+    StagedCopy staged(source, target);
+    const CleanHold held(target);
+    previous.take_file(target);
+    staged.commit();
+}
+
+// A target whose file vanished after detection is made anew; a journal left
+// beside the missing file must not meet the new one.
+void recreate_database(const std::string& source, const std::string& target) {
+    if (file_exists(target + "-journal") || file_exists(target + "-wal")) throw Error(kInUseReason);
+    StagedCopy(source, target).commit();
+}
+
+} // namespace
+
+bool ReplaceTarget(const std::string& source, std::size_t row, const std::string& work_folder) {
+    const std::string target = target_path(TargetTable[row]);
+    if (!file_exists(target)) {
+        recreate_database(source, target);
+        return false;
+    }
+    PreviousKeeper previous(previous_database_path(work_folder, TargetTable[row]));
+    replace_database(source, target, previous);
+    return previous.keep();
+}
 
 void SeedWorkDatabase(const TargetSelection& selected, const std::string& work_folder) {
     const auto first = std::find(selected.begin(), selected.end(), true);
     if (first == selected.end()) throw Error("No target database selected");
     const std::string seed = target_path(TargetTable[first - selected.begin()]);
     try {
-        replace_file(seed, work_database_path(work_folder));
+        Connection from;
+        open_product_database(from, seed);
+        const std::string work_database = work_database_path(work_folder);
+        remove_database_files(work_database);
+        Connection to;
+        to.open(work_database, Connection::Mode::Create);
+        // The work database is scratch until loaded: a crash means seeding anew.
+        Query("PRAGMA synchronous = OFF").execute(to);
+        copy_database(from, to);
+        // A seed in WAL mode gives its mode to the copy; loading wants none.
+        Query("PRAGMA journal_mode = DELETE").execute(to);
     } catch (const Error& failure) {
         throw Error("Could not copy " + seed + " to the work folder: " + failure.message());
     }
@@ -25,9 +85,10 @@ std::vector<PublishResult> PublishWorkDatabase(const TargetSelection& selected,
     std::vector<PublishResult> results;
     for (std::size_t row = 0; row < kTargetCount; ++row) {
         if (!selected[row]) continue;
-        PublishResult result{row, true, {}};
+        PublishResult result{row, true, false, {}};
+        const std::string target = target_path(TargetTable[row]);
         try {
-            replace_file(work_database, target_path(TargetTable[row]));
+            result.kept_previous = ReplaceTarget(work_database, row, work_folder);
         } catch (const Error& failure) {
             result.written = false;
             result.reason = failure.message();

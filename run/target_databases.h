@@ -13,10 +13,19 @@ namespace quill {
 // "Could not copy <path> to the work folder: <reason>".
 void SeedWorkDatabase(const TargetSelection& selected, const std::string& work_folder);
 
+// Replaces the database of a TargetTable row with the database file at
+// `source`, safely: the old file is held clean and locked, then replaced
+// whole, so it is always either its old self or the new one. The old file is
+// kept as the row's previous database in the work folder; false when there
+// was no old file to keep. Throws an Error whose message is the reason, for
+// example "in use by another program".
+bool ReplaceTarget(const std::string& source, std::size_t row, const std::string& work_folder);
+
 // The outcome of publishing to one target.
 struct PublishResult {
     std::size_t row = 0; // index into TargetTable
     bool written = false;
+    bool kept_previous = false;
     std::string reason; // why not, when not written
 };
 

@@ -1,6 +1,10 @@
 #include "run/update_run.h"
 
+#include "run/holdings_record.h"
+#include "run/source_cycles.h"
 #include "run/target_databases.h"
+#include "app/error.h"
+#include "app/platform.h"
 #include "app/work_folder.h"
 #include "convert/airport_converter.h"
 #include "convert/airway_converter.h"
@@ -9,6 +13,8 @@
 #include "database/integrity_check.h"
 #include "database/intermediate_files.h"
 #include "database/load_work_database.h"
+
+#include <iostream>
 
 namespace quill {
 
@@ -22,6 +28,8 @@ void ConvertCategory(Category category, const std::string& source_folder,
     case Category::Airways: ConvertAirways(source_folder, work_folder); break;
     }
 }
+
+void RunHost::warning(const std::string& line) { std::cerr << line << std::endl; }
 
 void RunHost::convert(Category category, const std::string& work_folder) {
     ConvertCategory(category, source_folder(), work_folder,
@@ -53,12 +61,30 @@ CategorySelection selected_categories(RunHost& host) {
     return selection;
 }
 
+// The record is a help for the user, not part of the update: a failure to
+// write it is told and changes nothing published.
+void record_published(RunHost& host, const std::string& work_folder, const std::vector<PublishResult>& results,
+                      const SelectedCycles& cycles) {
+    try {
+        HoldingsRecord record(work_folder);
+        for (const PublishResult& result : results)
+            if (result.written) record.published(TargetTable[result.row], cycles, result.kept_previous);
+    } catch (const Error& failure) {
+        host.warning("Could not record what the product databases hold: " + failure.message());
+    }
+}
+
 } // namespace
 
 RunOutcome RunUpdate(RunHost& host, const RunOptions& options) {
     const std::string& work_folder = options.work_folder;
+    const FileLock one_update_at_a_time(work_folder + std::string(kUpdateLockName));
+    if (!one_update_at_a_time.held()) throw Error(std::string(kAnotherUpdateRunning));
     // A leftover of a failed run must never reach a table that is not cleared.
     DeleteIntermediateFiles(work_folder);
+
+    const SelectedCycles cycles = read_source_cycles(host.source_folder(), selected_categories(host));
+    if (const std::string warning = mixed_cycles_warning(cycles); !warning.empty()) host.warning(warning);
 
     RunOutcome outcome;
     outcome.categories_ran = convert_selected(host, work_folder);
@@ -75,10 +101,12 @@ RunOutcome RunUpdate(RunHost& host, const RunOptions& options) {
     LoadWorkDatabase(load);
     CheckWorkDatabase(work_database_path(work_folder));
 
-    for (PublishResult& result : PublishWorkDatabase(host.targets_selected(), work_folder)) {
+    const std::vector<PublishResult> results = PublishWorkDatabase(host.targets_selected(), work_folder);
+    record_published(host, work_folder, results, cycles);
+    for (const PublishResult& result : results) {
         if (result.written) continue;
         host.progress(publish_failure_line(result));
-        outcome.failures.push_back(std::move(result));
+        outcome.failures.push_back(result);
     }
     return outcome;
 }

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace quill {
@@ -24,6 +25,9 @@ public:
     virtual void progress(const std::string& line) = 0;
     // One apt.dat line that could not be converted; the conversion goes on.
     virtual void airport_line_error(const std::string& message) = 0;
+    // A line for the user that is not a progress line; the window shows none
+    // of these, so by default they go to standard error.
+    virtual void warning(const std::string& line);
 
     // Just before a selected category's progress line.
     virtual void category_starting(Category) {}
@@ -39,6 +43,12 @@ void ConvertCategory(Category category, const std::string& source_folder,
                      const std::string& work_folder,
                      const std::function<void(const std::string&)>& airport_line_error);
 
+// The file in the work folder that a run keeps locked from its first step to
+// its last, so that two updates never share the work folder.
+inline constexpr std::string_view kUpdateLockName = "update.lock";
+inline constexpr std::string_view kAnotherUpdateRunning =
+    "Another update is running. Try again when it has finished.";
+
 struct RunOptions {
     std::string work_folder; // ends with a separator
     bool keep_intermediate = false;
@@ -52,7 +62,8 @@ struct RunOutcome {
 
 // The update: converts every selected category in order, loads the work
 // database and publishes it over the selected targets. A failure of any step
-// is thrown, and then nothing is published.
+// is thrown, and then nothing is published. While another update holds the
+// work folder it fails at once with kAnotherUpdateRunning, touching nothing.
 RunOutcome RunUpdate(RunHost& host, const RunOptions& options);
 
 // "Could not update <caption>: <reason>"

@@ -1,5 +1,9 @@
 #include "app/target_table.h"
+#include "app/platform.h"
 #include "cli/cli_app.h"
+#include "run/update_run.h"
+#include "cli_fixture.h"
+#include "support/product_states.h"
 #include "support/sql_rows.h"
 #include "support/temp_dir.h"
 
@@ -25,44 +29,6 @@ const std::string kAllFourLines =
     "Loading Waypoints/Fixes...\nLoading Airways (High)...\nLoading Airways (Low)...\n"
     "Loading Localizers...\nLoading Glideslopes...\nLoading Marker Beacons...\n"
     "Loading FPAPs...\nLoading LTPs...\n";
-
-// A seed row in every table the waypoint-only run must leave alone.
-const char* kSeedRows =
-    "INSERT INTO NavNDB (NDBType, ShapeID, Latitude, Longitude, NDBID) VALUES ('NDB', 1, 1, 2, 'OLD');"
-    "INSERT INTO NavAirway (AirwayType, ShapeID, Latitude, Longitude, FixName, Segment)"
-    " VALUES ('High', 1, 1, 2, 'OLD', 'J1');"
-    "INSERT INTO NavWPT (ShapeID, Latitude, Longitude, WPTName) VALUES (1, 1, 2, 'OLDWP');";
-
-struct Result {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-class Cli : public testing::Test {
-protected:
-    Result run(std::vector<std::string> args) {
-        std::ostringstream out, err;
-        const int status = run_cli(args, out, err);
-        return {status, out.str(), err.str()};
-    }
-
-    // Installs the product database of a TargetTable row; gives its path.
-    std::string install(std::size_t row, std::string_view extra_sql = kSeedRows) {
-        const std::string folder = target_folder(TargetTable[row]);
-        test::make_folders(folder);
-        const std::string path = target_path(TargetTable[row]);
-        test::create_product_database(path, extra_sql);
-        return path;
-    }
-
-    std::string work_file(std::string_view name) const {
-        return appdata / ("Orvanel/Quillstrom/" + std::string(name));
-    }
-
-    AppDataSandbox appdata;
-    const std::string sample = test::sample_cycle_folder();
-};
 
 TEST_F(Cli, UpdatesEveryCategoryInOrderAndPublishesToEveryTarget) {
     const std::string first = install(0);
@@ -127,6 +93,52 @@ TEST_F(Cli, TargetThatCannotBeReplacedIsReportedWhileTheOthersAreUpdated) {
     EXPECT_NE(r.err.find("1 of 2 product databases could not be updated"), std::string::npos) << r.err;
     EXPECT_EQ(test::read_file(stuck), stuck_before);
     EXPECT_EQ(sql_count(good, "SELECT count(*) FROM NavWPT WHERE WPTName = 'OLDWP'"), 0);
+}
+
+// A product killed with rows still in its WAL: the run reads them, keeps the
+// ones of the tables it does not reload, and no old frame replays later.
+TEST_F(Cli, RowsAProductLeftInItsWalSurviveAnUpdateOfOtherTables) {
+    const std::string path = target_path(TargetTable[0]);
+    test::make_folders(target_folder(TargetTable[0]));
+    test::leave_wal_behind(path, std::string(kSeedRows) + test::waypoint_rows("WALWP", 3000));
+    const Result r = run({"--categories", "waypoints", sample});
+    EXPECT_EQ(r.status, kSuccess) << r.err;
+    EXPECT_FALSE(std::filesystem::exists(path + "-wal"));
+    EXPECT_EQ(sql_count(path, "SELECT count(*) FROM NavAirway WHERE FixName = 'OLD'"), 1);
+    EXPECT_EQ(sql_count(path, "SELECT count(*) FROM NavNDB WHERE NDBID = 'OLD'"), 1);
+    EXPECT_EQ(sql_count(path, "SELECT count(*) FROM NavWPT WHERE WPTName LIKE 'WALWP%'"), 0);
+    EXPECT_GT(sql_count(path, "SELECT count(*) FROM NavWPT"), 0);
+    EXPECT_EQ(test::sql_rows(path, "PRAGMA integrity_check"), std::vector<std::string>{"ok"});
+}
+
+TEST_F(Cli, AProductHoldingItsDatabaseIsReportedAndTheOthersAreUpdated) {
+    const std::string free = install(0);
+    const std::string held = install(1);
+    const std::string held_bytes = test::read_file(held);
+    const test::RunningProduct product(held, test::RunningProduct::Mode::Writing);
+    const Result r = run({"--categories", "waypoints", sample});
+    EXPECT_EQ(r.status, kSomeNotUpdated);
+    EXPECT_NE(r.out.find("Could not update Skelmar Console: in use by another program\n"), std::string::npos)
+        << r.out;
+    EXPECT_EQ(test::read_file(held), held_bytes);
+    EXPECT_EQ(sql_count(free, "SELECT count(*) FROM NavWPT WHERE WPTName = 'OLDWP'"), 0);
+}
+
+// A second update while one is running touches nothing and says why.
+TEST_F(Cli, ASecondUpdateWhileOneRunsFailsAtOnce) {
+    const std::string path = install(0);
+    const std::string before = test::read_file(path);
+    test::make_folders(work_file(""));
+    test::write_file(work_file("earth_fix.csv"), "the running update's file");
+    const FileLock running(work_file(std::string(kUpdateLockName)));
+    ASSERT_TRUE(running.held());
+
+    const Result r = run({sample});
+    EXPECT_EQ(r.status, kFailed);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, std::string(kAnotherUpdateRunning) + "\n");
+    EXPECT_EQ(test::read_file(work_file("earth_fix.csv")), "the running update's file");
+    EXPECT_EQ(test::read_file(path), before);
 }
 
 TEST_F(Cli, KeepIntermediateLeavesTheFilesForInspection) {

@@ -7,6 +7,9 @@
 #include "app/target_table.h"
 #include "app/work_folder.h"
 #include "app/error.h"
+#include "database/sqlite_error.h"
+#include "support/product_states.h"
+#include "support/sql_rows.h"
 #include "support/temp_dir.h"
 
 namespace quill {
@@ -14,6 +17,8 @@ namespace {
 
 namespace fs = std::filesystem;
 using test::read_file;
+using test::sql_count;
+using test::sql_rows;
 using test::write_file;
 
 struct PathCase {
@@ -45,17 +50,31 @@ class TargetDatabasesTest : public testing::Test {
 protected:
     void SetUp() override { work_folder_ = MakeWorkFolder(); }
 
-    // Installs a product database whose bytes name its row.
+    static std::string path_of(std::size_t row) { return target_path(TargetTable[row]); }
+    // Installs a product database whose one waypoint names its row.
     std::string install(std::size_t row) {
         test::make_folders(target_folder(TargetTable[row]));
-        const std::string path = target_path(TargetTable[row]);
-        write_file(path, old_bytes(row));
-        return path;
+        test::create_product_database(path_of(row), marker_row("OLD" + std::to_string(row)));
+        return path_of(row);
     }
-    static std::string old_bytes(std::size_t row) {
-        return "product database " + std::to_string(row) + std::string(100, 'x');
+    static std::string marker_row(const std::string& name) {
+        return "INSERT INTO NavWPT(WPTName) VALUES('" + name + "');";
+    }
+    // A refilled work database, told apart by its one waypoint.
+    void make_work_database(std::string_view extra_sql = {}) {
+        test::create_product_database(work_database(), marker_row("NEW") + std::string(extra_sql));
     }
     std::string work_database() const { return work_database_path(work_folder_); }
+
+    // What the product sees when it opens its database for reading and writing.
+    static std::vector<std::string> waypoints(const std::string& path) {
+        return sql_rows(path, "SELECT WPTName FROM NavWPT ORDER BY id");
+    }
+    static void expect_sound(const std::string& path) {
+        EXPECT_EQ(sql_rows(path, "PRAGMA integrity_check"), std::vector<std::string>{"ok"}) << path;
+        EXPECT_FALSE(fs::exists(path + "-wal")) << path;
+        EXPECT_FALSE(fs::exists(path + "-journal")) << path;
+    }
 
     test::AppDataSandbox appdata_;
     std::string work_folder_;
@@ -76,14 +95,32 @@ TEST_F(TargetDatabasesTest, DetectsFilesAndFollowsLinks) {
 
 TEST_F(TargetDatabasesTest, SeedsFromTheFirstSelectedTarget) {
     install(0);
-    const std::string console = install(1);
+    install(1);
     install(4);
     write_file(work_database(), std::string(1000, 'w'));
 
     SeedWorkDatabase({false, true, false, false, true, false, false, false}, work_folder_);
 
-    EXPECT_EQ(read_file(work_database()), read_file(console));
-    EXPECT_FALSE(fs::exists(work_database() + ".tmp"));
+    EXPECT_EQ(waypoints(work_database()), std::vector<std::string>{"OLD1"});
+    expect_sound(work_database());
+}
+
+TEST_F(TargetDatabasesTest, SeedingReadsWhatTheProductCommitted) {
+    test::make_folders(target_folder(TargetTable[0]));
+    test::leave_wal_behind(path_of(0), test::waypoint_rows("WAL", 3000));
+    test::make_folders(target_folder(TargetTable[1]));
+    test::leave_hot_journal(path_of(1), test::waypoint_rows("KEPT", 3000), "DELETE FROM NavWPT;");
+
+    SeedWorkDatabase({true, false, false, false, false, false, false, false}, work_folder_);
+    EXPECT_EQ(sql_count(work_database(), "SELECT count(*) FROM NavWPT WHERE WPTName LIKE 'WAL%'"), 3000);
+    EXPECT_EQ(sql_rows(work_database(), "PRAGMA journal_mode"), std::vector<std::string>{"delete"})
+        << "loading turns the journal off, which a WAL copy would refuse";
+    expect_sound(work_database());
+
+    SeedWorkDatabase({false, true, false, false, false, false, false, false}, work_folder_);
+    EXPECT_EQ(sql_count(work_database(), "SELECT count(*) FROM NavWPT WHERE WPTName LIKE 'KEPT%'"), 3000)
+        << "the half-written delete is rolled back first";
+    expect_sound(work_database());
 }
 
 TEST_F(TargetDatabasesTest, SeedingWithoutASelectedTargetFails) {
@@ -113,11 +150,12 @@ TEST_F(TargetDatabasesTest, SeedingFromAVanishedTargetNamesIt) {
 
 TEST_F(TargetDatabasesTest, PublishingGoesOnPastTargetsThatCannotBeWritten) {
     for (std::size_t row = 0; row < kTargetCount; ++row) install(row);
-    write_file(work_database(), "refilled work database");
+    make_work_database();
     const std::size_t vanished = 2;
     fs::remove_all(target_folder(TargetTable[vanished]));
     const std::size_t blocked = 6;
-    const std::string in_the_way = target_path(TargetTable[blocked]) + ".tmp";
+    const std::string in_the_way = path_of(blocked) + ".tmp";
+    const std::string blocked_bytes = read_file(path_of(blocked));
     test::make_folders(in_the_way);
     write_file(in_the_way + "/keep", "not ours");
 
@@ -128,29 +166,29 @@ TEST_F(TargetDatabasesTest, PublishingGoesOnPastTargetsThatCannotBeWritten) {
 
     ASSERT_EQ(results.size(), 7u);
     for (const PublishResult& result : results) {
-        const std::string path = target_path(TargetTable[result.row]);
+        const std::string path = path_of(result.row);
         if (result.row == vanished || result.row == blocked) {
             EXPECT_FALSE(result.written) << path;
             EXPECT_FALSE(result.reason.empty()) << path;
             continue;
         }
         EXPECT_TRUE(result.written) << path << ": " << result.reason;
-        EXPECT_EQ(read_file(path), "refilled work database") << path;
+        EXPECT_EQ(read_file(path), read_file(work_database())) << path;
         EXPECT_FALSE(fs::exists(path + ".tmp")) << path;
     }
     EXPECT_EQ(results.front().row, 1u);
-    EXPECT_EQ(read_file(target_path(TargetTable[blocked])), old_bytes(blocked));
+    EXPECT_EQ(read_file(path_of(blocked)), blocked_bytes);
     EXPECT_EQ(read_file(in_the_way + "/keep"), "not ours");
     EXPECT_FALSE(fs::exists(target_folder(TargetTable[vanished])));
-    EXPECT_EQ(read_file(target_path(TargetTable[0])), old_bytes(0)) << "not selected";
+    EXPECT_EQ(waypoints(path_of(0)), std::vector<std::string>{"OLD0"}) << "not selected";
 }
 
 TEST_F(TargetDatabasesTest, AFailedReplaceRemovesItsTemporaryFile) {
-    const std::string occupied = target_path(TargetTable[3]);
+    const std::string occupied = path_of(3);
     test::make_folders(occupied);
     write_file(occupied + "/inside", "folder content");
     const std::string next = install(4);
-    write_file(work_database(), "refilled work database");
+    make_work_database();
 
     const std::vector<PublishResult> results =
         PublishWorkDatabase({false, false, false, true, true, false, false, false}, work_folder_);
@@ -160,21 +198,71 @@ TEST_F(TargetDatabasesTest, AFailedReplaceRemovesItsTemporaryFile) {
     EXPECT_FALSE(fs::exists(occupied + ".tmp"));
     EXPECT_EQ(read_file(occupied + "/inside"), "folder content");
     EXPECT_TRUE(results[1].written) << results[1].reason;
-    EXPECT_EQ(read_file(next), "refilled work database");
+    EXPECT_EQ(waypoints(next), std::vector<std::string>{"NEW"});
 }
 
 TEST_F(TargetDatabasesTest, PublishingRecreatesAVanishedFileInAnExistingFolder) {
     const std::string path = install(7);
     fs::remove(path);
-    write_file(work_database(), "refilled work database");
+    make_work_database();
 
     const std::vector<PublishResult> results =
         PublishWorkDatabase({false, false, false, false, false, false, false, true}, work_folder_);
 
     ASSERT_EQ(results.size(), 1u);
     EXPECT_TRUE(results[0].written) << results[0].reason;
-    EXPECT_EQ(read_file(path), "refilled work database");
+    EXPECT_EQ(waypoints(path), std::vector<std::string>{"NEW"});
 }
+
+// Whatever a killed product left beside its database, the product then opens
+// the new cycle, whole, and nothing of the old file replays into it.
+TEST_F(TargetDatabasesTest, PublishingOverWhatAKilledProductLeftGivesTheNewDatabase) {
+    test::make_folders(target_folder(TargetTable[0]));
+    test::leave_wal_behind(path_of(0), test::waypoint_rows("WAL", 3000));
+    test::make_folders(target_folder(TargetTable[1]));
+    test::leave_hot_journal(path_of(1), test::waypoint_rows("OLD", 3000), "DELETE FROM NavWPT;");
+    install(2);
+    test::sql_exec(path_of(2), "PRAGMA page_size = 1024; PRAGMA journal_mode = WAL; VACUUM;");
+    make_work_database();
+
+    const std::vector<PublishResult> results =
+        PublishWorkDatabase({true, true, true, false, false, false, false, false}, work_folder_);
+
+    ASSERT_EQ(results.size(), 3u);
+    for (const PublishResult& result : results) {
+        EXPECT_TRUE(result.written) << result.reason;
+        EXPECT_EQ(waypoints(path_of(result.row)), std::vector<std::string>{"NEW"}) << result.row;
+        expect_sound(path_of(result.row));
+    }
+}
+
+// A product still running keeps its database: it is reported, left byte for
+// byte, and the next target is still updated.
+class HeldTargetTest : public TargetDatabasesTest,
+                       public testing::WithParamInterface<test::RunningProduct::Mode> {};
+
+TEST_P(HeldTargetTest, IsReportedAndKept) {
+    install(0);
+    install(1);
+    make_work_database();
+    const test::RunningProduct product(path_of(0), GetParam());
+    const std::string held_bytes = read_file(path_of(0));
+
+    const std::vector<PublishResult> results =
+        PublishWorkDatabase({true, true, false, false, false, false, false, false}, work_folder_);
+
+    ASSERT_EQ(results.size(), 2u);
+    EXPECT_FALSE(results[0].written);
+    EXPECT_EQ(results[0].reason, kInUseReason);
+    EXPECT_EQ(read_file(path_of(0)), held_bytes);
+    EXPECT_FALSE(fs::exists(path_of(0) + ".tmp"));
+    EXPECT_TRUE(results[1].written) << results[1].reason;
+    EXPECT_EQ(waypoints(path_of(1)), std::vector<std::string>{"NEW"});
+}
+
+INSTANTIATE_TEST_SUITE_P(RunningProducts, HeldTargetTest,
+                         testing::Values(test::RunningProduct::Mode::Writing,
+                                         test::RunningProduct::Mode::ReadingWal));
 
 } // namespace
 } // namespace quill

@@ -1,11 +1,11 @@
-#include "cli/data_cycle.h"
+#include "convert/data_cycle.h"
 
 #include "app/error.h"
 #include "convert/line_reader.h"
 
 #include <string_view>
 
-namespace quill::cli {
+namespace quill {
 
 namespace {
 constexpr std::string_view kMarker = "data cycle ";
@@ -28,4 +28,4 @@ std::string data_cycle(const std::string& path) {
     return {};
 }
 
-} // namespace quill::cli
+} // namespace quill

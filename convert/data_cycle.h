@@ -2,10 +2,10 @@
 
 #include <string>
 
-namespace quill::cli {
+namespace quill {
 
 // The data cycle that a source file's version line names ("1101 Version -
 // data cycle 2606, ..." gives "2606"); empty when none is found at the top.
 std::string data_cycle(const std::string& path);
 
-} // namespace quill::cli
+} // namespace quill

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+
+namespace quill::cli {
+
+struct Options;
+
+// --restore: puts back the previous database of the chosen products. One
+// line per product restored on out ("Restored <caption>"), a line per
+// product that could not be, and notes on err. Gives the exit status.
+int restore(const Options& options, const std::string& work_folder, std::ostream& out, std::ostream& err);
+
+} // namespace quill::cli

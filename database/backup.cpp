@@ -1,0 +1,42 @@
+#include "database/backup.h"
+
+#include "database/connection.h"
+#include "database/sqlite_error.h"
+
+#include <sqlite3.h>
+
+namespace quill {
+
+namespace {
+
+// One backup operation, finished when it goes.
+class Backup {
+public:
+    Backup(const Connection& from, const Connection& to)
+        : to_(to.handle()), backup_(sqlite3_backup_init(to.handle(), "main", from.handle(), "main")) {
+        if (!backup_) throw sqlite_error(to_);
+    }
+    ~Backup() {
+        if (backup_) sqlite3_backup_finish(backup_);
+    }
+    Backup(const Backup&) = delete;
+    Backup& operator=(const Backup&) = delete;
+
+    void run() {
+        const int step = sqlite3_backup_step(backup_, -1);
+        // finish() sets the destination's error code, which tells why a step failed.
+        sqlite3_backup_finish(backup_);
+        backup_ = nullptr;
+        if (step != SQLITE_DONE) throw sqlite_error(to_);
+    }
+
+private:
+    sqlite3* to_;
+    sqlite3_backup* backup_;
+};
+
+} // namespace
+
+void copy_database(const Connection& from, const Connection& to) { Backup(from, to).run(); }
+
+} // namespace quill

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "app/categories.h"
+#include "app/target_table.h"
+#include "database/connection.h"
+#include "run/source_cycles.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace quill {
+
+// The data cycle of each category, as the source file's version line names
+// it; kNoCycle for a file that names none, kUnknownCycle for data this
+// program did not write.
+using CategoryCycles = std::array<std::string, kCategoryCount>;
+inline constexpr const char* kNoCycle = "none";
+inline constexpr const char* kUnknownCycle = "unknown";
+
+// What one product database holds, as this program last wrote it.
+struct Holding {
+    CategoryCycles cycles;
+    std::string updated;    // local date and time of the write
+    std::string categories; // what that write changed: category names, or "restore"
+    std::int64_t file_size = 0;
+    std::int64_t file_time = 0;
+};
+
+// The file's size and modification time, which tell whether anything else
+// changed it since it was recorded; 0 for a missing file.
+struct FileStamp {
+    std::int64_t size = 0;
+    std::int64_t time = 0;
+    bool operator==(const FileStamp&) const = default;
+};
+FileStamp stamp_of(const std::string& path);
+
+// The record in the work folder of what each target database holds now and
+// what its kept previous database holds: a small SQLite database, written
+// after each target is published or restored.
+class HoldingsRecord {
+public:
+    explicit HoldingsRecord(const std::string& work_folder);
+
+    std::optional<Holding> current(const TargetRow& row) const;
+    std::optional<Holding> previous(const TargetRow& row) const;
+
+    // The target now holds the categories whose cycle is given (the others as
+    // before); with `kept_previous`, what it held before is now its previous.
+    void published(const TargetRow& row, const SelectedCycles& updated, bool kept_previous);
+    // The target and its previous database changed places.
+    void restored(const TargetRow& row);
+
+private:
+    std::optional<Holding> read(const TargetRow& row, const char* generation) const;
+    // Writes one generation's holding; none removes it.
+    void write(const TargetRow& row, const char* generation, const std::optional<Holding>& holding);
+
+    Connection connection_;
+};
+
+// The record's file name in the work folder.
+inline constexpr const char* kHoldingsRecordName = "holdings.db";
+
+} // namespace quill
