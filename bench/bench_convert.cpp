@@ -62,9 +62,9 @@ Options parse(int argc, char** argv) {
     const quill::bench::Arguments arguments = quill::bench::read_arguments(
         argc, argv, 7,
         "bench_convert [--runs N] [--only airports|navaids|fixes|airways]... SOURCE_FOLDER [WORK_FOLDER]",
-        "quill-bench-work", [&](std::string_view arg, int& next, int argc, char** argv) {
-            if (arg != "--only" || next + 1 >= argc) return false;
-            options.only.emplace_back(argv[++next]);
+        "quill-bench-work", [&](std::string_view arg, int& next, int count, char** values) {
+            if (arg != "--only" || next + 1 >= count) return false;
+            options.only.emplace_back(values[++next]);
             return true;
         });
     options.runs = arguments.runs;

@@ -192,9 +192,9 @@ INSTANTIATE_TEST_SUITE_P(Cases, CliUsage, testing::Values(
     UsageCase{{"--targets", "mfd-gps", "SAMPLE"}, "product database 'mfd-gps' does not exist"},
     UsageCase{{"--targets", "gps", "SAMPLE"}, "unknown product database 'gps'"},
     UsageCase{{"--targets"}, "needs a value"}),
-    [](const testing::TestParamInfo<UsageCase>& info) {
+    [](const testing::TestParamInfo<UsageCase>& case_info) {
         std::string name;
-        for (char c : info.param.reason)
+        for (char c : case_info.param.reason)
             if (std::isalnum(static_cast<unsigned char>(c))) name.push_back(c);
         return name;
     });

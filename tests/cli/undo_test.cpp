@@ -160,7 +160,7 @@ INSTANTIATE_TEST_SUITE_P(
         MixedCase{"OnlyOneSelected", {"--categories", "airports"}, {"2601", "2606", "2606", "2606"}, ""},
         MixedCase{"DifferingFileNotSelected", {"--categories", "navaids,waypoints"}, {"2601", "2606", "2606", "2606"},
                   ""}),
-    [](const testing::TestParamInfo<MixedCase>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<MixedCase>& case_info) { return std::string(case_info.param.name); });
 
 TEST_F(Undo, NoProductDatabaseNamesTheFolderSearched) {
     const Result r = run({sample});

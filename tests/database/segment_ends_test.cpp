@@ -39,7 +39,7 @@ INSTANTIATE_TEST_SUITE_P(
         Ends{"AcrossTheAntimeridian", {at(0, 179.5)}, {at(0, 170), at(0, -179.5)}, 0, 1},
         Ends{"RowWithoutNumbersLoses", {bad(), at(10, 10)}, {at(0, 0)}, 1, 0},
         Ends{"OnlyRowsWithoutNumbers", {bad(), bad()}, {at(0, 0)}, 0, 0}),
-    [](const auto& info) { return info.param.name; });
+    [](const auto& case_info) { return case_info.param.name; });
 
 } // namespace
 } // namespace quill

@@ -101,7 +101,7 @@ INSTANTIATE_TEST_SUITE_P(
                 "SELECT NDBName FROM NavNDB", "Z\xC3\x9CRICH"},
         RowCase{"Utf8NameStays", "earth_nav_ndb.csv", "1|47.4|8.5|400|ZH|Z\xC3\x9CRICH|NDB|350",
                 "SELECT NDBName FROM NavNDB", "Z\xC3\x9CRICH"}),
-    [](const auto& info) { return info.param.name; });
+    [](const auto& case_info) { return case_info.param.name; });
 
 TEST_F(LoadFixture, NdbsAndNdbDmesShareTheirTableInFileOrder) {
     make_product();
