@@ -33,8 +33,4 @@ Error index_error(std::size_t index) {
     return Error("List index out of bounds (" + std::to_string(index) + ")");
 }
 
-Error number_error(std::string_view text) {
-    return Error("'" + std::string(text) + "' is not a valid floating point value");
-}
-
 } // namespace quill

@@ -48,7 +48,5 @@ enum class IoFailure { NotFound, InvalidName, TooManyOpenFiles, AccessDenied, Di
 Error io_error(IoFailure failure, int system_error);
 // "List index out of bounds (%d)"
 Error index_error(std::size_t index);
-// "'%s' is not a valid floating point value"
-Error number_error(std::string_view text);
 
 } // namespace quill

@@ -46,6 +46,9 @@ private:
 class SystemFile {
 public:
     // Opens an existing file for reading; other programs may read it too.
+    // Only a regular file (or a link to one) is opened: a pipe or a device
+    // could keep a reader waiting or reading for ever, so it fails as access
+    // denied, like a folder.
     static SystemFile open_to_read(const std::string& path);
     // Creates the file for writing, emptying an older one.
     static SystemFile create(const std::string& path);

@@ -72,7 +72,14 @@ FileLock::FileLock(const std::string& path) {
 FileLock::~FileLock() { ::close(descriptor(handle_)); }
 
 SystemFile SystemFile::open_to_read(const std::string& path) {
-    return SystemFile(open_or_fail(path, O_RDONLY));
+    // Opened without blocking, so that a pipe is refused instead of waiting for a writer.
+    SystemFile file(open_or_fail(path, O_RDONLY | O_NONBLOCK));
+    const int fd = descriptor(file.handle_);
+    struct stat status {};
+    if (::fstat(fd, &status) != 0) fail();
+    if (!S_ISREG(status.st_mode)) throw errno_error(EISDIR);
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    return file;
 }
 
 SystemFile SystemFile::create(const std::string& path) {

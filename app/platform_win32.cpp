@@ -98,9 +98,13 @@ FileLock::FileLock(const std::string& path) {
 
 FileLock::~FileLock() { ::CloseHandle(handle_of(handle_)); }
 
+// A folder fails to open already; a device or a pipe is refused by its type.
 SystemFile SystemFile::open_to_read(const std::string& path) {
-    return SystemFile(open_or_fail(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                   OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN));
+    SystemFile file(open_or_fail(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                 OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN));
+    if (::GetFileType(handle_of(file.handle_)) != FILE_TYPE_DISK)
+        throw windows_error(ERROR_ACCESS_DENIED);
+    return file;
 }
 
 SystemFile SystemFile::create(const std::string& path) {

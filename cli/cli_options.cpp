@@ -58,26 +58,31 @@ std::optional<std::string> option_value(const std::vector<std::string>& args, st
     return std::nullopt;
 }
 
+void take_folder(const std::string& arg, Options& options, bool& have_folder) {
+    if (have_folder) throw UsageError("more than one source folder given");
+    options.source_folder = arg;
+    have_folder = true;
+}
+
 } // namespace
 
 Options parse_options(const std::vector<std::string>& args) {
     Options options;
     bool have_folder = false;
+    // "--" ends the options: what follows is the folder, even a name that begins with "-".
+    bool options_ended = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        if (auto list = option_value(args, i, "--categories")) options.categories = category_list(*list);
+        if (!options_ended && arg == "--") options_ended = true;
+        else if (options_ended || !arg.starts_with("-") || arg == "-") take_folder(arg, options, have_folder);
+        else if (auto list = option_value(args, i, "--categories")) options.categories = category_list(*list);
         else if (auto keys = option_value(args, i, "--targets")) options.targets = target_list(*keys);
         else if (arg == "--keep-intermediate") options.keep_intermediate = true;
         else if (arg == "--list") options.list = true;
         else if (arg == "--restore") options.restore = true;
         else if (arg == "--help" || arg == "-h") options.help = true;
         else if (arg == "--version") options.version = true;
-        else if (arg.starts_with("-") && arg != "-") throw UsageError("unknown option '" + arg + "'");
-        else if (have_folder) throw UsageError("more than one source folder given");
-        else {
-            options.source_folder = arg;
-            have_folder = true;
-        }
+        else throw UsageError("unknown option '" + arg + "'");
     }
     if (!have_folder && !options.help && !options.version && !options.list && !options.restore)
         throw UsageError("no source folder given");
@@ -137,7 +142,7 @@ TargetSelection resolve_restore_targets(const Options& options, const std::strin
 
 std::string usage_text() {
     std::string text =
-        "Usage: quillstrom-cli [options] SOURCE_FOLDER\n"
+        "Usage: quillstrom-cli [options] [--] SOURCE_FOLDER\n"
         "       quillstrom-cli --restore [--targets LIST]\n"
         "Updates the navigation databases of the installed products from the X-Plane 11/12\n"
         "navigation data cycle in SOURCE_FOLDER (apt.dat, earth_nav.dat, earth_fix.dat,\n"

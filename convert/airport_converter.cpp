@@ -13,6 +13,8 @@
 #include "convert/text.h"
 #include "convert/text_encoding.h"
 
+#include <cmath>
+
 namespace quill {
 
 namespace {
@@ -138,6 +140,12 @@ void AirportConverter::runway(const RunwayLayout& layout, ShapeCounter& counter,
     const double lon1 = text_to_number(longitude1);
     const double lat2 = text_to_number(latitude2);
     const double lon2 = text_to_number(longitude2);
+    // Ends far out in the range of doubles can have a mean that overflows:
+    // no coordinate either. (The line is reported; the message is not shown.)
+    const double latitude = midpoint(lat1, lat2);
+    const double longitude = midpoint_longitude(lon1, lon2);
+    if (!std::isfinite(latitude)) throw number_error(latitude1);
+    if (!std::isfinite(longitude)) throw number_error(longitude1);
     label_.clear();
     append_runway_number(label_, number1, layout.pad_numbers);
     label_.push_back('/');
@@ -145,7 +153,7 @@ void AirportConverter::runway(const RunwayLayout& layout, ShapeCounter& counter,
     write_shape(file, shape, latitude1, longitude1, label_);
     write_shape(file, shape, latitude2, longitude2, label_);
     if (info_written()) return;
-    write_info(format_number(midpoint(lat1, lat2)), format_number(midpoint_longitude(lon1, lon2)));
+    write_info(format_number(latitude), format_number(longitude));
 }
 
 void AirportConverter::helipad() {

@@ -12,7 +12,8 @@ namespace quill {
 // Reads a text file line by line in large blocks. A line ends at LF, CRLF or a
 // lone CR; the file ends at its physical end or at the first byte 26 (Ctrl-Z).
 // A UTF-8 byte-order mark at the very start is skipped, so the header line "I"
-// of a file saved by a Windows editor is still recognised.
+// of a file saved by a Windows editor is still recognised. Only a regular
+// file (or a link to one) is read; anything else fails as access denied.
 class LineReader {
 public:
     explicit LineReader(std::string path);

@@ -1,7 +1,8 @@
 #include "convert/number_text.h"
 
-#include "app/error.h"
+#include "convert/text_encoding.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <cstdlib>
@@ -53,6 +54,41 @@ bool parse_plain_number(std::string_view text, double& value) {
     return ec == std::errc() && end == text.data() + text.size();
 }
 
+// Whether a number text that from_chars finds out of range lies below 1, so
+// that it underflowed rather than overflowed. The mantissa is read as 0.d...
+// times ten to the power of its magnitude; the value is below 1 when that
+// magnitude plus the exponent is not above 0. The exponent saturates far
+// beyond the range of any double.
+bool underflows(std::string_view body) {
+    const std::size_t e = body.find_first_of("Ee");
+    const std::string_view mantissa = body.substr(0, e);
+    long long magnitude = 0;
+    bool significant = false;
+    bool fraction = false;
+    for (const char c : mantissa) {
+        if (c == '.') {
+            fraction = true;
+        } else if (!is_digit(c)) {
+            continue;  // the sign
+        } else if (fraction) {
+            if (significant || c != '0') break;
+            --magnitude;
+        } else if (significant || c != '0') {
+            significant = true;
+            ++magnitude;
+        }
+    }
+    long long exponent = 0;
+    if (e != std::string_view::npos) {
+        constexpr long long kFar = 1'000'000'000'000LL;
+        const std::string_view digits = body.substr(e + 1);
+        for (const char c : digits)
+            if (is_digit(c)) exponent = std::min(kFar, exponent * 10 + (c - '0'));
+        if (digits.front() == '-') exponent = -exponent;
+    }
+    return magnitude + exponent <= 0;
+}
+
 } // namespace
 
 bool parse_number(std::string_view text, double& value) {
@@ -65,7 +101,17 @@ bool parse_number(std::string_view text, double& value) {
         return true;
     }
     const auto [end, ec] = std::from_chars(body.data(), body.data() + body.size(), value);
-    return ec == std::errc() && end == body.data() + body.size();
+    if (end != body.data() + body.size()) return false;
+    // Below half the smallest denormal the nearest double is zero.
+    if (ec == std::errc::result_out_of_range && underflows(body)) {
+        value = body.front() == '-' ? -0.0 : 0.0;
+        return true;
+    }
+    return ec == std::errc();
+}
+
+Error number_error(std::string_view text) {
+    return Error("'" + to_utf8(text) + "' is not a valid floating point value");
 }
 
 double text_to_number(std::string_view text) {

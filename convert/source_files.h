@@ -9,11 +9,13 @@
 namespace quill {
 
 // The path of a source file in the folder, found without regard to letter
-// case: the exact lower-case name wins, then the first match in name order.
+// case: the exact lower-case name wins, then the first match in name order;
+// only regular files (or links to them) match.
 // Without any match, the folder text, a separator and the lower-case name.
 std::string source_path(const std::string& folder, std::string_view name);
 
-// True when the folder holds the source file under any letter case.
+// True when the folder holds the source file under any letter case, as a
+// regular file or a link to one: a pipe or a device is never a source file.
 bool source_exists(const std::string& folder, std::string_view name);
 
 } // namespace quill

@@ -77,14 +77,24 @@ FixIndex::FixIndex(const Table& table, std::string_view key_column) {
     group_by_name(starts, std::move(stored));
 }
 
-// Counts the rows of each name (adding new names), turns the counts into
-// slice ends, then gives each row its place, last row first, so the rows of a
-// name keep their stored order. The rows move to their places where they
-// are: at a million fixes a second array would cost 24 MB.
+// The rows are grouped by name in four steps, so that the rows of a name lie
+// together in stored order. They move to their places where they are: at a
+// million fixes a second array of positions would cost 24 MB. Each step's
+// result takes over the storage of the array it was made from.
 void FixIndex::group_by_name(const std::vector<std::uint32_t>& starts, std::vector<FixPosition> stored) {
-    const std::size_t rows = stored.size();
-    slots_.assign(std::bit_ceil(std::max<std::size_t>(2 * rows, 1)) + 1, Slot{});
-    std::vector<std::uint32_t> place(rows); // first the row's slot, then its place
+    slots_.assign(std::bit_ceil(std::max<std::size_t>(2 * stored.size(), 1)) + 1, Slot{});
+    std::vector<std::uint32_t> rows_in_slot(slots_.size());
+    std::vector<std::uint32_t> slot_of_row = enter_names(starts, rows_in_slot);
+    std::vector<std::uint32_t> slice_begin = set_slice_begins(std::move(rows_in_slot));
+    move_to_places(stored, places_in_slices(std::move(slot_of_row), std::move(slice_begin)));
+    positions_ = std::move(stored);
+}
+
+// Each row's slot, entering every name at its first row; counts the rows of each slot.
+std::vector<std::uint32_t> FixIndex::enter_names(const std::vector<std::uint32_t>& starts,
+                                                 std::vector<std::uint32_t>& rows_in_slot) {
+    const std::size_t rows = starts.size() - 1;
+    std::vector<std::uint32_t> slot_of_row(rows);
     for (std::size_t row = 0; row < rows; ++row) {
         const std::string_view key =
             std::string_view(text_).substr(starts[row], starts[row + 1] - starts[row]);
@@ -93,20 +103,45 @@ void FixIndex::group_by_name(const std::vector<std::uint32_t>& starts, std::vect
         if (slot.length == 0)
             slot = {key.size() <= kInline ? inline_name(key) : starts[row],
                     static_cast<std::uint32_t>(key.size() + 1), 0};
-        ++slot.begin;
-        place[row] = static_cast<std::uint32_t>(at);
+        slot_of_row[row] = static_cast<std::uint32_t>(at);
+        ++rows_in_slot[at];
     }
-    std::uint32_t end = 0;
-    for (Slot& slot : slots_) slot.begin = end += slot.begin;
-    for (std::size_t row = rows; row-- > 0;) place[row] = --slots_[place[row]].begin;
-    for (std::size_t row = 0; row < rows; ++row) {
-        while (place[row] != row) {
-            const std::uint32_t to = place[row];
-            std::swap(stored[row], stored[to]);
-            std::swap(place[row], place[to]);
+    return slot_of_row;
+}
+
+// Each slot's slice begins where the rows of the slots before it end; the
+// spare last slot begins after every row. Gives the begins as well.
+std::vector<std::uint32_t> FixIndex::set_slice_begins(std::vector<std::uint32_t> rows_in_slot) {
+    std::vector<std::uint32_t>& slice_begin = rows_in_slot;  // each count turns into its slot's begin
+    std::uint32_t begin = 0;
+    for (std::size_t slot = 0; slot < slots_.size(); ++slot) {
+        const std::uint32_t rows = rows_in_slot[slot];
+        slots_[slot].begin = slice_begin[slot] = begin;
+        begin += rows;
+    }
+    return std::move(slice_begin);
+}
+
+// Each row's place: the next free place in its slot's slice, so that the
+// rows of a slot keep their stored order.
+std::vector<std::uint32_t> FixIndex::places_in_slices(std::vector<std::uint32_t> slot_of_row,
+                                                      std::vector<std::uint32_t> next_free) {
+    std::vector<std::uint32_t>& place = slot_of_row;  // each row's slot turns into its place
+    for (std::uint32_t& entry : place) entry = next_free[entry]++;
+    return std::move(place);
+}
+
+// Follows each cycle of the permutation: swaps the row held at an index to
+// its place until the row that belongs there arrives. place[i] is always the
+// place of the row now held at i.
+void FixIndex::move_to_places(std::vector<FixPosition>& rows, std::vector<std::uint32_t> place) {
+    for (std::size_t at = 0; at < rows.size(); ++at) {
+        while (place[at] != at) {
+            const std::uint32_t to = place[at];
+            std::swap(rows[at], rows[to]);
+            std::swap(place[at], place[to]);
         }
     }
-    positions_ = std::move(stored);
 }
 
 bool FixIndex::holds(const Slot& slot, std::string_view key) const {

@@ -45,6 +45,12 @@ private:
     std::size_t probe(std::string_view key) const;
     bool holds(const Slot& slot, std::string_view key) const;
     void group_by_name(const std::vector<std::uint32_t>& starts, std::vector<FixPosition> stored);
+    std::vector<std::uint32_t> enter_names(const std::vector<std::uint32_t>& starts,
+                                           std::vector<std::uint32_t>& rows_in_slot);
+    std::vector<std::uint32_t> set_slice_begins(std::vector<std::uint32_t> rows_in_slot);
+    static std::vector<std::uint32_t> places_in_slices(std::vector<std::uint32_t> slot_of_row,
+                                                       std::vector<std::uint32_t> next_free);
+    static void move_to_places(std::vector<FixPosition>& rows, std::vector<std::uint32_t> place);
 
     std::string text_;
     std::vector<Slot> slots_;

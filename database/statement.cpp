@@ -25,7 +25,10 @@ void Statement::bind_int64(int index, std::int64_t value) {
 }
 
 void Statement::bind_text(int index, std::string_view text, bool copy) {
-    if (sqlite3_bind_text(stmt_, index + 1, text.data(), static_cast<int>(text.size()),
+    // SQLite binds NULL for a null pointer; an empty view may have one, and an
+    // empty text must still arrive as text.
+    const char* bytes = text.data() ? text.data() : "";
+    if (sqlite3_bind_text(stmt_, index + 1, bytes, static_cast<int>(text.size()),
                           copy ? SQLITE_TRANSIENT : SQLITE_STATIC) != SQLITE_OK)
         fail();
 }

@@ -21,7 +21,8 @@ public:
 
     void bind_double(int index, double value);
     void bind_int64(int index, std::int64_t value);
-    // The text must stay valid until the next step unless it is copied.
+    // The text must stay valid until the next step unless it is copied. An
+    // empty view binds the empty text, never NULL.
     void bind_text(int index, std::string_view text, bool copy);
 
     // Runs to the next result row: true on a row, false when done.

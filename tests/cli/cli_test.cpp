@@ -149,6 +149,24 @@ TEST_F(Cli, KeepIntermediateLeavesTheFilesForInspection) {
     EXPECT_TRUE(std::filesystem::exists(work_file("earth_awy_High.csv")));
 }
 
+// A pipe or a device named like a source file would hang a reader: it is no
+// source file, so its category is not found and nothing tries to read it.
+TEST_F(Cli, PipesAndDevicesNamedLikeSourceFilesAreNotSourceFiles) {
+    const std::string db = install(0);
+    test::TempDir cycle;
+    test::write_file(cycle / "earth_fix.dat", "I\n1101 Version\n47.5 -122.25 ABCDE\n99\n");
+    test::make_pipe(cycle / "earth_nav.dat");
+    test::make_pipe(cycle / "EARTH_AWY.DAT");
+    std::filesystem::create_symlink("/dev/zero", cycle / "apt.dat");
+    const Result r = run({cycle.path()});
+    EXPECT_EQ(r.status, kSuccess) << r.err;
+    EXPECT_EQ(r.out, "Converting Waypoints...\n \nLoading Waypoints/Fixes...\n");
+    EXPECT_EQ(sql_count(db, "SELECT count(*) FROM NavWPT WHERE WPTName = 'ABCDE'"), 1);
+    const Result list = run({"--list", cycle.path()});
+    EXPECT_EQ(list.out.find("earth_nav.dat"), std::string::npos) << list.out;
+    EXPECT_EQ(list.out.find("apt.dat"), std::string::npos) << list.out;
+}
+
 TEST_F(Cli, ListShowsProductDatabasesAndSourceFilesWithTheirCycle) {
     const std::string db = install(6);
     const Result r = run({"--list", sample});
@@ -191,13 +209,32 @@ INSTANTIATE_TEST_SUITE_P(Cases, CliUsage, testing::Values(
     UsageCase{{"/nonexistent/folder"}, "holds no source file"},
     UsageCase{{"--targets", "mfd-gps", "SAMPLE"}, "product database 'mfd-gps' does not exist"},
     UsageCase{{"--targets", "gps", "SAMPLE"}, "unknown product database 'gps'"},
-    UsageCase{{"--targets"}, "needs a value"}),
+    UsageCase{{"--targets"}, "needs a value"},
+    UsageCase{{"--", "SAMPLE", "--"}, "more than one source folder given"},
+    UsageCase{{"--", "--categories=waypoints"}, "'--categories=waypoints' holds no source file"}),
     [](const testing::TestParamInfo<UsageCase>& case_info) {
         std::string name;
         for (char c : case_info.param.reason)
             if (std::isalnum(static_cast<unsigned char>(c))) name.push_back(c);
         return name;
     });
+
+// "--" ends the options: a folder after it is taken whatever its name, and
+// "--" after the folder changes nothing.
+TEST_F(Cli, DoubleDashEndsTheOptions) {
+    const std::string db = install(0);
+    test::TempDir parent;
+    const std::string dashed = parent / "--list";
+    test::make_folders(dashed);
+    test::write_file(dashed + "/earth_fix.dat", "I\n1101 Version\n47.5 -122.25 ABCDE\n99\n");
+    for (const std::vector<std::string>& args : {std::vector<std::string>{"--", dashed},
+                                                 std::vector<std::string>{dashed, "--"}}) {
+        const Result r = run(args);
+        EXPECT_EQ(r.status, kSuccess) << r.err;
+        EXPECT_EQ(r.out, "Converting Waypoints...\n \nLoading Waypoints/Fixes...\n");
+    }
+    EXPECT_EQ(sql_count(db, "SELECT count(*) FROM NavWPT WHERE WPTName = 'ABCDE'"), 1);
+}
 
 TEST_F(Cli, NoProductDatabaseAtAllIsAUsageError) {
     const Result r = run({sample});

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -112,6 +113,36 @@ TEST(LineReader, FolderInsteadOfFileIsAccessDenied) {
         EXPECT_EQ(error.file(), dir / "earth_fix.dat");
     }
 }
+
+// A source that is not a regular file would block the reader (a pipe with no
+// writer) or never end (/dev/zero); it is refused before anything is read.
+struct SpecialFileCase {
+    std::string name;
+    void (*make)(const std::string& path);
+};
+
+void PrintTo(const SpecialFileCase& c, std::ostream* os) { *os << c.name; }
+
+class SpecialFile : public testing::TestWithParam<SpecialFileCase> {};
+
+TEST_P(SpecialFile, IsRefusedAsAccessDenied) {
+    TempDir dir;
+    GetParam().make(dir / "earth_nav.dat");
+    try {
+        LineReader reader(dir / "earth_nav.dat");
+        FAIL() << "no error";
+    } catch (const Error& error) {
+        EXPECT_EQ(error.message(), "File access denied");
+        EXPECT_EQ(error.file(), dir / "earth_nav.dat");
+        EXPECT_EQ(error.line(), 0);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, SpecialFile, testing::Values(
+    SpecialFileCase{"pipe", test::make_pipe},
+    SpecialFileCase{"link_to_dev_zero",
+                    [](const std::string& path) { std::filesystem::create_symlink("/dev/zero", path); }}),
+    [](const auto& case_info) { return case_info.param.name; });
 
 } // namespace
 } // namespace quill

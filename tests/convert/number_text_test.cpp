@@ -40,6 +40,23 @@ INSTANTIATE_TEST_SUITE_P(Texts, Numbers, testing::Values(
     NumberCase{"0.30000000000000004", 0.30000000000000004},
     NumberCase{"9007199254740993", 9007199254740992.0}));
 
+// Below half the smallest denormal the nearest double is zero; the denormals
+// themselves are numbers as well.
+const std::string kTinyFraction = "0." + std::string(400, '0') + "1";
+const std::string kTinyManyDigits = "0.00" + std::string(400, '1') + "e-321";
+
+INSTANTIATE_TEST_SUITE_P(Underflow, Numbers, testing::Values(
+    NumberCase{"1e-400", 0.0},
+    NumberCase{"-1e-400", -0.0},
+    NumberCase{" 1E-400 ", 0.0},
+    NumberCase{"2.4703282292062327e-324", 0.0},
+    NumberCase{"2.4703282292062328e-324", 4.9406564584124654e-324},
+    NumberCase{"1e-310", 1e-310},
+    NumberCase{"1e-99999999999999999999999", 0.0},
+    NumberCase{kTinyFraction, 0.0},
+    NumberCase{kTinyManyDigits, 0.0},
+    NumberCase{std::string(400, '0') + ".0001e-321", 0.0}));
+
 class NotNumbers : public testing::TestWithParam<std::string> {};
 
 TEST_P(NotNumbers, AreRejectedNamingTheText) {
@@ -56,6 +73,35 @@ TEST_P(NotNumbers, AreRejectedNamingTheText) {
 INSTANTIATE_TEST_SUITE_P(Texts, NotNumbers, testing::Values(
     "37,5", "1 000", "", " ", "37.5x", "\t37.5", "+", "-", "+-5", "1.2.3", "E5", "1E", "1E+",
     "0x10", "inf", "nan", "1,000.5"));
+
+// Past the largest double there is no nearest number: refused, not infinity.
+INSTANTIATE_TEST_SUITE_P(Overflow, NotNumbers, testing::Values(
+    "1e400", "-1e400", "1e99999999999999999999999", "0.0001e313", std::string(400, '9'),
+    std::string(400, '1') + "e-80", "0." + std::string(400, '0') + "1e800"));
+
+// The message is shown as UTF-8 text: source bytes are decoded as values are.
+struct MessageCase {
+    std::string text;
+    std::string shown;
+};
+
+void PrintTo(const MessageCase& c, std::ostream* os) { *os << testing::PrintToString(c.text); }
+
+class NumberMessages : public testing::TestWithParam<MessageCase> {};
+
+TEST_P(NumberMessages, ShowTheTextDecoded) {
+    try {
+        (void)text_to_number(GetParam().text);
+        FAIL() << "no error";
+    } catch (const Error& error) {
+        EXPECT_EQ(error.message(), "'" + GetParam().shown + "' is not a valid floating point value");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, NumberMessages, testing::Values(
+    MessageCase{"47\xB0" "30'", "47\xC2\xB0" "30'"},
+    MessageCase{"\x80" "12", "\xE2\x82\xAC" "12"},
+    MessageCase{"47\xC2\xB0", "47\xC2\xB0"}));
 
 struct FormatCase {
     double value;

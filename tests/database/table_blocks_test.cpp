@@ -103,6 +103,27 @@ INSTANTIATE_TEST_SUITE_P(
                 "SELECT NDBName FROM NavNDB", "Z\xC3\x9CRICH"}),
     [](const auto& case_info) { return case_info.param.name; });
 
+// The pipe tokenizer gives an empty last field as a view without data; it
+// must reach the table as the empty text, as every other text value does.
+class EmptyLastFieldTest : public LoadFixture, public ::testing::WithParamInterface<RowCase> {};
+
+TEST_P(EmptyLastFieldTest, IsStoredAsEmptyText) {
+    make_product();
+    write_intermediate(GetParam().file, {GetParam().record});
+    load();
+    EXPECT_THAT(rows(GetParam().query), ElementsAre(GetParam().row));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, EmptyLastFieldTest,
+    ::testing::Values(RowCase{"FixName", "earth_fix.csv", "7|47.5|-122.25|",
+                              "SELECT typeof(WPTName), quote(WPTName) FROM NavWPT", "text|''"},
+                      RowCase{"TowerFlag", "apt_AirportInfo.csv", "XAPT|Land|40|-99.99|EXAMPLE FIELD|1200|",
+                              "SELECT typeof(HasTower), quote(HasTower) FROM AirportInfo", "text|''"},
+                      RowCase{"NdbFrequency", "earth_nav_ndb.csv", "1|47.4|-122.3|400|ABC|ALPHA|NDB|",
+                              "SELECT typeof(Frequency), quote(Frequency) FROM NavNDB", "text|''"}),
+    [](const auto& case_info) { return case_info.param.name; });
+
 TEST_F(LoadFixture, NdbsAndNdbDmesShareTheirTableInFileOrder) {
     make_product();
     write_intermediate("earth_nav_ndb.csv",

@@ -64,6 +64,7 @@ std::string read_file(const std::string& path) {
 
 void make_folders(const std::string& path) { fs::create_directories(fs_path(path)); }
 
+
 std::string sample_cycle_folder() { return QUILL_SOURCE_DIR "/data/sample"; }
 std::string product_schema_path() { return QUILL_SOURCE_DIR "/data/product_schema.sql"; }
 

@@ -43,6 +43,9 @@ void write_file(const std::string& path, std::string_view bytes);
 std::string read_file(const std::string& path);
 // Creates every missing folder of the path.
 void make_folders(const std::string& path);
+// Creates a named pipe, which blocks a reader until a writer opens it
+// (special_files_posix.cpp; Windows has none in its file system).
+void make_pipe(const std::string& path);
 
 // Bundled data of the repository.
 std::string sample_cycle_folder();
