@@ -1,26 +1,10 @@
 #include "app/environment.h"
 
-#include <cstdlib>
-#include <pwd.h>
-#include <unistd.h>
+#include "app/platform.h"
 
 namespace quill {
 
-namespace {
-
-std::string home_folder() {
-    std::string home = GetEnvVar("HOME");
-    if (!home.empty()) return home;
-    const passwd* user = ::getpwuid(::getuid());
-    return user && user->pw_dir ? user->pw_dir : "";
-}
-
-} // namespace
-
-std::string GetEnvVar(const std::string& name) {
-    const char* value = std::getenv(name.c_str());
-    return value ? value : "";
-}
+std::string GetEnvVar(const std::string& name) { return environment_variable(name); }
 
 std::string ApplicationDataFolder() {
     std::string folder = GetEnvVar("APPDATA");

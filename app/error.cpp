@@ -1,7 +1,5 @@
 #include "app/error.h"
 
-#include <cerrno>
-
 namespace quill {
 
 Error::Error(const std::string& message) : std::runtime_error(message), message_(message) {}
@@ -19,22 +17,16 @@ std::string Error::display() const {
     return message_ + "\n" + file_ + ", line " + std::to_string(line_);
 }
 
-Error io_error(int system_error) {
-    switch (system_error) {
-    case ENOENT: return Error("File not found");
-    case ENAMETOOLONG:
-    case ENOTDIR:
-    case EINVAL: return Error("Invalid filename");
-    case EMFILE:
-    case ENFILE: return Error("Too many open files");
-    case EACCES:
-    case EPERM:
-    case EROFS:
-    case EISDIR: return Error("File access denied");
-    case ENOSPC:
-    case EDQUOT: return Error("Disk full");
-    default: return Error("I/O error " + std::to_string(system_error));
+Error io_error(IoFailure failure, int system_error) {
+    switch (failure) {
+    case IoFailure::NotFound: return Error("File not found");
+    case IoFailure::InvalidName: return Error("Invalid filename");
+    case IoFailure::TooManyOpenFiles: return Error("Too many open files");
+    case IoFailure::AccessDenied: return Error("File access denied");
+    case IoFailure::DiskFull: return Error("Disk full");
+    case IoFailure::Other: break;
     }
+    return Error("I/O error " + std::to_string(system_error));
 }
 
 Error index_error(std::size_t index) {

@@ -30,8 +30,22 @@ private:
     long line_ = 0;
 };
 
-// The input/output error for a system error number (errno).
-Error io_error(int system_error);
+// Runs an operation on a file; an Error it throws is located at the file and line.
+template <typename Operation>
+auto located(const std::string& file, long line, Operation operation) {
+    try {
+        return operation();
+    } catch (Error& error) {
+        error.locate(file, line);
+        throw;
+    }
+}
+
+// What went wrong with a file, in the terms the user is told.
+enum class IoFailure { NotFound, InvalidName, TooManyOpenFiles, AccessDenied, DiskFull, Other };
+// The input/output error of that kind: "File not found", "Disk full", ...;
+// for Other, "I/O error <n>" with the system's own error number.
+Error io_error(IoFailure failure, int system_error);
 // "List index out of bounds (%d)"
 Error index_error(std::size_t index);
 

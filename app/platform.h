@@ -1,12 +1,18 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <vector>
 
 // The few operations whose form differs between POSIX systems and Windows.
 // Each has one declaration here and one definition per platform
 // (platform_posix.cpp, platform_win32.cpp); nothing else in the program
-// calls the operating system directly. Paths are UTF-8.
+// calls the operating system directly. Paths and texts are UTF-8; the Windows
+// side turns them into UTF-16 at the system's boundary. Failures throw
+// quill::Error with the program's own texts ("File not found", "Disk full");
+// the caller adds the file and line it knows.
 
 namespace quill {
 
@@ -34,5 +40,58 @@ private:
     std::intptr_t handle_ = -1; // the open lock file: a descriptor or a HANDLE
     bool held_ = false;
 };
+
+// An open file, read or written as raw bytes in the caller's blocks: no text
+// translation, so CR LF line ends stay as they are. Closed when it goes.
+class SystemFile {
+public:
+    // Opens an existing file for reading; other programs may read it too.
+    // Only a regular file (or a link to one) is opened: a pipe or a device
+    // could keep a reader waiting or reading for ever, so it fails as access
+    // denied, like a folder.
+    static SystemFile open_to_read(const std::string& path);
+    // Creates the file for writing, emptying an older one.
+    static SystemFile create(const std::string& path);
+    // Creates the file that will replace `replaced`: on POSIX systems it takes
+    // that file's permissions, and a link already at the path is not followed.
+    static SystemFile create_replacement(const std::string& path, const std::string& replaced);
+
+    SystemFile(SystemFile&& other) noexcept;
+    SystemFile& operator=(SystemFile&& other) noexcept;
+    ~SystemFile();
+
+    // Reads up to `size` bytes; 0 at the end of the file.
+    std::size_t read(char* buffer, std::size_t size);
+    // Writes all the bytes.
+    void write(const char* data, std::size_t size);
+    // Writes the file's data through the system's caches to the disk.
+    void flush_to_disk();
+    // Closes the file now, so that a failing close is told; a closed file
+    // stays closed.
+    void close();
+
+private:
+    explicit SystemFile(std::intptr_t handle) : handle_(handle) {}
+
+    std::intptr_t handle_ = -1; // a descriptor or a HANDLE; -1 when closed
+};
+
+// Moves a file over another in one step, replacing it, and makes the move
+// durable. A target that another program holds open and the system will not
+// let go is reported as "in use by another program".
+void move_replacing(const std::string& from, const std::string& to);
+
+// The value of an environment variable; empty when it is not set or empty.
+std::string environment_variable(const std::string& name);
+// Sets an environment variable of this process, or removes it for nullopt.
+void set_environment_variable(const std::string& name, const std::optional<std::string>& value);
+// The user's home folder: HOME, or else the account's folder (USERPROFILE on Windows).
+std::string home_folder();
+
+// The program's parameters as the user gave them, without the program's own
+// path: on Windows taken from the system's UTF-16 command line.
+std::vector<std::string> program_arguments(int argc, char** argv);
+// Makes a console show the program's UTF-8 output as such.
+void use_utf8_console();
 
 } // namespace quill

@@ -1,8 +1,11 @@
 #include "app/platform.h"
 
 #include <cerrno>
+#include <cstdlib>
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "app/error.h"
@@ -11,13 +14,155 @@ namespace quill {
 
 const bool kRenameReplacesOpenFiles = true;
 
+namespace {
+
+Error errno_error(int number) {
+    switch (number) {
+    case ENOENT: return io_error(IoFailure::NotFound, number);
+    case ENAMETOOLONG:
+    case ENOTDIR:
+    case EINVAL: return io_error(IoFailure::InvalidName, number);
+    case EMFILE:
+    case ENFILE: return io_error(IoFailure::TooManyOpenFiles, number);
+    case EACCES:
+    case EPERM:
+    case EROFS:
+    case EISDIR: return io_error(IoFailure::AccessDenied, number);
+    case ENOSPC:
+    case EDQUOT: return io_error(IoFailure::DiskFull, number);
+    default: return io_error(IoFailure::Other, number);
+    }
+}
+
+[[noreturn]] void fail() { throw errno_error(errno); }
+
+int descriptor(std::intptr_t handle) { return static_cast<int>(handle); }
+
+std::intptr_t open_or_fail(const std::string& path, int flags, mode_t mode = 0) {
+    const int fd = ::open(path.c_str(), flags | O_CLOEXEC, mode);
+    if (fd < 0) fail();
+    return fd;
+}
+
+// The permission bits of the file, or the usual ones when there is none.
+mode_t mode_of(const std::string& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 ? (info.st_mode & 07777) : 0644;
+}
+
+// Makes a rename in the folder durable; a folder that cannot be synced changes nothing.
+void sync_folder_of(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+} // namespace
+
 FileLock::FileLock(const std::string& path) {
     const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-    if (fd < 0) throw Error("Cannot open " + path + ": " + io_error(errno).message());
+    if (fd < 0) throw Error("Cannot open " + path + ": " + errno_error(errno).message());
     handle_ = fd;
     held_ = ::flock(fd, LOCK_EX | LOCK_NB) == 0;
 }
 
-FileLock::~FileLock() { ::close(static_cast<int>(handle_)); }
+FileLock::~FileLock() { ::close(descriptor(handle_)); }
+
+SystemFile SystemFile::open_to_read(const std::string& path) {
+    // Opened without blocking, so that a pipe is refused instead of waiting for a writer.
+    SystemFile file(open_or_fail(path, O_RDONLY | O_NONBLOCK));
+    const int fd = descriptor(file.handle_);
+    struct stat status {};
+    if (::fstat(fd, &status) != 0) fail();
+    if (!S_ISREG(status.st_mode)) throw errno_error(EISDIR);
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    return file;
+}
+
+SystemFile SystemFile::create(const std::string& path) {
+    return SystemFile(open_or_fail(path, O_WRONLY | O_CREAT | O_TRUNC, 0644));
+}
+
+SystemFile SystemFile::create_replacement(const std::string& path, const std::string& replaced) {
+    return SystemFile(open_or_fail(path, O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW, mode_of(replaced)));
+}
+
+SystemFile::SystemFile(SystemFile&& other) noexcept : handle_(other.handle_) { other.handle_ = -1; }
+
+SystemFile& SystemFile::operator=(SystemFile&& other) noexcept {
+    if (this != &other) {
+        if (handle_ >= 0) ::close(descriptor(handle_));
+        handle_ = other.handle_;
+        other.handle_ = -1;
+    }
+    return *this;
+}
+
+SystemFile::~SystemFile() {
+    if (handle_ >= 0) ::close(descriptor(handle_));
+}
+
+std::size_t SystemFile::read(char* buffer, std::size_t size) {
+    for (;;) {
+        const ssize_t got = ::read(descriptor(handle_), buffer, size);
+        if (got >= 0) return static_cast<std::size_t>(got);
+        if (errno != EINTR) fail();
+    }
+}
+
+void SystemFile::write(const char* data, std::size_t size) {
+    while (size > 0) {
+        const ssize_t written = ::write(descriptor(handle_), data, size);
+        if (written < 0 && errno == EINTR) continue;
+        if (written < 0) fail();
+        if (written == 0) throw errno_error(EIO);
+        data += written;
+        size -= static_cast<std::size_t>(written);
+    }
+}
+
+void SystemFile::flush_to_disk() {
+    if (::fsync(descriptor(handle_)) != 0) fail();
+}
+
+void SystemFile::close() {
+    if (handle_ < 0) return;
+    const int fd = descriptor(handle_);
+    handle_ = -1;
+    if (::close(fd) != 0) fail();
+}
+
+void move_replacing(const std::string& from, const std::string& to) {
+    if (::rename(from.c_str(), to.c_str()) != 0) fail();
+    sync_folder_of(to);
+}
+
+std::string environment_variable(const std::string& name) {
+    const char* value = std::getenv(name.c_str());
+    return value ? value : "";
+}
+
+void set_environment_variable(const std::string& name, const std::optional<std::string>& value) {
+    if (value)
+        ::setenv(name.c_str(), value->c_str(), 1);
+    else
+        ::unsetenv(name.c_str());
+}
+
+std::string home_folder() {
+    std::string home = environment_variable("HOME");
+    if (!home.empty()) return home;
+    const passwd* user = ::getpwuid(::getuid());
+    return user && user->pw_dir ? user->pw_dir : "";
+}
+
+std::vector<std::string> program_arguments(int argc, char** argv) {
+    return std::vector<std::string>(argv + 1, argv + argc);
+}
+
+void use_utf8_console() {}
 
 } // namespace quill

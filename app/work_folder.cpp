@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "app/environment.h"
+#include "app/file_system.h"
 
 namespace quill {
 
@@ -13,7 +14,7 @@ void append_level(std::string& path, std::string_view name) {
     path += kPathSeparator;
     path += name;
     std::error_code ignored;
-    std::filesystem::create_directory(path, ignored);
+    std::filesystem::create_directory(fs_path(path), ignored);
 }
 
 } // namespace

@@ -1,7 +1,9 @@
+#include "app/platform.h"
 #include "cli/cli_app.h"
 
 #include <iostream>
 
 int main(int argc, char** argv) {
-    return quill::cli::run_cli(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
+    quill::use_utf8_console();
+    return quill::cli::run_cli(quill::program_arguments(argc, argv), std::cout, std::cerr);
 }

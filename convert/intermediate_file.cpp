@@ -2,10 +2,6 @@
 
 #include "app/error.h"
 
-#include <cerrno>
-#include <fcntl.h>
-#include <unistd.h>
-
 namespace quill {
 
 namespace {
@@ -23,25 +19,17 @@ std::string intermediate_path(const std::string& work_folder, std::string_view s
 
 IntermediateFile::IntermediateFile(std::string path, std::string_view header)
     : path_(std::move(path)), buffer_(new char[kBufferSize]), capacity_(kBufferSize) {
-    fd_ = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd_ < 0) fail(errno);
+    file_.emplace(located(path_, 0, [&] { return SystemFile::create(path_); }));
     write(header);
 }
 
 IntermediateFile::~IntermediateFile() {
-    if (fd_ < 0) return;
+    if (!file_) return;
     // On the way out of a failed conversion: keep what was written, report nothing.
     try {
         flush();
     } catch (const Error&) {
     }
-    ::close(fd_);
-}
-
-void IntermediateFile::fail(int system_error) const {
-    Error error = io_error(system_error);
-    error.locate(path_, lines_);
-    throw error;
 }
 
 // A record longer than the buffer grows it: memory follows the longest line,
@@ -58,25 +46,17 @@ char* IntermediateFile::room_for(std::size_t length) {
 }
 
 void IntermediateFile::flush() {
-    std::size_t done = 0;
-    while (done < used_) {
-        const ssize_t n = ::write(fd_, buffer_.get() + done, used_ - done);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            used_ = 0;
-            fail(errno);
-        }
-        done += static_cast<std::size_t>(n);
-    }
+    const std::size_t size = used_;
     used_ = 0;
+    located(path_, lines_, [&] { file_->write(buffer_.get(), size); });
 }
 
 void IntermediateFile::close() {
-    if (fd_ < 0) return;
+    if (!file_) return;
     flush();
-    const int fd = fd_;
-    fd_ = -1;
-    if (::close(fd) != 0) fail(errno);
+    SystemFile file = std::move(*file_);
+    file_.reset();
+    located(path_, lines_, [&] { file.close(); });
 }
 
 } // namespace quill

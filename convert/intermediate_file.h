@@ -1,8 +1,10 @@
 #pragma once
 
+#include "app/platform.h"
 #include "convert/record_field.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -46,10 +48,9 @@ public:
 private:
     char* room_for(std::size_t length);
     void flush();
-    [[noreturn]] void fail(int system_error) const;
 
     std::string path_;
-    int fd_ = -1;
+    std::optional<SystemFile> file_; // empty once closed
     std::unique_ptr<char[]> buffer_;
     std::size_t capacity_;
     std::size_t used_ = 0;

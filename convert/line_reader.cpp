@@ -2,11 +2,7 @@
 
 #include "app/error.h"
 
-#include <cerrno>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace quill {
 
@@ -17,40 +13,13 @@ constexpr char kEndOfFile = 26;
 
 LineReader::LineReader(std::string path)
     : path_(std::move(path)), buffer_(new char[kBlockSize]), capacity_(kBlockSize) {
-    // Opened without blocking, so that a pipe named like a source file is
-    // refused here instead of waiting for a writer.
-    fd_ = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd_ < 0) fail_to_open(errno);
-    try {
-        refuse_unless_regular_file();
-        skip_byte_order_mark();
-    } catch (...) {
-        close();
-        throw;
-    }
+    file_.emplace(located(path_, 0, [&] { return SystemFile::open_to_read(path_); }));
+    skip_byte_order_mark();
 }
 
 LineReader::~LineReader() { close(); }
 
-void LineReader::fail_to_open(int system_error) const {
-    Error error = io_error(system_error);
-    error.locate(path_, 0);
-    throw error;
-}
-
-void LineReader::close() {
-    if (fd_ >= 0) ::close(fd_);
-    fd_ = -1;
-}
-
-// Only a regular file has an end: a pipe or a device such as /dev/zero
-// could keep the reader waiting or reading for ever. Refused like a folder.
-void LineReader::refuse_unless_regular_file() {
-    struct stat status {};
-    if (::fstat(fd_, &status) != 0) fail_to_open(errno);
-    if (!S_ISREG(status.st_mode)) fail_to_open(EISDIR);
-    ::fcntl(fd_, F_SETFL, ::fcntl(fd_, F_GETFL) & ~O_NONBLOCK);
-}
+void LineReader::close() { file_.reset(); }
 
 // Reads until the first three bytes are in, however the reads are cut.
 void LineReader::skip_byte_order_mark() {
@@ -71,22 +40,16 @@ void LineReader::refill() {
         capacity_ *= 2;
     }
     cr_known_ = false;
-    ssize_t got;
-    do {
-        got = ::read(fd_, buffer_.get() + end_, capacity_ - end_);
-    } while (got < 0 && errno == EINTR);
-    if (got < 0) {
-        Error error = io_error(errno);
-        error.locate(path_, line_number_ + 1);
-        throw error;
-    }
+    const std::size_t got = located(path_, line_number_ + 1, [&] {
+        return file_->read(buffer_.get() + end_, capacity_ - end_);
+    });
     if (got == 0) {
         at_eof_ = true;
         return;
     }
     char* fresh = buffer_.get() + end_;
-    end_ += static_cast<std::size_t>(got);
-    if (const void* stop = std::memchr(fresh, kEndOfFile, static_cast<std::size_t>(got))) {
+    end_ += got;
+    if (const void* stop = std::memchr(fresh, kEndOfFile, got)) {
         end_ = static_cast<std::size_t>(static_cast<const char*>(stop) - buffer_.get());
         at_eof_ = true;
     }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "app/platform.h"
+
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -29,14 +32,12 @@ public:
     long line_number() const { return line_number_; }
 
 private:
-    [[noreturn]] void fail_to_open(int system_error) const;
-    void refuse_unless_regular_file();
     void refill();
     void skip_byte_order_mark();
     const char* next_cr();
 
     std::string path_;
-    int fd_ = -1;
+    std::optional<SystemFile> file_; // empty once closed
     std::unique_ptr<char[]> buffer_;
     std::size_t capacity_;
     std::size_t begin_ = 0;

@@ -1,7 +1,10 @@
 #include "convert/source_files.h"
 
-#include <dirent.h>
-#include <strings.h>
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+
+#include "app/environment.h"
 
 namespace quill {
 
@@ -9,23 +12,28 @@ namespace {
 
 std::string in_folder(const std::string& folder, std::string_view name) {
     std::string path = folder;
-    path.push_back('/');
+    path.push_back(kPathSeparator);
     path.append(name);
     return path;
+}
+
+// Source file names are ASCII; other bytes are compared as they are.
+bool same_ignoring_case(std::string_view a, std::string_view b) {
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
+    return std::ranges::equal(a, b, [&](char x, char y) { return lower(x) == lower(y); });
 }
 
 // The first entry in name order that matches without regard to case.
 std::string find_any_case(const std::string& folder, std::string_view name) {
     std::string best;
-    DIR* dir = ::opendir(folder.c_str());
-    if (!dir) return best;
-    const std::string wanted(name);
-    while (const dirent* entry = ::readdir(dir)) {
-        if (::strcasecmp(entry->d_name, wanted.c_str()) != 0) continue;
-        if (!file_exists(in_folder(folder, entry->d_name))) continue;
-        if (best.empty() || best > entry->d_name) best = entry->d_name;
+    std::error_code failed;
+    for (std::filesystem::directory_iterator entries(fs_path(folder), failed), end;
+         !failed && entries != end; entries.increment(failed)) {
+        const std::string entry = utf8_path(entries->path().filename());
+        if (!same_ignoring_case(entry, name)) continue;
+        if (!file_exists(in_folder(folder, entry))) continue;
+        if (best.empty() || best > entry) best = entry;
     }
-    ::closedir(dir);
     return best;
 }
 

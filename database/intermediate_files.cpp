@@ -1,12 +1,12 @@
 #include "database/intermediate_files.h"
 
-#include <cstdio>
+#include "app/file_system.h"
 
 namespace quill {
 
 void DeleteIntermediateFiles(const std::string& work_folder) {
     for (const std::string_view name : kIntermediateFiles)
-        std::remove((work_folder + std::string(name)).c_str());
+        remove_file(work_folder + std::string(name));
 }
 
 } // namespace quill

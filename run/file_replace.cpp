@@ -1,113 +1,68 @@
 #include "run/file_replace.h"
 
-#include <cerrno>
-#include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <memory>
 
 #include "app/error.h"
+#include "app/file_system.h"
+#include "app/platform.h"
 
 namespace quill {
 
 namespace {
 
-Error failure(const char* action, const std::string& path) {
-    return Error(std::string(action) + " " + path + ": " + std::strerror(errno));
-}
+constexpr std::size_t kBlockSize = 1 << 16;
 
-// An open file descriptor, closed when it goes.
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    ~Descriptor() {
-        if (fd_ >= 0) ::close(fd_);
+// Runs a file operation; its failure is told as "<action> <path>: <reason>".
+template <typename Operation>
+auto failing_as(const char* action, const std::string& path, Operation operation) {
+    try {
+        return operation();
+    } catch (const Error& failure) {
+        throw Error(std::string(action) + " " + path + ": " + failure.message());
     }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-
-    int get() const { return fd_; }
-    // Closes now, so that a failing close can be told.
-    bool close() {
-        const int fd = fd_;
-        fd_ = -1;
-        return ::close(fd) == 0;
-    }
-
-private:
-    int fd_;
-};
-
-Descriptor open_source(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) throw failure("cannot read", path);
-    return Descriptor(fd);
 }
 
-// The mode of the file being replaced, so the new copy keeps it.
-mode_t mode_of(const std::string& path) {
-    struct stat info {};
-    return ::stat(path.c_str(), &info) == 0 ? (info.st_mode & 07777) : 0644;
-}
-
-bool write_all(int fd, const char* data, std::size_t size) {
-    while (size > 0) {
-        const ssize_t written = ::write(fd, data, size);
-        if (written < 0 && errno == EINTR) continue;
-        if (written <= 0) return false;
-        data += written;
-        size -= static_cast<std::size_t>(written);
-    }
-    return true;
-}
-
-void copy_contents(const Descriptor& from, const std::string& from_path, const Descriptor& to,
-                   const std::string& to_path) {
-    char buffer[1 << 16];
+// Copies the whole file and flushes it to disk. Both files are closed when
+// this returns, in failure too.
+void copy_file(SystemFile from, const std::string& from_path, SystemFile to,
+               const std::string& to_path) {
+    const std::unique_ptr<char[]> buffer(new char[kBlockSize]);
     for (;;) {
-        const ssize_t got = ::read(from.get(), buffer, sizeof buffer);
-        if (got < 0 && errno == EINTR) continue;
-        if (got < 0) throw failure("cannot read", from_path);
-        if (got == 0) return;
-        if (!write_all(to.get(), buffer, static_cast<std::size_t>(got))) {
-            throw failure("cannot write", to_path);
-        }
+        const std::size_t got =
+            failing_as("cannot read", from_path, [&] { return from.read(buffer.get(), kBlockSize); });
+        if (got == 0) break;
+        failing_as("cannot write", to_path, [&] { to.write(buffer.get(), got); });
     }
-}
-
-// Makes the rename itself durable; a folder that cannot be synced changes nothing.
-void sync_folder_of(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
-    Descriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (dir.get() >= 0) ::fsync(dir.get());
+    failing_as("cannot write", to_path, [&] {
+        to.flush_to_disk();
+        to.close();
+    });
 }
 
 } // namespace
 
 StagedCopy::StagedCopy(const std::string& source, const std::string& target)
     : temporary_(target + ".tmp"), target_(target) {
-    const Descriptor from = open_source(source);
-    constexpr int kCreate = O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC;
-    Descriptor to(::open(temporary_.c_str(), kCreate, mode_of(target)));
-    if (to.get() < 0) throw failure("cannot create", temporary_);
+    SystemFile from =
+        failing_as("cannot read", source, [&] { return SystemFile::open_to_read(source); });
+    SystemFile to = failing_as("cannot create", temporary_,
+                               [&] { return SystemFile::create_replacement(temporary_, target_); });
     try {
-        copy_contents(from, source, to, temporary_);
-        if (::fsync(to.get()) != 0 || !to.close()) throw failure("cannot write", temporary_);
-    } catch (...) {
-        ::unlink(temporary_.c_str());
+        copy_file(std::move(from), source, std::move(to), temporary_);
+    } catch (const Error&) {
+        // Closed by now: Windows removes no file that is still open.
+        remove_file(temporary_);
         throw;
     }
 }
 
 StagedCopy::~StagedCopy() {
-    if (!committed_) ::unlink(temporary_.c_str());
+    if (!committed_) remove_file(temporary_);
 }
 
 void StagedCopy::commit() {
-    if (::rename(temporary_.c_str(), target_.c_str()) != 0) throw failure("cannot replace", target_);
+    failing_as("cannot replace", target_, [&] { move_replacing(temporary_, target_); });
     committed_ = true;
-    sync_folder_of(target_);
 }
 
 } // namespace quill

@@ -8,7 +8,9 @@ namespace quill {
 // being seen half-written: the copy goes to "<target>.tmp" in the target's
 // own folder and is flushed to disk; commit() renames it over the target.
 // Until then the target is untouched, and a copy never committed is removed.
-// Failures throw a quill::Error that tells why.
+// Failures throw a quill::Error that tells why: "<action> <path>: <reason>",
+// the reason "in use by another program" for a target that another program
+// holds open where the system keeps it from being replaced (Windows).
 class StagedCopy {
 public:
     StagedCopy(const std::string& source, const std::string& target);

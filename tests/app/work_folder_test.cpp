@@ -6,7 +6,7 @@
 
 #include "app/environment.h"
 #include "app/work_folder.h"
-#include "scoped_variable.h"
+#include "support/scoped_variable.h"
 #include "support/temp_dir.h"
 
 namespace quill {
@@ -36,11 +36,14 @@ struct BaseFolderCase {
 
 void PrintTo(const BaseFolderCase& c, std::ostream* out) { *out << c.expected; }
 
+const std::string kHome = "/home/pilot";
+const std::string kHomeData = kHome + test::native_path("/.local/share");
+
 class ApplicationDataFolderTest : public testing::TestWithParam<BaseFolderCase> {};
 
 TEST_P(ApplicationDataFolderTest, PrefersAppDataThenTheXdgDataHome) {
     const BaseFolderCase& c = GetParam();
-    ScopedVariable home("HOME", "/home/pilot");
+    ScopedVariable home("HOME", kHome);
     ScopedVariable appdata("APPDATA", c.appdata);
     ScopedVariable xdg("XDG_DATA_HOME", c.xdg_data_home);
     EXPECT_EQ(ApplicationDataFolder(), c.expected);
@@ -50,13 +53,12 @@ INSTANTIATE_TEST_SUITE_P(Variables, ApplicationDataFolderTest,
                          testing::Values(BaseFolderCase{"/roaming", "/xdg", "/roaming"},
                                          BaseFolderCase{"", "/xdg", "/xdg"},
                                          BaseFolderCase{std::nullopt, "/xdg", "/xdg"},
-                                         BaseFolderCase{"", "", "/home/pilot/.local/share"},
-                                         BaseFolderCase{std::nullopt, std::nullopt,
-                                                        "/home/pilot/.local/share"}));
+                                         BaseFolderCase{"", "", kHomeData},
+                                         BaseFolderCase{std::nullopt, std::nullopt, kHomeData}));
 
 TEST(MakeWorkFolderTest, CreatesTheTwoProgramLevels) {
     test::AppDataSandbox appdata;
-    const std::string expected = appdata.path() + "/Orvanel/Quillstrom/";
+    const std::string expected = appdata / "Orvanel/Quillstrom/";
     EXPECT_EQ(MakeWorkFolder(), expected);
     EXPECT_TRUE(fs::is_directory(expected));
     EXPECT_EQ(MakeWorkFolder(), expected) << "an existing work folder is kept";

@@ -45,7 +45,7 @@ protected:
     }
 
     std::string work_file(std::string_view name) const {
-        return appdata.path() + "/Orvanel/Quillstrom/" + std::string(name);
+        return appdata / ("Orvanel/Quillstrom/" + std::string(name));
     }
 
     test::AppDataSandbox appdata;

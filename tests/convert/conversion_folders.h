@@ -16,8 +16,9 @@ public:
         make_folders(work);
     }
 
+    std::string source_file(std::string_view name) const { return temp / ("source/" + std::string(name)); }
     void write_source(std::string_view name, std::string_view bytes) const {
-        write_file(source + "/" + std::string(name), bytes);
+        write_file(source_file(name), bytes);
     }
     std::string output(std::string_view name) const { return read_file(work + std::string(name)); }
 

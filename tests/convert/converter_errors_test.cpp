@@ -32,7 +32,7 @@ TEST_P(ConverterErrors, NameMessageFileAndLine) {
     test::ConversionFolders folders;
     if (!c.source.empty()) folders.write_source(c.source_name, c.source);
     if (!c.blocked.empty()) test::make_folders(folders.work + c.blocked);
-    const std::string file = c.in_source ? folders.source + "/" + c.source_name : folders.work + c.blocked;
+    const std::string file = c.in_source ? folders.source_file(c.source_name) : folders.work + c.blocked;
     try {
         c.convert(folders.source, folders.work);
         FAIL() << "no error";

@@ -159,7 +159,7 @@ TEST_P(NavaidFailure, EndsTheConversionAtTheLine) {
         FAIL() << "no error";
     } catch (const Error& error) {
         EXPECT_EQ(error.message(), c.message);
-        EXPECT_EQ(error.file(), folders.source + "/earth_nav.dat");
+        EXPECT_EQ(error.file(), folders.source_file("earth_nav.dat"));
         EXPECT_EQ(error.line(), c.line);
     }
     EXPECT_EQ(folders.output("earth_nav_ndb.csv"), kStation + "1|1|2|3|BF|NOLLA|NDB|362\r\n");

@@ -1,4 +1,5 @@
 #include "app/error.h"
+#include "app/file_system.h"
 #include "database/intermediate_files.h"
 #include "load_fixture.h"
 
@@ -191,7 +192,7 @@ TEST(DeleteIntermediateFiles, RemovesTheTwentyFilesOnly) {
     DeleteIntermediateFiles(work);
     std::vector<std::string> left;
     for (const auto& entry : std::filesystem::directory_iterator(work))
-        left.push_back(entry.path().filename());
+        left.push_back(utf8_path(entry.path().filename()));
     EXPECT_THAT(left, ElementsAre("GPS.db"));
 }
 

@@ -7,7 +7,9 @@
 #include "app/target_table.h"
 #include "app/work_folder.h"
 #include "app/error.h"
+#include "database/connection.h"
 #include "database/sqlite_error.h"
+#include "database/statement.h"
 #include "support/product_states.h"
 #include "support/sql_rows.h"
 #include "support/temp_dir.h"
@@ -258,6 +260,32 @@ TEST_P(HeldTargetTest, IsReportedAndKept) {
     EXPECT_FALSE(fs::exists(path_of(0) + ".tmp"));
     EXPECT_TRUE(results[1].written) << results[1].reason;
     EXPECT_EQ(waypoints(path_of(1)), std::vector<std::string>{"NEW"});
+}
+
+// A product that has its database open but is not using it does not keep it
+// from being updated: POSIX systems rename the new file over the open one,
+// Windows (which refuses that) has it written in place. The next target is
+// updated too.
+TEST_F(TargetDatabasesTest, ADatabaseThatAProductHoldsOpenIdleIsUpdated) {
+    install(0);
+    install(1);
+    make_work_database();
+    Connection product;
+    product.open(path_of(0));
+    Statement read(product, "SELECT count(*) FROM NavWPT");
+    ASSERT_TRUE(read.step());
+    read.reset();
+
+    const std::vector<PublishResult> results =
+        PublishWorkDatabase({true, true, false, false, false, false, false, false}, work_folder_);
+
+    ASSERT_EQ(results.size(), 2u);
+    for (const PublishResult& result : results) {
+        EXPECT_TRUE(result.written) << path_of(result.row) << ": " << result.reason;
+        EXPECT_EQ(waypoints(path_of(result.row)), std::vector<std::string>{"NEW"});
+        expect_sound(path_of(result.row));
+        EXPECT_FALSE(fs::exists(path_of(result.row) + ".tmp"));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(RunningProducts, HeldTargetTest,

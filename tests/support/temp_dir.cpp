@@ -1,65 +1,69 @@
 #include "support/temp_dir.h"
 
-#include <cstdlib>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sqlite3.h>
 #include <sstream>
 #include <stdexcept>
-#include <sys/stat.h>
+
+#include "app/environment.h"
+#include "app/file_system.h"
+#include "app/platform.h"
 
 namespace quill::test {
 
 namespace fs = std::filesystem;
 
-TempDir::TempDir() {
-    std::string pattern = (fs::temp_directory_path() / "quillstrom-test-XXXXXX").string();
-    if (!::mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
-    path_ = pattern;
+TempDir::TempDir(std::string_view name) {
+    std::random_device seed;
+    std::mt19937_64 random(seed());
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const std::string unique = std::string(name) + "-" + std::to_string(random() % 1000000000);
+        const fs::path candidate = fs::temp_directory_path() / fs_path(unique);
+        if (fs::create_directory(candidate)) {
+            path_ = utf8_path(candidate);
+            return;
+        }
+    }
+    throw std::runtime_error("cannot make a temporary folder");
 }
 
 TempDir::~TempDir() {
     std::error_code ignored;
-    fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ignored);
-    fs::remove_all(path_, ignored);
+    fs::permissions(fs_path(path_), fs::perms::owner_all, fs::perm_options::add, ignored);
+    fs::remove_all(fs_path(path_), ignored);
 }
 
 std::string TempDir::operator/(std::string_view name) const {
-    return path_ + "/" + std::string(name);
+    return native_path(path_ + "/" + std::string(name));
 }
 
-AppDataSandbox::AppDataSandbox() {
-    if (const char* old = std::getenv("APPDATA")) {
-        had_value_ = true;
-        saved_ = old;
-    }
-    ::setenv("APPDATA", path().c_str(), 1);
+std::string native_path(std::string_view path) {
+    std::string native(path);
+    std::replace(native.begin(), native.end(), '/', kPathSeparator);
+    return native;
 }
 
-AppDataSandbox::~AppDataSandbox() {
-    if (had_value_) ::setenv("APPDATA", saved_.c_str(), 1);
-    else ::unsetenv("APPDATA");
-}
+AppDataSandbox::AppDataSandbox(std::string_view name) : TempDir(name), appdata_("APPDATA", path()) {}
 
 void write_file(const std::string& path, std::string_view bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    std::ofstream out(fs_path(path), std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     if (!out) throw std::runtime_error("cannot write " + path);
 }
 
 std::string read_file(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(fs_path(path), std::ios::binary);
     if (!in) throw std::runtime_error("cannot read " + path);
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();
 }
 
-void make_folders(const std::string& path) { fs::create_directories(path); }
+void make_folders(const std::string& path) { fs::create_directories(fs_path(path)); }
 
-void make_pipe(const std::string& path) {
-    if (::mkfifo(path.c_str(), 0600) != 0) throw std::runtime_error("mkfifo failed: " + path);
-}
 
 std::string sample_cycle_folder() { return QUILL_SOURCE_DIR "/data/sample"; }
 std::string product_schema_path() { return QUILL_SOURCE_DIR "/data/product_schema.sql"; }

@@ -3,19 +3,23 @@
 #include <string>
 #include <string_view>
 
+#include "support/scoped_variable.h"
+
 namespace quill::test {
 
-// A fresh folder below the system's temporary folder, removed with its contents.
+// A fresh folder below the system's temporary folder, removed with its
+// contents. Its name begins with the given (UTF-8) name.
 class TempDir {
 public:
-    TempDir();
+    explicit TempDir(std::string_view name = "quillstrom-test");
     ~TempDir();
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
 
     // The folder's path, without a trailing separator.
     const std::string& path() const { return path_; }
-    // The path of a file or folder inside it.
+    // The path of a file or folder inside it; "/" in the name becomes the
+    // system's separator.
     std::string operator/(std::string_view name) const;
 
 private:
@@ -26,19 +30,21 @@ private:
 // APPDATA points at it while the sandbox lives.
 class AppDataSandbox : public TempDir {
 public:
-    AppDataSandbox();
-    ~AppDataSandbox();
+    explicit AppDataSandbox(std::string_view name = "quillstrom-appdata");
 
 private:
-    std::string saved_;
-    bool had_value_ = false;
+    ScopedVariable appdata_;
 };
+
+// The path with each "/" turned into the system's separator.
+std::string native_path(std::string_view path);
 
 void write_file(const std::string& path, std::string_view bytes);
 std::string read_file(const std::string& path);
 // Creates every missing folder of the path.
 void make_folders(const std::string& path);
-// Creates a named pipe, which blocks a reader until a writer opens it.
+// Creates a named pipe, which blocks a reader until a writer opens it
+// (special_files_posix.cpp; Windows has none in its file system).
 void make_pipe(const std::string& path);
 
 // Bundled data of the repository.

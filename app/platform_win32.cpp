@@ -1,0 +1,206 @@
+#include "app/platform.h"
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include <cwchar>
+#include <limits>
+
+#include "app/error.h"
+
+namespace quill {
+
+const bool kRenameReplacesOpenFiles = false;
+
+namespace {
+
+Error windows_error(DWORD code) {
+    switch (code) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND: return io_error(IoFailure::NotFound, code);
+    case ERROR_INVALID_NAME:
+    case ERROR_BAD_PATHNAME:
+    case ERROR_FILENAME_EXCED_RANGE:
+    case ERROR_DIRECTORY: return io_error(IoFailure::InvalidName, code);
+    case ERROR_TOO_MANY_OPEN_FILES: return io_error(IoFailure::TooManyOpenFiles, code);
+    case ERROR_ACCESS_DENIED:
+    case ERROR_WRITE_PROTECT:
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION: return io_error(IoFailure::AccessDenied, code);
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL: return io_error(IoFailure::DiskFull, code);
+    default: return io_error(IoFailure::Other, code);
+    }
+}
+
+[[noreturn]] void fail() { throw windows_error(::GetLastError()); }
+
+std::wstring wide(const std::string& utf8) {
+    if (utf8.empty()) return {};
+    const int size = static_cast<int>(utf8.size());
+    const int length = ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
+    std::wstring text(static_cast<std::size_t>(length), L'\0');
+    ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, text.data(), length);
+    return text;
+}
+
+std::string utf8(const wchar_t* text, std::size_t count) {
+    if (count == 0) return {};
+    const int size = static_cast<int>(count);
+    const int length = ::WideCharToMultiByte(CP_UTF8, 0, text, size, nullptr, 0, nullptr, nullptr);
+    std::string result(static_cast<std::size_t>(length), '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, text, size, result.data(), length, nullptr, nullptr);
+    return result;
+}
+
+HANDLE handle_of(std::intptr_t handle) { return reinterpret_cast<HANDLE>(handle); }
+
+std::intptr_t open_or_fail(const std::string& path, DWORD access, DWORD share, DWORD disposition,
+                           DWORD flags = FILE_ATTRIBUTE_NORMAL) {
+    const HANDLE file = ::CreateFileW(wide(path).c_str(), access, share, nullptr, disposition,
+                                      flags, nullptr);
+    if (file == INVALID_HANDLE_VALUE) fail();
+    return reinterpret_cast<std::intptr_t>(file);
+}
+
+// ReadFile and WriteFile take at most a DWORD of bytes at once.
+DWORD chunk(std::size_t size) {
+    constexpr std::size_t kLargest = 1u << 30;
+    return static_cast<DWORD>(size < kLargest ? size : kLargest);
+}
+
+// True when another program has the file open in a way that keeps it from
+// being replaced (a database that its product holds open, say).
+bool held_by_another_program(const std::string& path) {
+    const HANDLE file = ::CreateFileW(wide(path).c_str(), DELETE,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file != INVALID_HANDLE_VALUE) {
+        ::CloseHandle(file);
+        return false;
+    }
+    return ::GetLastError() == ERROR_SHARING_VIOLATION;
+}
+
+} // namespace
+
+FileLock::FileLock(const std::string& path) {
+    const HANDLE file = ::CreateFileW(wide(path).c_str(), GENERIC_READ | GENERIC_WRITE,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        throw Error("Cannot open " + path + ": " + windows_error(::GetLastError()).message());
+    handle_ = reinterpret_cast<std::intptr_t>(file);
+    OVERLAPPED whole_file{};
+    held_ = ::LockFileEx(file, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, MAXDWORD,
+                         MAXDWORD, &whole_file) != 0;
+}
+
+FileLock::~FileLock() { ::CloseHandle(handle_of(handle_)); }
+
+// A folder fails to open already; a device or a pipe is refused by its type.
+SystemFile SystemFile::open_to_read(const std::string& path) {
+    SystemFile file(open_or_fail(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                 OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN));
+    if (::GetFileType(handle_of(file.handle_)) != FILE_TYPE_DISK)
+        throw windows_error(ERROR_ACCESS_DENIED);
+    return file;
+}
+
+SystemFile SystemFile::create(const std::string& path) {
+    return SystemFile(open_or_fail(path, GENERIC_WRITE, FILE_SHARE_READ, CREATE_ALWAYS));
+}
+
+// Permissions come from the folder on Windows.
+SystemFile SystemFile::create_replacement(const std::string& path, const std::string&) {
+    return SystemFile(open_or_fail(path, GENERIC_WRITE, 0, CREATE_ALWAYS));
+}
+
+SystemFile::SystemFile(SystemFile&& other) noexcept : handle_(other.handle_) { other.handle_ = -1; }
+
+SystemFile& SystemFile::operator=(SystemFile&& other) noexcept {
+    if (this != &other) {
+        if (handle_ != -1) ::CloseHandle(handle_of(handle_));
+        handle_ = other.handle_;
+        other.handle_ = -1;
+    }
+    return *this;
+}
+
+SystemFile::~SystemFile() {
+    if (handle_ != -1) ::CloseHandle(handle_of(handle_));
+}
+
+std::size_t SystemFile::read(char* buffer, std::size_t size) {
+    DWORD got = 0;
+    if (!::ReadFile(handle_of(handle_), buffer, chunk(size), &got, nullptr)) fail();
+    return got;
+}
+
+void SystemFile::write(const char* data, std::size_t size) {
+    while (size > 0) {
+        DWORD written = 0;
+        if (!::WriteFile(handle_of(handle_), data, chunk(size), &written, nullptr)) fail();
+        if (written == 0) throw windows_error(ERROR_WRITE_FAULT);
+        data += written;
+        size -= written;
+    }
+}
+
+void SystemFile::flush_to_disk() {
+    if (!::FlushFileBuffers(handle_of(handle_))) fail();
+}
+
+void SystemFile::close() {
+    if (handle_ == -1) return;
+    const HANDLE file = handle_of(handle_);
+    handle_ = -1;
+    if (!::CloseHandle(file)) fail();
+}
+
+void move_replacing(const std::string& from, const std::string& to) {
+    if (::MoveFileExW(wide(from).c_str(), wide(to).c_str(),
+                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return;
+    const DWORD code = ::GetLastError();
+    if (code == ERROR_SHARING_VIOLATION || code == ERROR_LOCK_VIOLATION ||
+        (code == ERROR_ACCESS_DENIED && held_by_another_program(to)))
+        throw Error("in use by another program");
+    throw windows_error(code);
+}
+
+std::string environment_variable(const std::string& name) {
+    const std::wstring wide_name = wide(name);
+    std::wstring value(256, L'\0');
+    for (;;) {
+        const DWORD length = ::GetEnvironmentVariableW(wide_name.c_str(), value.data(),
+                                                       static_cast<DWORD>(value.size()));
+        if (length == 0) return {};
+        if (length < value.size()) return utf8(value.data(), length);
+        value.resize(length);
+    }
+}
+
+void set_environment_variable(const std::string& name, const std::optional<std::string>& value) {
+    // Through the C runtime, which keeps its own copy, and so the system's too.
+    const std::wstring text = value ? wide(*value) : std::wstring();
+    ::_wputenv_s(wide(name).c_str(), text.c_str());
+}
+
+std::string home_folder() {
+    const std::string home = environment_variable("HOME");
+    return home.empty() ? environment_variable("USERPROFILE") : home;
+}
+
+std::vector<std::string> program_arguments(int, char**) {
+    int count = 0;
+    wchar_t** arguments = ::CommandLineToArgvW(::GetCommandLineW(), &count);
+    std::vector<std::string> result;
+    for (int i = 1; i < count; ++i) result.push_back(utf8(arguments[i], std::wcslen(arguments[i])));
+    ::LocalFree(arguments);
+    return result;
+}
+
+void use_utf8_console() { ::SetConsoleOutputCP(CP_UTF8); }
+
+} // namespace quill
