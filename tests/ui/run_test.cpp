@@ -10,7 +10,10 @@
 #include <QTimer>
 #include <memory>
 
+#include "app/platform.h"
 #include "app/target_table.h"
+#include "app/work_folder.h"
+#include "run/update_run.h"
 #include "support/sql_rows.h"
 #include "support/temp_dir.h"
 #include "ui/main_window.h"
@@ -169,6 +172,30 @@ TEST_F(WindowRun, UnattendedFailureListsItsMessageAndClosesWithStatusOne) {
     EXPECT_TRUE(progress().last().contains("NavWPT")) << progress().last().toStdString();
     EXPECT_NE(err.find(progress().last().toStdString()), std::string::npos) << err;
     EXPECT_EQ(window.exitStatus(), 1);
+}
+
+// Another update holds the work folder: the window says so and changes nothing.
+TEST_F(WindowRun, ASecondUpdateIsRefusedInABoxOrUnattendedWithStatusOne) {
+    const std::string path = install(0);
+    const std::string before = read_file(path);
+    const FileLock running(MakeWorkFolder() + std::string(kUpdateLockName));
+    ASSERT_TRUE(running.held());
+    const QString message = QString::fromUtf8(kAnotherUpdateRunning.data(), kAnotherUpdateRunning.size());
+
+    open({sample_});
+    MessageBoxes boxes;
+    find("bbGo")->click();
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].icon, QMessageBox::Critical);
+    EXPECT_EQ(boxes.shown[0].text, message);
+    expect_idle_controls();
+
+    MainWindow& unattended = open({sample_, "start"});
+    ASSERT_TRUE(wait_until_closed());
+    EXPECT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(progress().last(), message);
+    EXPECT_EQ(unattended.exitStatus(), 1);
+    EXPECT_EQ(read_file(path), before);
 }
 
 TEST_F(WindowRun, TargetThatCannotBeReplacedIsReportedAndTheOthersUpdated) {
