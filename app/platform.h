@@ -81,6 +81,17 @@ private:
 // let go is reported as "in use by another program".
 void move_replacing(const std::string& from, const std::string& to);
 
+// A file's size and last modification time in the system's finest unit
+// (nanoseconds on POSIX, 100-nanosecond ticks on Windows): together they
+// tell whether anything wrote the file since they were taken. Both 0 for a
+// file that cannot be read.
+struct FileStamp {
+    std::int64_t size = 0;
+    std::int64_t time = 0;
+    bool operator==(const FileStamp&) const = default;
+};
+FileStamp file_stamp(const std::string& path);
+
 // The value of an environment variable; empty when it is not set or empty.
 std::string environment_variable(const std::string& name);
 // Sets an environment variable of this process, or removes it for nullopt.

@@ -140,6 +140,13 @@ void move_replacing(const std::string& from, const std::string& to) {
     sync_folder_of(to);
 }
 
+FileStamp file_stamp(const std::string& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) return {};
+    return {static_cast<std::int64_t>(info.st_size),
+            static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec};
+}
+
 std::string environment_variable(const std::string& name) {
     const char* value = std::getenv(name.c_str());
     return value ? value : "";

@@ -169,6 +169,16 @@ void move_replacing(const std::string& from, const std::string& to) {
     throw windows_error(code);
 }
 
+FileStamp file_stamp(const std::string& path) {
+    WIN32_FILE_ATTRIBUTE_DATA info{};
+    if (!::GetFileAttributesExW(wide(path).c_str(), GetFileExInfoStandard, &info)) return {};
+    const auto join = [](DWORD high, DWORD low) {
+        return static_cast<std::int64_t>((static_cast<std::uint64_t>(high) << 32) | low);
+    };
+    return {join(info.nFileSizeHigh, info.nFileSizeLow),
+            join(info.ftLastWriteTime.dwHighDateTime, info.ftLastWriteTime.dwLowDateTime)};
+}
+
 std::string environment_variable(const std::string& name) {
     const std::wstring wide_name = wide(name);
     std::wstring value(256, L'\0');

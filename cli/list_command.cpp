@@ -30,7 +30,7 @@ std::string cycles_text(const std::optional<Holding>& holding) {
 std::string updated_text(const std::optional<Holding>& holding, const std::string& path) {
     if (!holding) return "never by this program";
     std::string text = holding->updated + " (" + holding->categories + ")";
-    if (stamp_of(path) != FileStamp{holding->file_size, holding->file_time}) text += ", changed since";
+    if (file_stamp(path) != FileStamp{holding->file_size, holding->file_time}) text += ", changed since";
     return text;
 }
 

@@ -1,11 +1,8 @@
 #include "run/holdings_record.h"
 
-#include "app/file_system.h"
 #include "database/query.h"
 #include "database/statement.h"
 
-#include <filesystem>
-#include <system_error>
 
 namespace quill {
 
@@ -48,15 +45,6 @@ void in_transaction(const Connection& connection, Work&& work) {
 }
 
 } // namespace
-
-FileStamp stamp_of(const std::string& path) {
-    std::error_code failed;
-    const auto size = std::filesystem::file_size(fs_path(path), failed);
-    if (failed) return {};
-    const auto time = std::filesystem::last_write_time(fs_path(path), failed);
-    if (failed) return {};
-    return {static_cast<std::int64_t>(size), static_cast<std::int64_t>(time.time_since_epoch().count())};
-}
 
 HoldingsRecord::HoldingsRecord(const std::string& work_folder) {
     connection_.open(work_folder + kHoldingsRecordName, Connection::Mode::Create);
@@ -113,7 +101,7 @@ void HoldingsRecord::published(const TargetRow& row, const SelectedCycles& updat
         }
         now_held.updated = now(connection_);
         now_held.categories = category_list(updated);
-        const FileStamp stamp = stamp_of(target_path(row));
+        const FileStamp stamp = file_stamp(target_path(row));
         now_held.file_size = stamp.size;
         now_held.file_time = stamp.time;
         write(row, kCurrent, now_held);
@@ -127,7 +115,7 @@ void HoldingsRecord::restored(const TargetRow& row) {
         if (restored.cycles.front().empty()) restored.cycles.fill(kUnknownCycle);
         restored.updated = now(connection_);
         restored.categories = "restore";
-        const FileStamp stamp = stamp_of(target_path(row));
+        const FileStamp stamp = file_stamp(target_path(row));
         restored.file_size = stamp.size;
         restored.file_time = stamp.time;
         write(row, kPrevious, was_current);

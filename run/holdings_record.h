@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/categories.h"
+#include "app/platform.h"
 #include "app/target_table.h"
 #include "database/connection.h"
 #include "run/source_cycles.h"
@@ -28,14 +29,6 @@ struct Holding {
     std::int64_t file_time = 0;
 };
 
-// The file's size and modification time, which tell whether anything else
-// changed it since it was recorded; 0 for a missing file.
-struct FileStamp {
-    std::int64_t size = 0;
-    std::int64_t time = 0;
-    bool operator==(const FileStamp&) const = default;
-};
-FileStamp stamp_of(const std::string& path);
 
 // The record in the work folder of what each target database holds now and
 // what its kept previous database holds: a small SQLite database, written
