@@ -2,10 +2,9 @@
 
 #include "app/error.h"
 #include "app/file_system.h"
-#include "app/platform.h"
 #include "run/holdings_record.h"
 #include "run/previous_database.h"
-#include "run/update_run.h"
+#include "run/update_lock.h"
 
 namespace quill {
 
@@ -28,23 +27,15 @@ void record_restored(const std::string& work_folder, std::size_t row) {
 
 std::vector<PublishResult> RestorePreviousDatabases(const TargetSelection& selected,
                                                     const std::string& work_folder) {
-    const FileLock one_update_at_a_time(work_folder + std::string(kUpdateLockName));
-    if (!one_update_at_a_time.held()) throw Error(std::string(kAnotherUpdateRunning));
-    std::vector<PublishResult> results;
-    for (std::size_t row = 0; row < kTargetCount; ++row) {
-        if (!selected[row]) continue;
-        PublishResult result{row, true, false, {}};
-        try {
-            const std::string previous = previous_database_path(work_folder, TargetTable[row]);
-            if (!file_exists(previous)) throw Error("no previous database is kept");
-            result.kept_previous = ReplaceTarget(previous, row, work_folder);
-        } catch (const Error& failure) {
-            result.written = false;
-            result.reason = failure.message();
-        }
-        if (result.written) record_restored(work_folder, row);
-        results.push_back(std::move(result));
-    }
+    const UpdateLock one_update_at_a_time(work_folder);
+    const auto previous_of = [&](std::size_t row) {
+        std::string previous = previous_database_path(work_folder, TargetTable[row]);
+        if (!file_exists(previous)) throw Error("no previous database is kept");
+        return previous;
+    };
+    std::vector<PublishResult> results = ReplaceSelectedTargets(selected, work_folder, previous_of);
+    for (const PublishResult& result : results)
+        if (result.written) record_restored(work_folder, result.row);
     return results;
 }
 

@@ -79,16 +79,15 @@ void SeedWorkDatabase(const TargetSelection& selected, const std::string& work_f
     }
 }
 
-std::vector<PublishResult> PublishWorkDatabase(const TargetSelection& selected,
-                                               const std::string& work_folder) {
-    const std::string work_database = work_database_path(work_folder);
+std::vector<PublishResult> ReplaceSelectedTargets(const TargetSelection& selected,
+                                                  const std::string& work_folder,
+                                                  const std::function<std::string(std::size_t)>& source_of) {
     std::vector<PublishResult> results;
     for (std::size_t row = 0; row < kTargetCount; ++row) {
         if (!selected[row]) continue;
         PublishResult result{row, true, false, {}};
-        const std::string target = target_path(TargetTable[row]);
         try {
-            result.kept_previous = ReplaceTarget(work_database, row, work_folder);
+            result.kept_previous = ReplaceTarget(source_of(row), row, work_folder);
         } catch (const Error& failure) {
             result.written = false;
             result.reason = failure.message();
@@ -96,6 +95,12 @@ std::vector<PublishResult> PublishWorkDatabase(const TargetSelection& selected,
         results.push_back(std::move(result));
     }
     return results;
+}
+
+std::vector<PublishResult> PublishWorkDatabase(const TargetSelection& selected,
+                                               const std::string& work_folder) {
+    const std::string work_database = work_database_path(work_folder);
+    return ReplaceSelectedTargets(selected, work_folder, [&](std::size_t) { return work_database; });
 }
 
 } // namespace quill

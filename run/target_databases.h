@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,13 @@ struct PublishResult {
     bool kept_previous = false;
     std::string reason; // why not, when not written
 };
+
+// Replaces every selected target, in table order, with the database file that
+// source_of(row) names, through ReplaceTarget. A failure, thrown by either,
+// becomes that target's result and the next one is still tried.
+std::vector<PublishResult> ReplaceSelectedTargets(const TargetSelection& selected,
+                                                  const std::string& work_folder,
+                                                  const std::function<std::string(std::size_t)>& source_of);
 
 // Replaces every selected target's database with the work database, in table
 // order. A target that cannot be written keeps its old file whole and the

@@ -78,8 +78,7 @@ void record_published(RunHost& host, const std::string& work_folder, const std::
 
 RunOutcome RunUpdate(RunHost& host, const RunOptions& options) {
     const std::string& work_folder = options.work_folder;
-    const FileLock one_update_at_a_time(work_folder + std::string(kUpdateLockName));
-    if (!one_update_at_a_time.held()) throw Error(std::string(kAnotherUpdateRunning));
+    const UpdateLock one_update_at_a_time(work_folder);
     // A leftover of a failed run must never reach a table that is not cleared.
     DeleteIntermediateFiles(work_folder);
 

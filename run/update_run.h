@@ -2,6 +2,7 @@
 
 #include "app/categories.h"
 #include "app/target_table.h"
+#include "run/update_lock.h"
 
 #include <functional>
 #include <string>
@@ -42,12 +43,6 @@ public:
 void ConvertCategory(Category category, const std::string& source_folder,
                      const std::string& work_folder,
                      const std::function<void(const std::string&)>& airport_line_error);
-
-// The file in the work folder that a run keeps locked from its first step to
-// its last, so that two updates never share the work folder.
-inline constexpr std::string_view kUpdateLockName = "update.lock";
-inline constexpr std::string_view kAnotherUpdateRunning =
-    "Another update is running. Try again when it has finished.";
 
 struct RunOptions {
     std::string work_folder; // ends with a separator
