@@ -18,6 +18,11 @@ bool file_exists(const std::string& path) {
     return std::filesystem::is_regular_file(fs_path(path), ignored);
 }
 
+bool folder_exists(const std::string& path) {
+    std::error_code ignored;
+    return std::filesystem::is_directory(fs_path(path), ignored);
+}
+
 bool remove_file(const std::string& path) {
     std::error_code error;
     std::filesystem::remove(fs_path(path), error);

@@ -15,6 +15,9 @@ std::string utf8_path(const std::filesystem::path& path);
 // devices and pipes are not files the program reads or replaces.
 bool file_exists(const std::string& path);
 
+// True when a folder, or a link to one, is at the path.
+bool folder_exists(const std::string& path);
+
 // Removes a file; true when none is left at the path.
 bool remove_file(const std::string& path);
 

@@ -1,15 +1,32 @@
 #include "ui/help_window.h"
 
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPushButton>
 
 #include "ui/artwork.h"
 #include "ui/dialog_font.h"
 #include "ui_help_window.h"
+#include "window/controls.h"
+#include "window/texts.h"
+
+namespace {
+
+QString text_of(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
 
 HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::HelpWindow>()) {
     ui->setupUi(this);
     UseDialogFont(this);
+    setWindowTitle(text_of(quill::window::kHelpCaption));
+    for (const quill::window::HelpSpec& spec : quill::window::kHelpControls) {
+        QWidget* control = findChild<QWidget*>(text_of(spec.name));
+        if (auto* label = qobject_cast<QLabel*>(control)) label->setText(text_of(spec.text));
+        if (auto* button = qobject_cast<QPushButton*>(control)) button->setText(text_of(spec.text));
+    }
     // A tool window: a narrow title bar with a close button only.
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
@@ -20,14 +37,6 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent), ui(std::make_unique<U
 }
 
 HelpWindow::~HelpWindow() = default;
-
-// The toolkit centres a dialog at every showing unless it was placed by
-// program; a place the user dragged it to is kept by placing it here.
-void HelpWindow::setVisible(bool visible) {
-    if (!visible && isVisible()) last_position_ = pos();
-    if (visible && last_position_) move(*last_position_);
-    QDialog::setVisible(visible);
-}
 
 // There is no cancel button, so Esc does nothing.
 void HelpWindow::keyPressEvent(QKeyEvent* event) {

@@ -1,16 +1,14 @@
 #pragma once
 
 #include <QDialog>
-#include <QPoint>
 #include <memory>
-#include <optional>
 
 namespace Ui {
 class HelpWindow;
 }
 
-// How to obtain the cycle files. Shown modally by "?"; shown again where the
-// user left it.
+// How to obtain the cycle files: static text and "Done". Shown modally by
+// "?" of the main window, which places it.
 class HelpWindow : public QDialog {
     Q_OBJECT
 
@@ -18,12 +16,9 @@ public:
     explicit HelpWindow(QWidget* parent = nullptr);
     ~HelpWindow() override;
 
-    void setVisible(bool visible) override;
-
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
     std::unique_ptr<Ui::HelpWindow> ui;
-    std::optional<QPoint> last_position_;
 };

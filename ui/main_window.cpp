@@ -3,34 +3,37 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
-#include <QFileInfo>
+#include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
+#include <QStatusBar>
 #include <QStyledItemDelegate>
 #include <QTimer>
+#include <QToolButton>
 #include <QWindow>
-#include <algorithm>
 #include <cstdint>
-#include <vector>
 
-#include "app/command_line.h"
-#include "app/error.h"
-#include "app/work_folder.h"
-#include "convert/source_files.h"
 #include "ui/artwork.h"
 #include "ui/dialog_font.h"
 #include "ui/help_window.h"
-#include "ui/window_run.h"
 #include "ui_main_window.h"
+#include "window/texts.h"
+
+using quill::window::Control;
+using quill::window::ControlKind;
+using quill::window::MainWindowState;
+using quill::window::MessageKind;
+using quill::window::Point;
 
 namespace {
 
-constexpr int kClientHeight = 470;
-constexpr int kProgressLineHeight = 13;
 constexpr int kAutoStartDelayMs = 1000;
 
 // Progress lines are packed at a fixed height whatever the font.
@@ -38,36 +41,18 @@ class ProgressLineDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-        return {QStyledItemDelegate::sizeHint(option, index).width(), kProgressLineHeight};
+        return {QStyledItemDelegate::sizeHint(option, index).width(),
+                quill::window::kProgressLineHeight};
     }
 };
 
-// Shows or hides the box, or enables or disables it.
-void set_available(QCheckBox* box, bool available, bool by_hiding) {
-    if (by_hiding) {
-        box->setVisible(available);
-    } else {
-        box->setEnabled(available);
-    }
+QString text_of(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// A box whose file exists is offered and checked; otherwise it is unchecked
-// first, then taken away.
-void offer(QCheckBox* box, bool available, bool by_hiding) {
-    if (available) set_available(box, true, by_hiding);
-    box->setChecked(available);
-    if (!available) set_available(box, false, by_hiding);
-}
-
-// The box's own flag: a disabled group leaves it unset.
+// The widget's own flag: a disabled group leaves it unset.
 bool enabled_by_itself(const QWidget* widget) {
     return !widget->testAttribute(Qt::WA_ForceDisabled);
-}
-
-std::vector<std::string> to_parameters(const QStringList& list) {
-    std::vector<std::string> parameters;
-    for (const QString& text : list) parameters.push_back(text.toStdString());
-    return parameters;
 }
 
 // What the window manager has put around the window so far; nothing before
@@ -77,68 +62,212 @@ QMargins frame_of(const QWidget* window) {
     return handle ? handle->frameMargins() : QMargins();
 }
 
+QMessageBox::Icon icon_of(MessageKind kind) {
+    switch (kind) {
+    case MessageKind::Plain: return QMessageBox::NoIcon;
+    case MessageKind::Information: return QMessageBox::Information;
+    case MessageKind::Warning: return QMessageBox::Warning;
+    case MessageKind::Error: return QMessageBox::Critical;
+    }
+    return QMessageBox::NoIcon;
+}
+
+std::vector<std::string> to_parameters(const QStringList& list) {
+    std::vector<std::string> parameters;
+    for (const QString& text : list) parameters.push_back(text.toStdString());
+    return parameters;
+}
+
 } // namespace
 
 MainWindow::MainWindow(QStringList parameters, QWidget* parent)
-    : QDialog(parent), ui(std::make_unique<Ui::MainWindow>()),
-      run_(std::make_unique<WindowRun>(*this)), parameters_(std::move(parameters)) {
+    : QDialog(parent), ui(std::make_unique<Ui::MainWindow>()) {
     ui->setupUi(this);
     UseDialogFont(this);
-    setWindowTitle(QStringLiteral("Quillstrom (Navigraph) - V" QUILL_VERSION));
+    setWindowTitle(text_of(quill::window::kMainCaption));
     // A fixed border: the system menu and close only.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(kWideWidth, kClientHeight);
+    setFixedSize(kWideWidth, quill::window::kClientHeight);
     setWindowIcon(SatelliteIcon());
     ui->sbInput->setIcon(FolderIcon());
     ui->bbGo->setIcon(TickIcon());
     ui->bbCancel->setIcon(CrossIcon());
-    ui->statusBar->addWidget(
-        new QLabel(tr("Orvanel - navigation database updates for Orvanel avionics")));
     ui->lbProgress->setItemDelegate(new ProgressLineDelegate(ui->lbProgress));
     ui->lbProgress->setUniformItemSizes(true);
+    for (const quill::window::ControlSpec& spec : quill::window::kMainControls)
+        widgets_[quill::window::index_of(spec.id)] = findChild<QWidget*>(text_of(spec.name));
+    applyTexts();
 
-    for (std::size_t row = 0; row < quill::kTargetCount; ++row) {
-        const QString name = QString::fromLatin1(quill::TargetTable[row].check_box);
-        target_boxes_[row] = findChild<QCheckBox*>(name);
-    }
     auto_start_timer_ = new QTimer(this);
     auto_start_timer_->setObjectName(QStringLiteral("autoStartTimer"));
     auto_start_timer_->setSingleShot(true);
     auto_start_timer_->setInterval(kAutoStartDelayMs);
-    connectHandlers();
-    work_folder_ = quill::MakeWorkFolder();
+    quill::window::WindowView& view = *this;
+    model_ = std::make_unique<quill::window::MainWindowModel>(view, to_parameters(parameters));
+    connectControls();
 }
 
 MainWindow::~MainWindow() = default;
 
-// Every change of a checked state re-evaluates RUN, whether the user or the
-// program made it.
-void MainWindow::connectHandlers() {
-    for (QCheckBox* box : target_boxes_)
-        connect(box, &QCheckBox::toggled, this, &MainWindow::updateRunButton);
-    for (const quill::Category category : quill::kCategories) {
-        connect(categoryBox(category), &QCheckBox::toggled, this, &MainWindow::updateRunButton);
+QWidget* MainWindow::widget(Control control) const {
+    return widgets_[quill::window::index_of(control)];
+}
+
+void MainWindow::applyTexts() {
+    for (const quill::window::ControlSpec& spec : quill::window::kMainControls) {
+        const QString text = text_of(spec.text);
+        QWidget* control = widget(spec.id);
+        if (auto* label = qobject_cast<QLabel*>(control)) label->setText(text);
+        if (auto* button = qobject_cast<QAbstractButton*>(control)) button->setText(text);
+        if (auto* group = qobject_cast<QGroupBox*>(control)) group->setTitle(text);
     }
-    connect(ui->edSourceFolder, &QLineEdit::textChanged, this, &MainWindow::sourceFolderChanged);
-    connect(ui->sbInput, &QToolButton::clicked, this, &MainWindow::chooseFolder);
-    connect(ui->btnHelp, &QPushButton::clicked, this, &MainWindow::showHelp);
-    connect(ui->bbGo, &QPushButton::clicked, this, &MainWindow::run);
-    connect(ui->bbCancel, &QPushButton::clicked, this, &MainWindow::exitProgram);
-    connect(auto_start_timer_, &QTimer::timeout, this, &MainWindow::autoStart);
+    ui->statusBar->addWidget(new QLabel(text_of(quill::window::spec(Control::StatusBar).text)));
+}
+
+template <typename Event> void MainWindow::forward(Event&& event) {
+    if (!drawing_) event();
+}
+
+// Keys go to the model with the control they were typed in; the model knows
+// which button Esc and Enter press.
+void MainWindow::connectControls() {
+    for (const quill::window::ControlSpec& spec : quill::window::kMainControls) {
+        QWidget* control = widget(spec.id);
+        control->installEventFilter(this);
+        const Control id = spec.id;
+        if (auto* box = qobject_cast<QCheckBox*>(control)) {
+            connect(box, &QCheckBox::toggled, this,
+                    [this, id](bool checked) { forward([&] { model_->box_set(id, checked); }); });
+        } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+            connect(button, &QAbstractButton::clicked, this,
+                    [this, id] { forward([&] { model_->pressed(id); }); });
+        }
+    }
+    connect(ui->edSourceFolder, &QLineEdit::textChanged, this, [this](const QString& text) {
+        forward([&] { model_->folder_edited(text.toStdString()); });
+    });
+    connect(auto_start_timer_, &QTimer::timeout, this, [this] { model_->timer_ticked(); });
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress) return QDialog::eventFilter(watched, event);
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Escape) {
+        model_->escape_pressed();
+        return true;
+    }
+    if (key != Qt::Key_Return && key != Qt::Key_Enter) return QDialog::eventFilter(watched, event);
+    for (const quill::window::ControlSpec& spec : quill::window::kMainControls) {
+        if (widget(spec.id) == watched) model_->enter_pressed(spec.id);
+    }
+    return true;
 }
 
 void MainWindow::setHelpWindow(HelpWindow* help) { help_ = help; }
 
-int MainWindow::exitStatus() const { return run_->exitStatus(); }
+void MainWindow::addProgress(const QString& text) { model_->add_progress(text.toStdString()); }
+
+void MainWindow::setOuterWidth(int outer_width) {
+    model_->set_width(outer_width >= kWideWidth ? quill::window::Width::Wide
+                                                : quill::window::Width::Narrow);
+}
+
+void MainWindow::run() { model_->activate(Control::Run); }
+
+void MainWindow::autoStart() { model_->timer_ticked(); }
+
+void MainWindow::draw(const MainWindowState& state) {
+    drawing_ = true;
+    if (ui->edSourceFolder->text().toStdString() != state.folder_text)
+        ui->edSourceFolder->setText(QString::fromStdString(state.folder_text));
+    drawControls(state);
+    drawProgress(state.progress);
+    drawTimer(state.auto_start_armed);
+    const int outer_width =
+        state.width == quill::window::Width::Wide ? kWideWidth : kNarrowWidth;
+    if (outer_width != outer_width_) {
+        outer_width_ = outer_width;
+        fitToFrame();
+    }
+    drawBusy(state.busy);
+    drawing_ = false;
+    repaint();
+}
+
+// Each control's own state: Qt itself keeps a box in a disabled or hidden
+// group disabled or hidden.
+void MainWindow::drawControls(const MainWindowState& state) {
+    for (const quill::window::ControlSpec& spec : quill::window::kMainControls) {
+        QWidget* control = widget(spec.id);
+        const quill::window::ControlState& own = state[spec.id];
+        if (control->isHidden() == own.visible) control->setVisible(own.visible);
+        if (enabled_by_itself(control) != own.enabled) control->setEnabled(own.enabled);
+        auto* box = qobject_cast<QCheckBox*>(control);
+        if (box && box->isChecked() != own.checked) box->setChecked(own.checked);
+    }
+}
+
+// The model only empties the list or appends to it.
+void MainWindow::drawProgress(const std::vector<std::string>& lines) {
+    QListWidget* list = ui->lbProgress;
+    if (static_cast<std::size_t>(list->count()) > lines.size()) list->clear();
+    for (std::size_t i = static_cast<std::size_t>(list->count()); i < lines.size(); ++i)
+        list->addItem(QString::fromStdString(lines[i]));
+}
+
+void MainWindow::drawBusy(bool busy) {
+    if (busy == busy_) return;
+    busy_ = busy;
+    if (busy) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    } else {
+        QApplication::restoreOverrideCursor();
+    }
+}
+
+void MainWindow::drawTimer(bool armed) {
+    if (armed && !auto_start_timer_->isActive()) auto_start_timer_->start();
+    if (!armed) auto_start_timer_->stop();
+}
+
+void MainWindow::show_message(MessageKind kind, const std::string& text) {
+    QMessageBox box(icon_of(kind), text_of(quill::window::kApplicationName),
+                    QString::fromStdString(text), QMessageBox::Ok, this);
+    box.exec();
+}
+
+// The platform's folder tree, opened in the user's home folder rather than
+// the program's working folder, with no folder selected; read-only, so that
+// it offers no new folder where the platform's chooser allows leaving it out.
+std::optional<std::string> MainWindow::choose_folder(const std::string& title) {
+    const QString folder = QFileDialog::getExistingDirectory(
+        this, QString::fromStdString(title), QDir::homePath(),
+        QFileDialog::ShowDirsOnly | QFileDialog::ReadOnly);
+    if (folder.isEmpty()) return std::nullopt;
+    return QDir::toNativeSeparators(folder).toStdString();
+}
+
+// Qt centres a dialog on its parent at every showing unless the program has
+// placed it.
+Point MainWindow::show_help(const std::optional<Point>& place) {
+    if (!help_) return place.value_or(Point{});
+    if (place) help_->move(place->x, place->y);
+    help_->exec();
+    return {help_->x(), help_->y()};
+}
+
+void MainWindow::close_window() { QDialog::close(); }
 
 // The window manager frames the window after it is shown and tells of it in
 // a move, a resize or the activation, in an order of its own.
 bool MainWindow::event(QEvent* event) {
     if (event->type() == QEvent::Show && !shown_) {
         shown_ = true;
-        firstShown();
+        model_->shown();
+        const std::optional<Point> corner = model_->state().corner;
+        requestPlacement(corner ? std::optional(QPoint(corner->x, corner->y)) : std::nullopt);
     }
     const bool handled = QDialog::event(event);
     const QEvent::Type type = event->type();
@@ -159,33 +288,6 @@ bool MainWindow::nativeEvent(const QByteArray& type, void* message, qintptr* res
     return QDialog::nativeEvent(type, message, result);
 }
 
-void MainWindow::firstShown() {
-    auto_run_ = false;
-    setOuterWidth(kNarrowWidth);
-    const quill::StartOptions options = quill::ParseCommandLine(to_parameters(parameters_));
-    if (options.folder) ui->edSourceFolder->setText(QString::fromStdString(*options.folder));
-    auto_run_ = options.auto_run;
-    if (!options.left) {
-        requestPlacement(std::nullopt);
-    } else {
-        try {
-            const quill::WindowPosition position = quill::ConvertPosition(options);
-            requestPlacement(QPoint(position.left, position.top));
-        } catch (const quill::Error& error) {
-            requestPlacement(std::nullopt);
-            QMessageBox::critical(this, QApplication::applicationName(),
-                                  QString::fromStdString(error.message()));
-            return;
-        }
-    }
-    detectTargetDatabases();
-    detectSourceFiles();
-    if (auto_run_ && QFileInfo(ui->edSourceFolder->text()).isDir()) {
-        ui->gbDatabasesFound->hide();
-        auto_start_timer_->start();
-    }
-}
-
 void MainWindow::requestPlacement(std::optional<QPoint> corner) {
     placing_ = true;
     requested_corner_ = corner;
@@ -193,18 +295,10 @@ void MainWindow::requestPlacement(std::optional<QPoint> corner) {
     fitToFrame();
 }
 
-void MainWindow::setOuterWidth(int outer_width) {
-    outer_width_ = outer_width;
-    // The list lies beyond the left column, and a frame thinner than the
-    // designed one would leave a strip of it inside the narrow window.
-    ui->lbProgress->setVisible(outer_width >= kWideWidth);
-    fitToFrame();
-}
-
 void MainWindow::fitToFrame() {
     const QMargins frame = frame_of(this);
     const int client_width = outer_width_ - frame.left() - frame.right();
-    if (width() != client_width) setFixedSize(client_width, kClientHeight);
+    if (width() != client_width) setFixedSize(client_width, quill::window::kClientHeight);
     if (placing_ && placed_for_ != frame) {
         placed_for_ = frame;
         place(frame);
@@ -222,110 +316,8 @@ void MainWindow::place(const QMargins& frame) {
     setGeometry(QRect(corner + QPoint(frame.left(), frame.top()), size()));
 }
 
-std::string MainWindow::sourceFolder() const {
-    return QFile::encodeName(ui->edSourceFolder->text()).toStdString();
-}
-
-QCheckBox* MainWindow::categoryBox(quill::Category category) const {
-    const std::array<QCheckBox*, quill::kCategoryCount> boxes{ui->cbAirports, ui->cbNavAids,
-                                                              ui->cbWayPoints, ui->cbAirways};
-    return boxes[quill::index_of(category)];
-}
-
-void MainWindow::detectTargetDatabases() {
-    const quill::TargetSelection found = quill::DetectTargets();
-    for (std::size_t row = 0; row < quill::kTargetCount; ++row)
-        offer(target_boxes_[row], found[row], false);
-    updateRunButton();
-}
-
-void MainWindow::detectSourceFiles() {
-    const bool no_folder = ui->edSourceFolder->text().isEmpty();
-    const std::string folder = sourceFolder();
-    for (const quill::Category category : quill::kCategories) {
-        const bool found = !no_folder && quill::source_exists(folder, quill::source_name(category));
-        offer(categoryBox(category), found, category == quill::Category::Airports);
-    }
-}
-
-void MainWindow::updateRunButton() {
-    const auto checked = [](const QCheckBox* box) { return box->isChecked(); };
-    const bool any_target = std::any_of(target_boxes_.begin(), target_boxes_.end(), checked);
-    const bool any_category =
-        std::any_of(quill::kCategories.begin(), quill::kCategories.end(),
-                    [&](quill::Category c) { return checked(categoryBox(c)); });
-    ui->bbGo->setEnabled(any_target && any_category);
-}
-
-quill::TargetSelection MainWindow::selectedTargets() const {
-    quill::TargetSelection selected{};
-    for (std::size_t row = 0; row < quill::kTargetCount; ++row) {
-        const QCheckBox* box = target_boxes_[row];
-        selected[row] = enabled_by_itself(box) && box->isChecked();
-    }
-    return selected;
-}
-
-quill::CategorySelection MainWindow::selectedCategories() const {
-    quill::CategorySelection selected{};
-    for (const quill::Category category : quill::kCategories) {
-        const QCheckBox* box = categoryBox(category);
-        const bool available =
-            category == quill::Category::Airports ? !box->isHidden() : enabled_by_itself(box);
-        selected[quill::index_of(category)] = available && box->isChecked();
-    }
-    return selected;
-}
-
-void MainWindow::addProgress(const QString& text) {
-    ui->lbProgress->addItem(text);
-    repaint();
-}
-
-void MainWindow::clearProgress() {
-    ui->lbProgress->clear();
-    repaint();
-}
-
-QPushButton* MainWindow::runButton() const { return ui->bbGo; }
-
-QPushButton* MainWindow::exitButton() const { return ui->bbCancel; }
-
-std::array<QWidget*, MainWindow::kRunLockedCount> MainWindow::runLockedControls() const {
-    return {ui->edSourceFolder, ui->sbInput, ui->btnHelp, ui->gbDatabasesFound,
-            ui->gbUpdatesFound, ui->bbGo,    ui->bbCancel};
-}
-
-void MainWindow::sourceFolderChanged() {
-    detectSourceFiles();
-    updateRunButton();
-}
-
-// The platform's folder tree, opened in the user's home folder rather than
-// the program's working folder, with no folder selected; read-only, so that
-// it offers no new folder where the platform's chooser allows leaving it out.
-void MainWindow::chooseFolder() {
-    const QString folder = QFileDialog::getExistingDirectory(
-        this, tr("Select Input Folder for Update Nav Files"), QDir::homePath(),
-        QFileDialog::ShowDirsOnly | QFileDialog::ReadOnly);
-    if (!folder.isEmpty()) ui->edSourceFolder->setText(QDir::toNativeSeparators(folder));
-}
-
-void MainWindow::showHelp() {
-    if (help_) help_->exec();
-}
-
-void MainWindow::run() { run_->start(); }
-
-void MainWindow::exitProgram() { close(); }
-
-// Runs RUN whatever its enabled state: that governs only the user's clicks.
-void MainWindow::autoStart() {
-    auto_start_timer_->stop();
-    run();
-}
-
-void MainWindow::reject() { ui->bbCancel->click(); }
+// Esc reaching the window itself.
+void MainWindow::reject() { model_->escape_pressed(); }
 
 // Closing goes straight through; the dialog's own close would route it
 // through reject and so through Exit.

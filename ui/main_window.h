@@ -12,27 +12,26 @@
 
 #include "app/categories.h"
 #include "app/target_table.h"
+#include "window/main_window_model.h"
+#include "window/window_view.h"
 
 namespace Ui {
 class MainWindow;
 }
-class QCheckBox;
-class QPushButton;
 class QTimer;
 class HelpWindow;
-class WindowRun;
 
-// The program's working window: the source folder, the target and category
-// boxes, the progress list and the buttons RUN, Exit and "?". Its run lives
-// in WindowRun, which works through the functions below.
-class MainWindow : public QDialog {
+// The main window on Qt: draws the window model's state and hands the user's
+// actions to it. It decides nothing; its own work is what Qt needs to show
+// the state, such as keeping the outer width true to the window manager's
+// frame.
+class MainWindow : public QDialog, private quill::window::WindowView {
     Q_OBJECT
 
 public:
-    // Outer widths, frame included: narrow hides the progress list.
-    static constexpr int kNarrowWidth = 410;
-    static constexpr int kWideWidth = 684;
-    static constexpr int kRunLockedCount = 7;
+    // Outer widths, frame included.
+    static constexpr int kNarrowWidth = quill::window::kNarrowWidth;
+    static constexpr int kWideWidth = quill::window::kWideWidth;
 
     // The start-up parameters, without the program's own path.
     explicit MainWindow(QStringList parameters, QWidget* parent = nullptr);
@@ -40,52 +39,47 @@ public:
 
     void setHelpWindow(HelpWindow* help);
 
-    const std::string& workFolder() const { return work_folder_; }
-    bool autoRun() const { return auto_run_; }
-    // The folder field's text as a file system path, unchanged otherwise.
-    std::string sourceFolder() const;
+    const std::string& workFolder() const { return model_->work_folder(); }
+    bool autoRun() const { return model_->auto_run(); }
+    quill::TargetSelection selectedTargets() const { return model_->selected_targets(); }
+    quill::CategorySelection selectedCategories() const { return model_->selected_categories(); }
+    // The program's exit status after an unattended run (quill::ExitStatus).
+    int exitStatus() const { return model_->exit_status(); }
 
-    // Selections by each box's own state, whatever its group's state.
-    quill::TargetSelection selectedTargets() const;
-    quill::CategorySelection selectedCategories() const;
-
-    // Appends a line to the progress list and puts it on the screen at once.
     void addProgress(const QString& text);
-    void clearProgress();
     void setOuterWidth(int outer_width);
 
-    void detectTargetDatabases();
-    void detectSourceFiles();
-    void updateRunButton();
-
-    QPushButton* runButton() const;
-    QPushButton* exitButton() const;
-    // The controls a run locks while it loads and publishes, in locking order;
-    // RUN and Exit come last.
-    std::array<QWidget*, kRunLockedCount> runLockedControls() const;
-
-    // The program's exit status after an unattended run (quill::ExitStatus).
-    int exitStatus() const;
-
 public slots:
+    // RUN activated by the program: it acts whatever RUN's state.
     void run();
-    // Exit: closes the window, and so the program, whatever Exit's state.
-    void exitProgram();
-    void showHelp();
-    void chooseFolder();
-    void sourceFolderChanged();
     void autoStart();
 
 protected:
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     bool nativeEvent(const QByteArray& type, void* message, qintptr* result) override;
     void closeEvent(QCloseEvent* event) override;
-    // Esc: Exit is the cancel button.
     void reject() override;
 
 private:
-    void connectHandlers();
-    void firstShown();
+    // The window model's requests.
+    void draw(const quill::window::MainWindowState& state) override;
+    void show_message(quill::window::MessageKind kind, const std::string& text) override;
+    std::optional<std::string> choose_folder(const std::string& title) override;
+    quill::window::Point show_help(const std::optional<quill::window::Point>& place) override;
+    void close_window() override;
+
+    QWidget* widget(quill::window::Control control) const;
+    void applyTexts();
+    void connectControls();
+    void drawControls(const quill::window::MainWindowState& state);
+    void drawProgress(const std::vector<std::string>& lines);
+    void drawBusy(bool busy);
+    void drawTimer(bool armed);
+    // Hands an event of a control to the model, unless it only echoes what
+    // the model itself has just drawn.
+    template <typename Event> void forward(Event&& event);
+
     // Puts the window's outer corner there, or centres the window when no
     // corner is given, frame included.
     void requestPlacement(std::optional<QPoint> corner);
@@ -93,16 +87,14 @@ private:
     // the window manager has put around the window so far.
     void fitToFrame();
     void place(const QMargins& frame);
-    QCheckBox* categoryBox(quill::Category category) const;
 
     std::unique_ptr<Ui::MainWindow> ui;
-    std::unique_ptr<WindowRun> run_;
-    QStringList parameters_;
-    std::array<QCheckBox*, quill::kTargetCount> target_boxes_{};
+    std::array<QWidget*, quill::window::kControlCount> widgets_{};
+    std::unique_ptr<quill::window::MainWindowModel> model_;
     QTimer* auto_start_timer_ = nullptr;
     HelpWindow* help_ = nullptr;
-    std::string work_folder_;
-    bool auto_run_ = false;
+    bool drawing_ = false;
+    bool busy_ = false;
     bool shown_ = false;
     int outer_width_ = kWideWidth;
     bool placing_ = false;

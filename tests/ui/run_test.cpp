@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
+#include <functional>
 #include <memory>
 
 #include "app/platform.h"
@@ -17,6 +18,7 @@
 #include "support/sql_rows.h"
 #include "support/temp_dir.h"
 #include "ui/main_window.h"
+#include "ui_support.h"
 
 namespace quill::test {
 namespace {
@@ -39,6 +41,7 @@ public:
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             if (!box || !box->isVisible()) return;
             shown.push_back({box->icon(), box->text(), QApplication::overrideCursor() != nullptr});
+            if (while_shown) while_shown();
             box->done(QMessageBox::Ok);
         });
         poll_.start(0);
@@ -49,6 +52,8 @@ public:
         bool busy_cursor; // while the box was up
     };
     std::vector<Shown> shown;
+    // Runs while each box is up, after it is added to `shown`.
+    std::function<void()> while_shown;
 
 private:
     QTimer poll_;
@@ -244,6 +249,24 @@ TEST_F(AirportLineErrors, InteractiveRunShowsEachInABox) {
     EXPECT_EQ(boxes.shown[0].icon, QMessageBox::NoIcon);
     EXPECT_EQ(boxes.shown[1].text, "Update Complete!");
     EXPECT_FALSE(progress().contains(kError));
+}
+
+// A converter locks Exit while it works, and with it Esc and Enter.
+TEST_F(AirportLineErrors, KeysDoNothingWhileExitIsDisabled) {
+    MainWindow& window = open({QString::fromStdString(cycle_.path())});
+    MessageBoxes boxes;
+    bool exit_locked = false;
+    boxes.while_shown = [&] {
+        if (boxes.shown.size() != 1) return;
+        exit_locked = !find("bbCancel")->isEnabled();
+        press_key(find<QWidget>("edSourceFolder"), Qt::Key_Escape);
+        press_key(find<QWidget>("edSourceFolder"), Qt::Key_Return);
+    };
+    find("bbGo")->click();
+    EXPECT_TRUE(exit_locked);
+    EXPECT_TRUE(window.isVisible());
+    ASSERT_EQ(boxes.shown.size(), 2u);
+    EXPECT_EQ(boxes.shown[1].text, "Update Complete!");
 }
 
 TEST_F(AirportLineErrors, UnattendedRunListsThemInstead) {

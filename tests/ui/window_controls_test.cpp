@@ -41,14 +41,6 @@ INSTANTIATE_TEST_SUITE_P(Keys, ExitKeyTest,
                                          KeyCase{Qt::Key_Enter, "lbProgress"},
                                          KeyCase{Qt::Key_Escape, "lbProgress"}));
 
-TEST_F(MainWindowTest, KeysDoNothingWhileExitIsDisabled) {
-    MainWindow& window = open();
-    find<QPushButton>("bbCancel")->setEnabled(false);
-    press_key(find<QWidget>("edSourceFolder"), Qt::Key_Escape);
-    press_key(find<QWidget>("edSourceFolder"), Qt::Key_Return);
-    EXPECT_TRUE(window.isVisible());
-}
-
 TEST_F(MainWindowTest, TabOrderRunsFromRunToHelp) {
     open();
     QStringList order;

@@ -1,0 +1,124 @@
+#include <iostream>
+
+#include "app/error.h"
+#include "run/exit_status.h"
+#include "run/target_databases.h"
+#include "run/update_run.h"
+#include "window/main_window_model.h"
+#include "window/texts.h"
+
+// RUN: the update with its progress lines, RUN and Exit locked and the cursor
+// busy while a converter works, the controls locked while loading and
+// publishing, the end of the run and the status an unattended run closes with.
+
+namespace quill::window {
+
+// The run's view of the window: the selection as the boxes show it at the
+// moment asked, and the progress list.
+class MainWindowModel::Host : public quill::RunHost {
+public:
+    explicit Host(MainWindowModel& model) : model_(model) {}
+
+    std::string source_folder() override { return model_.state_.folder_text; }
+    bool category_selected(Category category) override {
+        return model_.selected_categories()[quill::index_of(category)];
+    }
+    TargetSelection targets_selected() override { return model_.selected_targets(); }
+    void progress(const std::string& line) override { model_.add_progress(line); }
+    void airport_line_error(const std::string& message) override {
+        model_.report_airport_line(message);
+    }
+    void category_starting(Category) override { model_.set_width(Width::Wide); }
+    void convert(Category category, const std::string& work_folder) override {
+        model_.set_converting(true);
+        quill::RunHost::convert(category, work_folder);
+        model_.set_converting(false);
+    }
+    void loading_starting() override {
+        model_.set_locked(true);
+        model_.state_.busy = true;
+        model_.draw();
+    }
+
+private:
+    MainWindowModel& model_;
+};
+
+void MainWindowModel::run() {
+    state_.progress.clear();
+    draw();
+    Host host(*this);
+    RunOptions options;
+    options.work_folder = work_folder_;
+    try {
+        const std::size_t targets = count_selected(selected_targets());
+        const RunOutcome outcome = RunUpdate(host, options);
+        if (outcome.categories_ran) finish(outcome.failures.size(), targets);
+    } catch (const Error& error) {
+        fail(error.display());
+    } catch (const std::exception& error) {
+        fail(error.what());
+    }
+}
+
+// A converter locks RUN and Exit and shows the busy cursor while it works; a
+// failure leaves both to the run's own ending.
+void MainWindowModel::set_converting(bool converting) {
+    state_[Control::Run].enabled = !converting;
+    state_[Control::Exit].enabled = !converting;
+    state_.busy = converting;
+    draw();
+}
+
+// The groups are locked as wholes: the boxes keep their own states, which
+// the run reads.
+void MainWindowModel::set_locked(bool locked) {
+    for (const Control control : {Control::SourceFolder, Control::FolderButton, Control::HelpButton,
+                                  Control::TargetGroup, Control::CategoryGroup, Control::Run,
+                                  Control::Exit})
+        state_[control].enabled = !locked;
+}
+
+// An unattended run must never wait for a click.
+void MainWindowModel::report_airport_line(const std::string& message) {
+    if (auto_run_) {
+        add_progress(message);
+        return;
+    }
+    view_.show_message(MessageKind::Plain, message);
+}
+
+void MainWindowModel::finish(std::size_t failures, std::size_t targets) {
+    state_.busy = false;
+    draw();
+    if (!auto_run_ && failures == 0) {
+        view_.show_message(MessageKind::Information, std::string(kUpdateComplete));
+    } else if (!auto_run_) {
+        view_.show_message(MessageKind::Warning, partly_published(failures, targets));
+    }
+    set_locked(false);
+    set_width(Width::Narrow);
+    if (auto_run_) {
+        exit_status_ = failures == 0 ? kSuccess : kSomeNotUpdated;
+        activate(Control::Exit);
+    }
+}
+
+// The window stays wide so that the progress lines can still be read. An
+// unattended run has nobody to answer a box: its calling program reads the
+// message from standard error and the status.
+void MainWindowModel::fail(const std::string& message) {
+    state_.busy = false;
+    set_locked(false);
+    draw();
+    if (!auto_run_) {
+        view_.show_message(MessageKind::Error, message);
+        return;
+    }
+    add_progress(message);
+    std::cerr << message << std::endl;
+    exit_status_ = kFailed;
+    activate(Control::Exit);
+}
+
+} // namespace quill::window

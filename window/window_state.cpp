@@ -1,0 +1,15 @@
+#include "window/window_state.h"
+
+namespace quill::window {
+
+bool MainWindowState::shows(Control control) const {
+    const Control group = spec(control).group;
+    return (*this)[control].visible && (*this)[group].visible;
+}
+
+bool MainWindowState::lets_use(Control control) const {
+    const Control group = spec(control).group;
+    return (*this)[control].enabled && (*this)[group].enabled;
+}
+
+} // namespace quill::window
