@@ -79,13 +79,18 @@ void MainWindowModel::set_locked(bool locked) {
         state_[control].enabled = !locked;
 }
 
-// An unattended run must never wait for a click.
+// An unattended run must never wait for a click. A box does wait for one, so
+// the cursor is not busy over it.
 void MainWindowModel::report_airport_line(const std::string& message) {
     if (auto_run_) {
         add_progress(message);
         return;
     }
+    state_.busy = false;
+    draw();
     view_.show_message(MessageKind::Plain, message);
+    state_.busy = true;
+    draw();
 }
 
 void MainWindowModel::finish(std::size_t failures, std::size_t targets) {

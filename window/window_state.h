@@ -45,6 +45,8 @@ struct MainWindowState {
     ControlState& operator[](Control control) { return controls[index_of(control)]; }
     const ControlState& operator[](Control control) const { return controls[index_of(control)]; }
 
+    bool operator==(const MainWindowState&) const = default;
+
     // The control's state as the window shows it, its group's state included.
     bool shows(Control control) const;
     bool lets_use(Control control) const;
