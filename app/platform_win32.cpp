@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "app/error.h"
+#include "app/wide_text.h"
 
 namespace quill {
 
@@ -35,23 +36,9 @@ Error windows_error(DWORD code) {
 
 [[noreturn]] void fail() { throw windows_error(::GetLastError()); }
 
-std::wstring wide(const std::string& utf8) {
-    if (utf8.empty()) return {};
-    const int size = static_cast<int>(utf8.size());
-    const int length = ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
-    std::wstring text(static_cast<std::size_t>(length), L'\0');
-    ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, text.data(), length);
-    return text;
-}
+std::wstring wide(const std::string& utf8) { return to_wide(utf8); }
 
-std::string utf8(const wchar_t* text, std::size_t count) {
-    if (count == 0) return {};
-    const int size = static_cast<int>(count);
-    const int length = ::WideCharToMultiByte(CP_UTF8, 0, text, size, nullptr, 0, nullptr, nullptr);
-    std::string result(static_cast<std::size_t>(length), '\0');
-    ::WideCharToMultiByte(CP_UTF8, 0, text, size, result.data(), length, nullptr, nullptr);
-    return result;
-}
+std::string utf8(const wchar_t* text, std::size_t count) { return to_utf8({text, count}); }
 
 HANDLE handle_of(std::intptr_t handle) { return reinterpret_cast<HANDLE>(handle); }
 

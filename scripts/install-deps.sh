@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the sample run need, when any is missing.
 # scripts/install-deps.sh --windows installs instead what the Windows cross-build and its tests
-# under Wine need.
+# under Wine, on a virtual X display, need.
 set -euo pipefail
 
 packages=(build-essential cmake pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
           libsqlite3-dev sqlite3 libgtest-dev libgmock-dev xvfb xauth openbox libxcb1-dev time)
 if [ "${1:-}" = "--windows" ]; then
-  packages=(cmake g++-mingw-w64-x86-64-posix wine64 libgtest-dev googletest)
+  packages=(cmake g++-mingw-w64-x86-64-posix wine64 libgtest-dev googletest xvfb xauth openbox)
 fi
 
 missing=()

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Cross-builds the core, quillstrom-cli and the core's tests for 64-bit Windows with MinGW-w64,
-# then runs the tests under Wine: scripts/test-windows.sh [BUILD_DIR] (default ./build-windows).
-# Everything it fetches or makes, the Wine prefix included, stays below BUILD_DIR, so a later
-# run reuses it. The window is not built: there is no Qt for Windows here.
+# Cross-builds the program for 64-bit Windows with MinGW-w64 (the Win32 window quillstrom.exe,
+# quillstrom-cli.exe and the tests), then runs the tests under Wine on a virtual X display with
+# a window manager, where the window is drawn and framed: scripts/test-windows.sh [BUILD_DIR]
+# (default ./build-windows). Everything it fetches or makes, the Wine prefix included, stays
+# below BUILD_DIR, so a later run reuses it.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 out=$(mkdir -p "${1:-"$root/build-windows"}" && cd "${1:-"$root/build-windows"}" && pwd)
@@ -56,11 +57,12 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
 fi
 
 cmake -S "$root" -B "$out/build" -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DQUILL_WINDOW=OFF -DCMAKE_CROSSCOMPILING_EMULATOR="$wine_folder/wine64" \
+  -DCMAKE_CROSSCOMPILING_EMULATOR="$wine_folder/wine64" \
   -DSQLite3_INCLUDE_DIR="$sqlite" -DSQLite3_LIBRARY="$sqlite/libsqlite3.a" \
   -DGTest_DIR="$deps/lib/cmake/GTest" >/dev/null
 cmake --build "$out/build" -j "$jobs"
-status=0
-ctest --test-dir "$out/build" --output-on-failure -j "$jobs" || status=$?
-"$wine_folder/wineserver64" -w
-exit "$status"
+# Wine's processes end before the display they draw on goes.
+"$root/scripts/with-desktop.sh" bash -c 'status=0
+  ctest --test-dir "$1" --output-on-failure -j "$2" || status=$?
+  "$3" -w
+  exit "$status"' tests "$out/build" "$jobs" "$wine_folder/wineserver64"

@@ -24,6 +24,7 @@
 #include "ui/dialog_font.h"
 #include "ui/help_window.h"
 #include "ui_main_window.h"
+#include "window/placement.h"
 #include "window/texts.h"
 
 using quill::window::Control;
@@ -310,9 +311,9 @@ void MainWindow::fitToFrame() {
 void MainWindow::place(const QMargins& frame) {
     const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
     const QSize outer = size().grownBy(frame);
-    const QPoint centred(area.x() + (area.width() - outer.width()) / 2,
-                         area.y() + (area.height() - outer.height()) / 2);
-    const QPoint corner = requested_corner_.value_or(centred);
+    const Point centred = quill::window::centred_in({area.x(), area.y(), area.width(), area.height()},
+                                                    outer.width(), outer.height());
+    const QPoint corner = requested_corner_.value_or(QPoint(centred.x, centred.y));
     setGeometry(QRect(corner + QPoint(frame.left(), frame.top()), size()));
 }
 

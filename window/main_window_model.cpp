@@ -150,8 +150,8 @@ void MainWindowModel::pressed(Control button) {
 void MainWindowModel::escape_pressed() { pressed(Control::Exit); }
 
 // Exit is the default button: Enter presses it unless another button has the focus.
-void MainWindowModel::enter_pressed(Control focus) {
-    pressed(is_button(focus) ? focus : Control::Exit);
+void MainWindowModel::enter_pressed(std::optional<Control> focus) {
+    pressed(focus && is_button(*focus) ? *focus : Control::Exit);
 }
 
 // The start timer fires once.

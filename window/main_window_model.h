@@ -48,8 +48,8 @@ public:
     // A click or a key on a button: acts only while the button can be used.
     void pressed(Control button);
     void escape_pressed();
-    // Enter, with the control that has the keyboard focus.
-    void enter_pressed(Control focus);
+    // Enter, with the control that has the keyboard focus, if any.
+    void enter_pressed(std::optional<Control> focus);
     void timer_ticked();
 
     // A button activated by the program: acts whatever its state.

@@ -1,0 +1,81 @@
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "support/temp_dir.h"
+#include "win32/main_window.h"
+
+namespace quill::test {
+
+// The text of every message box this thread shows while the object lives;
+// each box is answered with OK as soon as it is up.
+class MessageBoxAnswers {
+public:
+    MessageBoxAnswers();
+    ~MessageBoxAnswers();
+    MessageBoxAnswers(const MessageBoxAnswers&) = delete;
+    MessageBoxAnswers& operator=(const MessageBoxAnswers&) = delete;
+
+    std::vector<std::string> texts;
+
+private:
+    UINT_PTR timer_;
+};
+
+// Ends this thread's message loop after the time, so that a window that
+// fails to close cannot hang a test.
+class Deadline {
+public:
+    explicit Deadline(UINT milliseconds);
+    ~Deadline();
+    Deadline(const Deadline&) = delete;
+    Deadline& operator=(const Deadline&) = delete;
+
+private:
+    UINT_PTR timer_;
+};
+
+// The Win32 main window, driven and read through window messages only, as
+// the system would deliver the user's actions.
+class WindowDriver : public testing::Test {
+protected:
+    win32::MainWindow& open(std::vector<std::string> parameters = {});
+    HWND control(window::Control control) const;
+
+    void type_folder(const std::string& text) const;
+    void click(window::Control control) const;
+    // Queues a key for the window's own message loop, which handles keys.
+    void post_key(window::Control control, WPARAM key) const;
+    // Lets the window handle what is queued for it.
+    void pump() const;
+
+    bool checked(window::Control control) const;
+    bool enabled(window::Control control) const;
+    bool visible(window::Control control) const;
+    std::vector<std::string> progress_lines() const;
+    RECT outer_rect() const;
+
+    AppDataSandbox appdata_;
+    std::unique_ptr<win32::MainWindow> window_;
+};
+
+// The eight lines of the sample cycle's loading, after its four conversions.
+std::vector<std::string> sample_run_lines();
+
+// The program quillstrom.exe beside the test's folder.
+std::string window_program();
+
+struct ProgramRun {
+    DWORD status;
+    std::string error_output;
+    bool finished; // within the time allowed
+};
+// Starts the program with the parameters and waits for its end.
+ProgramRun run_program(const std::string& program, const std::vector<std::string>& parameters,
+                       DWORD timeout_ms);
+
+} // namespace quill::test

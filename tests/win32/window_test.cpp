@@ -1,0 +1,139 @@
+#include <gtest/gtest.h>
+
+#include "support/product_states.h"
+#include "support/sql_rows.h"
+#include "window_driver.h"
+
+namespace quill::test {
+namespace {
+
+using window::Control;
+
+class Win32Window : public WindowDriver {
+protected:
+    std::string install(std::size_t row, std::string_view extra_sql = {}) {
+        make_folders(target_folder(TargetTable[row]));
+        create_product_database(target_path(TargetTable[row]), extra_sql);
+        return target_path(TargetTable[row]);
+    }
+    TempDir cycle_;
+};
+
+TEST_F(Win32Window, ATypedFolderOffersItsFilesAndRunFollowsTheBoxes) {
+    install(1);
+    write_file(cycle_ / "earth_fix.dat", "I\n1100 Version\n");
+    write_file(cycle_ / "Earth_Awy.dat", "I\n1100 Version\n");
+    open();
+    EXPECT_FALSE(visible(Control::Airports));
+    EXPECT_FALSE(enabled(Control::Waypoints));
+    EXPECT_FALSE(enabled(Control::Run));
+    EXPECT_TRUE(checked(Control::SkelmarConsole));
+    EXPECT_FALSE(enabled(Control::SkelmarBuilder)) << "not installed";
+
+    type_folder(cycle_.path());
+    EXPECT_TRUE(checked(Control::Waypoints));
+    EXPECT_TRUE(checked(Control::Airways));
+    EXPECT_FALSE(enabled(Control::NavAids));
+    EXPECT_TRUE(enabled(Control::Run));
+
+    click(Control::Waypoints);
+    click(Control::Airways);
+    EXPECT_FALSE(checked(Control::Airways));
+    EXPECT_FALSE(enabled(Control::Run));
+    click(Control::Airways);
+    EXPECT_TRUE(enabled(Control::Run));
+    click(Control::SkelmarConsole);
+    EXPECT_FALSE(enabled(Control::Run));
+}
+
+TEST_F(Win32Window, RunUpdatesTheCheckedProductsAndSaysSo) {
+    const std::string updated = install(0);
+    const std::string left_alone = install(5);
+    const std::string before = read_file(left_alone);
+    open({sample_cycle_folder()});
+    click(Control::EfisBrannock3);
+    MessageBoxAnswers boxes;
+    click(Control::Run);
+
+    EXPECT_EQ(boxes.texts, std::vector<std::string>{"Update Complete!"});
+    EXPECT_EQ(progress_lines(), sample_run_lines());
+    EXPECT_GT(sql_count(updated, "SELECT count(*) FROM NavAirway"), 0);
+    EXPECT_EQ(read_file(left_alone), before);
+    for (const Control control : {Control::SourceFolder, Control::FolderButton, Control::HelpButton,
+                                  Control::TargetGroup, Control::CategoryGroup, Control::Run,
+                                  Control::Exit})
+        EXPECT_TRUE(enabled(control)) << window::spec(control).name;
+    EXPECT_EQ(outer_rect().right - outer_rect().left, window::kNarrowWidth);
+    EXPECT_FALSE(visible(Control::ProgressList)) << "the narrow window shows none of it";
+}
+
+TEST_F(Win32Window, AFailedRunIsToldInABoxAndLeavesTheWindowWideAndUsable) {
+    install(0, "DROP TABLE NavWPT;");
+    open({sample_cycle_folder()});
+    MessageBoxAnswers boxes;
+    click(Control::Run);
+    ASSERT_EQ(boxes.texts.size(), 1u);
+    EXPECT_NE(boxes.texts[0].find("NavWPT"), std::string::npos) << boxes.texts[0];
+    EXPECT_EQ(outer_rect().right - outer_rect().left, window::kWideWidth);
+    EXPECT_TRUE(visible(Control::ProgressList));
+    EXPECT_TRUE(enabled(Control::Exit));
+    EXPECT_TRUE(enabled(Control::TargetGroup));
+}
+
+TEST_F(Win32Window, TheUnattendedStartRunsAndClosesWithoutABox) {
+    const std::string path = install(2);
+    win32::MainWindow& window = open({sample_cycle_folder(), "start"});
+    EXPECT_FALSE(visible(Control::TargetGroup));
+    EXPECT_TRUE(visible(Control::EfisBrannock)) << "its own state is kept";
+    EXPECT_FALSE(::IsWindowVisible(control(Control::EfisBrannock))) << "but its group hides it";
+    MessageBoxAnswers boxes;
+    const Deadline deadline(60000);
+
+    EXPECT_EQ(window.run_until_closed(), 0);
+
+    EXPECT_EQ(window.handle(), nullptr) << "closed";
+    EXPECT_TRUE(boxes.texts.empty());
+    EXPECT_EQ(window.model().state().progress, sample_run_lines());
+    EXPECT_GT(sql_count(path, "SELECT count(*) FROM Airport"), 0);
+}
+
+TEST_F(Win32Window, EscAndEnterInTheFolderFieldClose) {
+    for (const WPARAM key : {VK_ESCAPE, VK_RETURN}) {
+        win32::MainWindow& window = open();
+        post_key(Control::SourceFolder, key);
+        const Deadline deadline(10000);
+        window.run_until_closed();
+        EXPECT_EQ(window.handle(), nullptr) << "key " << key;
+    }
+}
+
+TEST_F(Win32Window, APositionThatIsNoNumberIsToldBeforeTheWindowOpensCentred) {
+    MessageBoxAnswers boxes;
+    const Deadline deadline(10000);
+    open({cycle_.path(), "start", "200px", "150"});
+    ASSERT_EQ(boxes.texts.size(), 1u);
+    EXPECT_EQ(boxes.texts[0], "'200px' is not a valid integer value for Integer type.");
+    EXPECT_FALSE(window_->model().state().auto_start_armed);
+
+    open({cycle_.path(), "start", "$C8", "150"});
+    EXPECT_EQ(outer_rect().left, 200);
+    EXPECT_EQ(outer_rect().top, 150);
+}
+
+// The program itself, as a calling program starts it.
+TEST_F(Win32Window, TheProgramEndsAnUnattendedRunWithItsStatus) {
+    const std::string path = install(0);
+    const ProgramRun done = run_program(window_program(), {sample_cycle_folder(), "start"}, 60000);
+    ASSERT_TRUE(done.finished);
+    EXPECT_EQ(done.status, 0u);
+    EXPECT_GT(sql_count(path, "SELECT count(*) FROM NavWPT"), 0);
+
+    sql_exec(path, "DROP TABLE NavLTP;");
+    const ProgramRun failed = run_program(window_program(), {sample_cycle_folder(), "start"}, 60000);
+    ASSERT_TRUE(failed.finished) << "waited for a click";
+    EXPECT_EQ(failed.status, 1u);
+    EXPECT_NE(failed.error_output.find("NavLTP"), std::string::npos) << failed.error_output;
+}
+
+} // namespace
+} // namespace quill::test

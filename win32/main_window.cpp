@@ -1,0 +1,374 @@
+#include "win32/main_window.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+#include "app/wide_text.h"
+#include "win32/dialogs.h"
+#include "win32/resource_ids.h"
+#include "win32/window_class.h"
+#include "window/placement.h"
+#include "window/texts.h"
+
+namespace quill::win32 {
+
+namespace {
+
+using window::Control;
+using window::ControlKind;
+using window::ControlSpec;
+
+// A fixed border: the system menu and close only.
+constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+constexpr int kFirstControlId = 100;
+constexpr UINT_PTR kAutoStartTimer = 1;
+constexpr UINT kAutoStartDelayMs = 1000;
+
+enum IconUse { kWindowIcon, kTitleIcon, kFolderIcon, kTickIcon, kCrossIcon };
+
+const wchar_t* class_of(ControlKind kind) {
+    switch (kind) {
+    case ControlKind::Label: return L"STATIC";
+    case ControlKind::TextField: return L"EDIT";
+    case ControlKind::List: return L"LISTBOX";
+    case ControlKind::StatusBar: return STATUSCLASSNAMEW;
+    case ControlKind::PictureButton:
+    case ControlKind::Button:
+    case ControlKind::GroupBox:
+    case ControlKind::CheckBox: return L"BUTTON";
+    }
+    return L"STATIC";
+}
+
+DWORD style_of(const ControlSpec& spec) {
+    switch (spec.kind) {
+    case ControlKind::Label: return SS_LEFTNOWORDWRAP | SS_NOPREFIX;
+    case ControlKind::TextField: return WS_TABSTOP | ES_AUTOHSCROLL;
+    case ControlKind::List: return WS_TABSTOP | WS_VSCROLL | LBS_NOINTEGRALHEIGHT;
+    case ControlKind::StatusBar: return SBARS_TOOLTIPS;
+    case ControlKind::PictureButton: return BS_PUSHBUTTON | BS_ICON | BS_FLAT;
+    case ControlKind::Button:
+        // Exit is the window's default button.
+        return WS_TABSTOP | (spec.id == Control::Exit ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
+    case ControlKind::GroupBox: return BS_GROUPBOX;
+    case ControlKind::CheckBox: return WS_TABSTOP | BS_AUTOCHECKBOX;
+    }
+    return 0;
+}
+
+DWORD extended_style_of(ControlKind kind) {
+    return kind == ControlKind::TextField || kind == ControlKind::List ? WS_EX_CLIENTEDGE : 0;
+}
+
+// The controls that take the focus first, in tab order, then the others: the
+// order of creation is the tab order, and the groups lie beneath their boxes.
+std::vector<Control> creation_order() {
+    std::vector<Control> order(window::kTabOrder.begin(), window::kTabOrder.end());
+    for (const ControlSpec& spec : window::kMainControls) {
+        if (std::find(order.begin(), order.end(), spec.id) == order.end()) order.push_back(spec.id);
+    }
+    return order;
+}
+
+RECT rect_at(const ControlSpec& spec, UINT dpi) {
+    window::Rect rect = spec.rect;
+    if (spec.in_group()) {
+        rect.left += window::spec(spec.group).rect.left;
+        rect.top += window::spec(spec.group).rect.top;
+    }
+    return {scaled(rect.left, dpi), scaled(rect.top, dpi), scaled(rect.width, dpi),
+            scaled(rect.height, dpi)};
+}
+
+std::wstring window_text(HWND handle) {
+    std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(handle)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        ::GetWindowTextW(handle, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+bool has_style(HWND handle, DWORD style) {
+    return (static_cast<DWORD>(::GetWindowLongPtrW(handle, GWL_STYLE)) & style) != 0;
+}
+
+} // namespace
+
+int control_id(Control control) {
+    return kFirstControlId + static_cast<int>(window::index_of(control));
+}
+
+MainWindow::MainWindow(std::vector<std::string> parameters) {
+    window_ = ::CreateWindowExW(0, window_class<MainWindow>(L"QuillstromMain"),
+                                to_wide(window::kMainCaption).c_str(), kStyle, CW_USEDEFAULT,
+                                CW_USEDEFAULT, 0, 0, nullptr, nullptr, ::GetModuleHandleW(nullptr),
+                                this);
+    create_controls();
+    lay_out(::GetDpiForWindow(window_));
+    window::WindowView& view = *this;
+    model_ = std::make_unique<window::MainWindowModel>(view, std::move(parameters));
+    help_ = std::make_unique<HelpWindow>(window_);
+}
+
+MainWindow::~MainWindow() {
+    help_.reset();
+    if (window_) ::DestroyWindow(window_);
+}
+
+HWND MainWindow::control(Control control) const { return controls_[window::index_of(control)]; }
+
+void MainWindow::create_controls() {
+    for (const Control id : creation_order()) {
+        const ControlSpec& spec = window::spec(id);
+        const HWND handle = ::CreateWindowExW(
+            extended_style_of(spec.kind), class_of(spec.kind), to_wide(spec.text).c_str(),
+            WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style_of(spec), 0, 0, 0, 0, window_,
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(control_id(id))),
+            ::GetModuleHandleW(nullptr), nullptr);
+        controls_[window::index_of(id)] = handle;
+    }
+    const HWND status = control(Control::StatusBar);
+    ::SendMessageW(status, SB_SIMPLE, TRUE, 0);
+    ::SendMessageW(status, SB_SETTEXTW, SB_SIMPLEID,
+                   reinterpret_cast<LPARAM>(to_wide(window::spec(Control::StatusBar).text).c_str()));
+}
+
+void MainWindow::lay_out(UINT dpi) {
+    dpi_ = dpi;
+    font_ = std::make_unique<Font>(window::kFontPixels, false, dpi);
+    bold_font_ = std::make_unique<Font>(window::kFontPixels, true, dpi);
+    icons_ = {std::make_unique<Icon>(QUILL_ICON_SATELLITE, 32, dpi),
+              std::make_unique<Icon>(QUILL_ICON_SATELLITE, 16, dpi),
+              std::make_unique<Icon>(QUILL_ICON_FOLDER, 16, dpi),
+              std::make_unique<Icon>(QUILL_ICON_TICK, 16, dpi),
+              std::make_unique<Icon>(QUILL_ICON_CROSS, 16, dpi)};
+    for (const ControlSpec& spec : window::kMainControls) {
+        const HWND handle = control(spec.id);
+        const RECT rect = rect_at(spec, dpi);
+        ::MoveWindow(handle, rect.left, rect.top, rect.right, rect.bottom, FALSE);
+        const HFONT font = spec.bold ? bold_font_->handle() : font_->handle();
+        ::SendMessageW(handle, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    }
+    const auto icon = [this](IconUse use) { return reinterpret_cast<LPARAM>(icons_[use]->handle()); };
+    ::SendMessageW(window_, WM_SETICON, ICON_BIG, icon(kWindowIcon));
+    ::SendMessageW(window_, WM_SETICON, ICON_SMALL, icon(kTitleIcon));
+    ::SendMessageW(control(Control::FolderButton), BM_SETIMAGE, IMAGE_ICON, icon(kFolderIcon));
+    ::SendMessageW(control(Control::Run), BM_SETIMAGE, IMAGE_ICON, icon(kTickIcon));
+    ::SendMessageW(control(Control::Exit), BM_SETIMAGE, IMAGE_ICON, icon(kCrossIcon));
+    ::SendMessageW(control(Control::ProgressList), LB_SETITEMHEIGHT, 0,
+                   scaled(window::kProgressLineHeight, dpi));
+    const HWND status = control(Control::StatusBar);
+    ::SendMessageW(status, SB_SETMINHEIGHT, scaled(window::spec(Control::StatusBar).rect.height, dpi), 0);
+    set_outer_width(outer_width_);
+    ::InvalidateRect(window_, nullptr, TRUE);
+}
+
+// The width is the outer one, frame included, whatever frame Windows draws.
+void MainWindow::set_outer_width(int width_at_96_dpi) {
+    outer_width_ = width_at_96_dpi;
+    const SIZE outer = outer_size(window_, 1, scaled(window::kClientHeight, dpi_), dpi_);
+    ::SetWindowPos(window_, nullptr, 0, 0, scaled(width_at_96_dpi, dpi_), outer.cy,
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// By the outer corner, or centred on the primary screen's work area.
+void MainWindow::place(const std::optional<window::Point>& corner) {
+    RECT outer{};
+    ::GetWindowRect(window_, &outer);
+    RECT work{};
+    ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    const window::Point centred =
+        window::centred_in({work.left, work.top, work.right - work.left, work.bottom - work.top},
+                           outer.right - outer.left, outer.bottom - outer.top);
+    const window::Point at = corner.value_or(centred);
+    ::SetWindowPos(window_, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// The command line is read before the window appears, so a position error is
+// told first and the window then opens centred.
+void MainWindow::show() {
+    model_->shown();
+    if (!window_) return;
+    place(model_->state().corner);
+    ::ShowWindow(window_, SW_SHOW);
+    ::UpdateWindow(window_);
+    keep_focus();
+}
+
+int MainWindow::run_until_closed() {
+    MSG message{};
+    while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (handle_key(message)) continue;
+        if (window_ && ::IsDialogMessageW(window_, &message)) continue;
+        ::TranslateMessage(&message);
+        ::DispatchMessageW(&message);
+    }
+    return model_->exit_status();
+}
+
+std::optional<Control> MainWindow::control_of(HWND handle) const {
+    for (const ControlSpec& spec : window::kMainControls) {
+        const HWND candidate = control(spec.id);
+        if (handle == candidate || ::IsChild(candidate, handle)) return spec.id;
+    }
+    return std::nullopt;
+}
+
+bool MainWindow::handle_key(const MSG& message) {
+    if (message.message != WM_KEYDOWN || !window_) return false;
+    if (message.wParam != VK_ESCAPE && message.wParam != VK_RETURN) return false;
+    if (message.hwnd != window_ && !::IsChild(window_, message.hwnd)) return false;
+    if (message.wParam == VK_ESCAPE) {
+        model_->escape_pressed();
+    } else {
+        model_->enter_pressed(control_of(message.hwnd));
+    }
+    return true;
+}
+
+// What the user did to a control; nothing while the window draws the model's
+// own changes.
+void MainWindow::handle_command(WORD id, WORD code) {
+    if (drawing_ || id < kFirstControlId || id >= kFirstControlId + window::kControlCount) return;
+    const Control control_id = static_cast<Control>(id - kFirstControlId);
+    const HWND handle = control(control_id);
+    const ControlKind kind = window::spec(control_id).kind;
+    if (kind == ControlKind::TextField && code == EN_CHANGE) {
+        model_->folder_edited(to_utf8(window_text(handle)));
+    } else if (kind == ControlKind::CheckBox && code == BN_CLICKED) {
+        model_->box_set(control_id, ::SendMessageW(handle, BM_GETCHECK, 0, 0) == BST_CHECKED);
+    } else if (code == BN_CLICKED &&
+               (kind == ControlKind::Button || kind == ControlKind::PictureButton)) {
+        model_->pressed(control_id);
+    }
+}
+
+LRESULT MainWindow::handle_message(HWND window, UINT message, WPARAM w, LPARAM l) {
+    switch (message) {
+    case WM_COMMAND: handle_command(LOWORD(w), HIWORD(w)); return 0;
+    case WM_TIMER:
+        if (w != kAutoStartTimer) break;
+        ::KillTimer(window, kAutoStartTimer);
+        timer_running_ = false;
+        model_->timer_ticked();
+        return 0;
+    case WM_SETCURSOR:
+        if (!busy_) break;
+        ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
+        return TRUE;
+    case WM_SIZE: ::SendMessageW(control(Control::StatusBar), WM_SIZE, 0, 0); return 0;
+    case WM_ACTIVATE:
+        if (LOWORD(w) == WA_INACTIVE) {
+            const HWND focus = ::GetFocus();
+            if (focus && ::IsChild(window, focus)) last_focus_ = focus;
+        } else {
+            keep_focus();
+        }
+        return 0;
+    case WM_DPICHANGED: {
+        const RECT* suggested = reinterpret_cast<const RECT*>(l);
+        lay_out(HIWORD(w));
+        ::SetWindowPos(window, nullptr, suggested->left, suggested->top, 0, 0,
+                       SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        return 0;
+    }
+    case WM_CLOSE: ::DestroyWindow(window); return 0;
+    case WM_NCDESTROY:
+        window_ = nullptr;
+        ::PostQuitMessage(model_ ? model_->exit_status() : 0);
+        break;
+    default: break;
+    }
+    return ::DefWindowProcW(window, message, w, l);
+}
+
+void MainWindow::draw(const window::MainWindowState& state) {
+    if (!window_) return;
+    drawing_ = true;
+    const HWND field = control(Control::SourceFolder);
+    if (const std::wstring text = to_wide(state.folder_text); window_text(field) != text)
+        ::SetWindowTextW(field, text.c_str());
+    draw_controls(state);
+    draw_progress(state.progress);
+    draw_timer(state.auto_start_armed);
+    const int width = state.width == window::Width::Wide ? window::kWideWidth : window::kNarrowWidth;
+    if (width != outer_width_) set_outer_width(width);
+    draw_busy(state.busy);
+    keep_focus();
+    drawing_ = false;
+    ::RedrawWindow(window_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+}
+
+// Win32 knows no groups: a box shows, and can be used, only when it and its
+// group can, as the model says.
+void MainWindow::draw_controls(const window::MainWindowState& state) {
+    for (const ControlSpec& spec : window::kMainControls) {
+        const HWND handle = control(spec.id);
+        const bool visible = state.shows(spec.id);
+        if (has_style(handle, WS_VISIBLE) != visible) ::ShowWindow(handle, visible ? SW_SHOWNA : SW_HIDE);
+        const bool enabled = state.lets_use(spec.id);
+        if ((::IsWindowEnabled(handle) != FALSE) != enabled) ::EnableWindow(handle, enabled);
+        if (spec.kind != ControlKind::CheckBox) continue;
+        const WPARAM checked = state[spec.id].checked ? BST_CHECKED : BST_UNCHECKED;
+        if (static_cast<WPARAM>(::SendMessageW(handle, BM_GETCHECK, 0, 0)) != checked)
+            ::SendMessageW(handle, BM_SETCHECK, checked, 0);
+    }
+}
+
+// The model only empties the list or appends to it.
+void MainWindow::draw_progress(const std::vector<std::string>& lines) {
+    const HWND list = control(Control::ProgressList);
+    auto count = static_cast<std::size_t>(::SendMessageW(list, LB_GETCOUNT, 0, 0));
+    if (count > lines.size()) {
+        ::SendMessageW(list, LB_RESETCONTENT, 0, 0);
+        count = 0;
+    }
+    for (; count < lines.size(); ++count) {
+        ::SendMessageW(list, LB_ADDSTRING, 0,
+                       reinterpret_cast<LPARAM>(to_wide(lines[count]).c_str()));
+    }
+}
+
+void MainWindow::draw_timer(bool armed) {
+    if (armed && !timer_running_) ::SetTimer(window_, kAutoStartTimer, kAutoStartDelayMs, nullptr);
+    if (!armed && timer_running_) ::KillTimer(window_, kAutoStartTimer);
+    timer_running_ = armed;
+}
+
+// No message reaches the window while a run works, so the cursor is set at
+// once as well as on every WM_SETCURSOR.
+void MainWindow::draw_busy(bool busy) {
+    if (busy == busy_) return;
+    busy_ = busy;
+    ::SetCursor(::LoadCursorW(nullptr, busy ? IDC_WAIT : IDC_ARROW));
+}
+
+// A control that loses the focus by being disabled leaves the window without
+// one: the keys would go nowhere.
+void MainWindow::keep_focus() {
+    if (::GetActiveWindow() != window_) return;
+    const HWND focus = ::GetFocus();
+    if (focus && ::IsChild(window_, focus) && ::IsWindowEnabled(focus)) return;
+    const bool last_usable = last_focus_ && ::IsWindowEnabled(last_focus_) &&
+                             ::IsWindowVisible(last_focus_);
+    const HWND next = last_usable ? last_focus_ : ::GetNextDlgTabItem(window_, nullptr, FALSE);
+    if (next) ::SetFocus(next);
+}
+
+void MainWindow::show_message(window::MessageKind kind, const std::string& text) {
+    show_message_box(window_, kind, text);
+}
+
+std::optional<std::string> MainWindow::choose_folder(const std::string& title) {
+    return win32::choose_folder(window_, title);
+}
+
+window::Point MainWindow::show_help(const std::optional<window::Point>& place) {
+    return help_->show_modal(place);
+}
+
+void MainWindow::close_window() {
+    if (window_) ::DestroyWindow(window_);
+}
+
+} // namespace quill::win32
