@@ -12,7 +12,7 @@ namespace {
 
 using window::HelpControl;
 
-constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
 // A narrow title bar with a close button only.
 constexpr DWORD kExtendedStyle = WS_EX_TOOLWINDOW;
 

@@ -19,8 +19,9 @@ using window::Control;
 using window::ControlKind;
 using window::ControlSpec;
 
-// A fixed border: the system menu and close only.
-constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+// A fixed border: the system menu and close only. The window paints the
+// inside of the group boxes, which paint only their frames.
+constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
 constexpr int kFirstControlId = 100;
 constexpr UINT_PTR kAutoStartTimer = 1;
 constexpr UINT kAutoStartDelayMs = 1000;

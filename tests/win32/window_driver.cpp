@@ -48,6 +48,12 @@ Deadline::Deadline(UINT milliseconds) : timer_(::SetTimer(nullptr, 0, millisecon
 
 Deadline::~Deadline() { ::KillTimer(nullptr, timer_); }
 
+std::string WindowDriver::install(std::size_t row, std::string_view extra_sql) const {
+    make_folders(target_folder(TargetTable[row]));
+    create_product_database(target_path(TargetTable[row]), extra_sql);
+    return target_path(TargetTable[row]);
+}
+
 win32::MainWindow& WindowDriver::open(std::vector<std::string> parameters) {
     window_.reset();
     window_ = std::make_unique<win32::MainWindow>(std::move(parameters));

@@ -43,6 +43,8 @@ private:
 // the system would deliver the user's actions.
 class WindowDriver : public testing::Test {
 protected:
+    // Makes a product database from the bundled schema; its path.
+    std::string install(std::size_t row, std::string_view extra_sql = {}) const;
     win32::MainWindow& open(std::vector<std::string> parameters = {});
     HWND control(window::Control control) const;
 

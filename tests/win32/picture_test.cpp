@@ -1,0 +1,89 @@
+#include <gtest/gtest.h>
+
+#include "app/platform.h"
+#include "win32/gdi_objects.h"
+#include "window_driver.h"
+
+// What the screen shows of the window, on a real display with a window
+// manager (scripts/test-windows.sh runs the tests on one).
+
+namespace quill::test {
+namespace {
+
+using window::Control;
+
+// The screen's pixels in a rectangle, as 0x00RRGGBB.
+std::vector<std::uint32_t> screen_pixels(const RECT& area) {
+    const int width = area.right - area.left;
+    const int height = area.bottom - area.top;
+    const HDC screen = ::GetDC(nullptr);
+    const HDC memory = ::CreateCompatibleDC(screen);
+    const HBITMAP bitmap = ::CreateCompatibleBitmap(screen, width, height);
+    const HGDIOBJ old = ::SelectObject(memory, bitmap);
+    ::BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
+    ::SelectObject(memory, old);
+    BITMAPINFO format{};
+    format.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * height);
+    ::GetDIBits(memory, bitmap, 0, static_cast<UINT>(height), pixels.data(), &format,
+                DIB_RGB_COLORS);
+    ::DeleteObject(bitmap);
+    ::DeleteDC(memory);
+    ::ReleaseDC(nullptr, screen);
+    return pixels;
+}
+
+class Picture : public WindowDriver {
+protected:
+    void SetUp() override {
+        if (environment_variable("DISPLAY").empty()) GTEST_SKIP() << "needs a display";
+    }
+    // Gives the window manager and the window time to frame and paint.
+    void settle() const {
+        for (int i = 0; i < 20; ++i) {
+            pump();
+            ::Sleep(50);
+        }
+    }
+    // The points of the client area right of the left column, in the rows of
+    // the progress list, that differ from the window's background.
+    int points_right_of_the_controls() const {
+        const HWND window = window_->handle();
+        RECT client{};
+        ::GetClientRect(window, &client);
+        const UINT dpi = ::GetDpiForWindow(window);
+        const RECT list = {0, win32::scaled(window::spec(Control::ProgressList).rect.top, dpi),
+                           client.right, win32::scaled(434, dpi)};
+        POINT origin{win32::scaled(window::kLeftColumnRight + 1, dpi), list.top};
+        ::ClientToScreen(window, &origin);
+        const RECT area{origin.x, origin.y, origin.x + client.right - win32::scaled(379, dpi),
+                        origin.y + list.bottom - list.top};
+        const COLORREF face = ::GetSysColor(COLOR_BTNFACE);
+        const std::uint32_t background =
+            (GetRValue(face) << 16) | (GetGValue(face) << 8) | GetBValue(face);
+        int foreign = 0;
+        for (const std::uint32_t pixel : screen_pixels(area)) foreign += (pixel & 0xFFFFFF) != background;
+        return foreign;
+    }
+};
+
+// A failed run leaves the window wide, its progress list in view.
+TEST_F(Picture, TheNarrowWindowShowsNoPixelOfTheProgressListAndTheWideOneDoes) {
+    install(0, "DROP TABLE NavWPT;");
+    open({sample_cycle_folder()});
+    settle();
+    EXPECT_EQ(outer_rect().right - outer_rect().left, window::kNarrowWidth);
+    EXPECT_EQ(points_right_of_the_controls(), 0);
+
+    {
+        MessageBoxAnswers boxes;
+        click(Control::Run);
+        ASSERT_EQ(boxes.texts.size(), 1u);
+    }
+    settle();
+    EXPECT_EQ(outer_rect().right - outer_rect().left, window::kWideWidth);
+    EXPECT_GT(points_right_of_the_controls(), 1000);
+}
+
+} // namespace
+} // namespace quill::test
