@@ -47,7 +47,7 @@ void HelpWindow::create_controls() {
         const bool button = spec.id == HelpControl::Done;
         controls_[i] = ::CreateWindowExW(
             0, button ? L"BUTTON" : L"STATIC", to_wide(spec.text).c_str(),
-            WS_CHILD | WS_VISIBLE | style_of(spec), 0, 0, 0, 0, window_,
+            WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style_of(spec), 0, 0, 0, 0, window_,
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(button ? kDoneId : 0)),
             ::GetModuleHandleW(nullptr), nullptr);
     }
