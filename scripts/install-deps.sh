@@ -7,7 +7,7 @@ set -euo pipefail
 packages=(build-essential cmake pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
           libsqlite3-dev sqlite3 libgtest-dev libgmock-dev xvfb xauth openbox libxcb1-dev time)
 if [ "${1:-}" = "--windows" ]; then
-  packages=(cmake g++-mingw-w64-x86-64-posix wine64 libgtest-dev googletest xvfb xauth openbox)
+  packages=(cmake g++-mingw-w64-x86-64-posix wine64 fonts-wine libgtest-dev googletest xvfb xauth openbox)
 fi
 
 missing=()

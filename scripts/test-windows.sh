@@ -55,6 +55,8 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   "$wine_folder/wine64" wineboot --init >/dev/null 2>&1
   "$wine_folder/wineserver64" -w
 fi
+# The window's font: Wine's own Tahoma, which Wine does not install into a prefix by itself.
+cp -u /usr/share/wine/fonts/tahoma*.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
 
 cmake -S "$root" -B "$out/build" -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_CROSSCOMPILING_EMULATOR="$wine_folder/wine64" \
