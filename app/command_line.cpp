@@ -17,6 +17,10 @@ StartOptions ParseCommandLine(const std::vector<std::string>& parameters) {
     return options;
 }
 
+bool AsksForVersion(const std::vector<std::string>& parameters) {
+    return parameters.size() == 1 && parameters[0] == "--version";
+}
+
 WindowPosition ConvertPosition(const StartOptions& options) {
     WindowPosition position;
     position.left = text_to_integer(options.left.value());

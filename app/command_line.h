@@ -23,6 +23,10 @@ struct StartOptions {
 // The parameters without the program's own path.
 StartOptions ParseCommandLine(const std::vector<std::string>& parameters);
 
+// True for the one parameter "--version": the window prints its version and
+// ends without opening, as a packager checks it. No cycle folder has that name.
+bool AsksForVersion(const std::vector<std::string>& parameters);
+
 struct WindowPosition {
     std::int32_t left = 0;
     std::int32_t top = 0;

@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the sample run need, when any is missing.
 # scripts/install-deps.sh --windows installs instead what the Windows cross-build and its tests
-# under Wine, on a virtual X display, need.
+# under Wine, on a virtual X display, need; --release, what scripts/release.sh needs.
 set -euo pipefail
 
 packages=(build-essential cmake pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
           libsqlite3-dev sqlite3 libgtest-dev libgmock-dev xvfb xauth openbox libxcb1-dev time)
-if [ "${1:-}" = "--windows" ]; then
-  packages=(cmake g++-mingw-w64-x86-64-posix wine64 fonts-wine libgtest-dev googletest xvfb xauth openbox)
-fi
+case "${1:-}" in
+  --windows) packages=(cmake g++-mingw-w64-x86-64-posix wine64 fonts-wine libgtest-dev googletest xvfb xauth openbox) ;;
+  # The release: both builds, and what packs and checks the packages.
+  --release) packages=("${packages[@]}" g++-mingw-w64-x86-64-posix zip unzip dpkg-dev file) ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

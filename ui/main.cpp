@@ -1,9 +1,17 @@
 #include <QApplication>
+#include <iostream>
+
+#include "app/command_line.h"
+#include "app/platform.h"
 
 #include "ui/help_window.h"
 #include "ui/main_window.h"
 
 int main(int argc, char* argv[]) {
+    if (quill::AsksForVersion(quill::program_arguments(argc, argv))) {
+        std::cout << "quillstrom " << QUILL_VERSION << std::endl;
+        return 0;
+    }
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Quillstrom"));
     app.setApplicationVersion(QStringLiteral(QUILL_VERSION));

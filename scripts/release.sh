@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Makes the release packages in dist/:
+#   quillstrom-<version>-windows-x64.zip   quillstrom.exe and quillstrom-cli.exe, static and
+#                                         stripped, with README.txt (CR LF) and LICENSE.txt
+#   quillstrom_<version>_amd64.deb        for Debian 12: both Linux programs, the desktop entry
+#                                         and its icon, the manual page of quillstrom-cli
+# The builds go to build-release/ and build-release-windows/.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+dist="$root/dist"
+version=$(sed -n 's/^project(Quillstrom VERSION \([0-9.]*\).*/\1/p' "$root/CMakeLists.txt")
+"$root/scripts/install-deps.sh" --release
+mkdir -p "$dist"
+
+# Windows: the two programs without their debug information, beside the texts a user reads.
+source "$root/scripts/windows-build.sh"
+windows_build_setup "$root/build-release-windows"
+build_sqlite
+windows_configure "$out/build" -DCMAKE_BUILD_TYPE=Release -DQUILL_TESTS=OFF
+cmake --build "$out/build" -j "$jobs"
+staging="$out/zip"
+rm -rf "$staging" && mkdir -p "$staging"
+for program in quillstrom quillstrom-cli; do
+  x86_64-w64-mingw32-strip -o "$staging/$program.exe" "$out/build/$program.exe"
+done
+sed "s/@PROJECT_VERSION@/$version/; s/\$/\r/" "$root/packaging/README-windows.txt" >"$staging/README.txt"
+sed 's/$/\r/' "$root/LICENSE" >"$staging/LICENSE.txt"
+zip_file="$dist/quillstrom-$version-windows-x64.zip"
+rm -f "$zip_file"
+(cd "$staging" && zip -q -X "$zip_file" quillstrom.exe quillstrom-cli.exe README.txt LICENSE.txt)
+
+# Debian: the Linux programs as a package, its dependencies taken from what they link.
+linux="$root/build-release"
+cmake -S "$root" -B "$linux" -DCMAKE_BUILD_TYPE=Release -DQUILL_TESTS=OFF >/dev/null
+cmake --build "$linux" -j "$(nproc)"
+(cd "$linux" && cpack -G DEB -B "$linux/package" >/dev/null)
+cp "$linux/package/quillstrom_${version}_amd64.deb" "$dist/"
+
+echo "Made in $dist:"
+ls -1 "$dist"
