@@ -4,6 +4,7 @@
 
 #include <shellapi.h>
 
+#include "app/file_system.h"
 #include "app/wide_text.h"
 
 namespace quill::test {
@@ -50,6 +51,7 @@ Deadline::~Deadline() { ::KillTimer(nullptr, timer_); }
 
 std::string WindowDriver::install(std::size_t row, std::string_view extra_sql) const {
     make_folders(target_folder(TargetTable[row]));
+    remove_file(target_path(TargetTable[row]));
     create_product_database(target_path(TargetTable[row]), extra_sql);
     return target_path(TargetTable[row]);
 }
@@ -131,14 +133,22 @@ std::vector<std::string> sample_run_lines() {
             "Loading FPAPs...", "Loading LTPs..."};
 }
 
-std::string window_program() {
+namespace {
+
+std::string beside_the_tests(const wchar_t* program) {
     wchar_t path[MAX_PATH] = {};
     ::GetModuleFileNameW(nullptr, path, MAX_PATH);
     std::wstring folder(path);
     folder.resize(folder.find_last_of(L'\\'));
     folder.resize(folder.find_last_of(L'\\'));
-    return to_utf8(folder + L"\\quillstrom.exe");
+    return to_utf8(folder + L"\\" + program);
 }
+
+} // namespace
+
+std::string window_program() { return beside_the_tests(L"quillstrom.exe"); }
+
+std::string tool_program() { return beside_the_tests(L"quillstrom-cli.exe"); }
 
 ProgramRun run_program(const std::string& program, const std::vector<std::string>& parameters,
                        DWORD timeout_ms) {

@@ -43,7 +43,7 @@ private:
 // the system would deliver the user's actions.
 class WindowDriver : public testing::Test {
 protected:
-    // Makes a product database from the bundled schema; its path.
+    // Makes a fresh product database from the bundled schema; its path.
     std::string install(std::size_t row, std::string_view extra_sql = {}) const;
     win32::MainWindow& open(std::vector<std::string> parameters = {});
     HWND control(window::Control control) const;
@@ -68,8 +68,9 @@ protected:
 // The eight lines of the sample cycle's loading, after its four conversions.
 std::vector<std::string> sample_run_lines();
 
-// The program quillstrom.exe beside the test's folder.
+// The programs quillstrom.exe and quillstrom-cli.exe beside the test's folder.
 std::string window_program();
+std::string tool_program();
 
 struct ProgramRun {
     DWORD status;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "support/product_states.h"
 #include "support/sql_rows.h"
 #include "window_driver.h"
@@ -115,13 +117,34 @@ TEST_F(Win32Window, APositionThatIsNoNumberIsToldBeforeTheWindowOpensCentred) {
     EXPECT_EQ(outer_rect().top, 150);
 }
 
-// The program itself, as a calling program starts it.
+// Every row of every table, table by table.
+std::vector<std::string> contents(const std::string& database) {
+    std::vector<std::string> rows;
+    for (const std::string& table :
+         sql_rows(database, "SELECT name FROM sqlite_master WHERE type = 'table' ORDER BY name")) {
+        std::vector<std::string> table_rows = sql_rows(database, "SELECT * FROM \"" + table + "\"");
+        std::sort(table_rows.begin(), table_rows.end());
+        rows.push_back(table);
+        rows.insert(rows.end(), table_rows.begin(), table_rows.end());
+    }
+    return rows;
+}
+
+// The program itself, as a calling program starts it: it updates a product
+// database exactly as the command-line tool does.
 TEST_F(Win32Window, TheProgramEndsAnUnattendedRunWithItsStatus) {
     const std::string path = install(0);
     const ProgramRun done = run_program(window_program(), {sample_cycle_folder(), "start"}, 60000);
     ASSERT_TRUE(done.finished);
     EXPECT_EQ(done.status, 0u);
+    const std::vector<std::string> by_window = contents(path);
     EXPECT_GT(sql_count(path, "SELECT count(*) FROM NavWPT"), 0);
+
+    install(0);
+    const ProgramRun by_tool = run_program(tool_program(), {sample_cycle_folder()}, 60000);
+    ASSERT_TRUE(by_tool.finished);
+    EXPECT_EQ(by_tool.status, 0u);
+    EXPECT_EQ(contents(path), by_window);
 
     sql_exec(path, "DROP TABLE NavLTP;");
     const ProgramRun failed = run_program(window_program(), {sample_cycle_folder(), "start"}, 60000);
