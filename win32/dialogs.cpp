@@ -24,7 +24,8 @@ UINT icon_of(window::MessageKind kind) {
 struct Release {
     void operator()(IUnknown* object) const { object->Release(); }
 };
-template <typename Interface> using ComPointer = std::unique_ptr<Interface, Release>;
+template <typename Interface>
+using ComPointer = std::unique_ptr<Interface, Release>;
 
 struct FreeText {
     void operator()(wchar_t* text) const { ::CoTaskMemFree(text); }

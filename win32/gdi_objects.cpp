@@ -16,10 +16,9 @@ Font::Font(int pixels, bool bold, UINT dpi)
 Font::~Font() { ::DeleteObject(font_); }
 
 Icon::Icon(int resource_id, int pixels, UINT dpi)
-    : icon_(static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr),
-                                            MAKEINTRESOURCEW(resource_id), IMAGE_ICON,
-                                            scaled(pixels, dpi), scaled(pixels, dpi),
-                                            LR_DEFAULTCOLOR))) {}
+    : icon_(static_cast<HICON>(
+          ::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resource_id), IMAGE_ICON,
+                       scaled(pixels, dpi), scaled(pixels, dpi), LR_DEFAULTCOLOR))) {}
 
 Icon::~Icon() {
     if (icon_) ::DestroyIcon(icon_);

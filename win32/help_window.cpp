@@ -28,10 +28,10 @@ DWORD style_of(const window::HelpSpec& spec) {
 } // namespace
 
 HelpWindow::HelpWindow(HWND owner) : owner_(owner) {
-    window_ = ::CreateWindowExW(kExtendedStyle, window_class<HelpWindow>(L"QuillstromHelp"),
-                                to_wide(window::kHelpCaption).c_str(), kStyle, CW_USEDEFAULT,
-                                CW_USEDEFAULT, 0, 0, owner, nullptr, ::GetModuleHandleW(nullptr),
-                                this);
+    window_ =
+        ::CreateWindowExW(kExtendedStyle, window_class<HelpWindow>(L"QuillstromHelp"),
+                          to_wide(window::kHelpCaption).c_str(), kStyle, CW_USEDEFAULT,
+                          CW_USEDEFAULT, 0, 0, owner, nullptr, ::GetModuleHandleW(nullptr), this);
     create_controls();
 }
 

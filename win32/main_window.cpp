@@ -100,10 +100,10 @@ int control_id(Control control) {
 }
 
 MainWindow::MainWindow(std::vector<std::string> parameters) {
-    window_ = ::CreateWindowExW(0, window_class<MainWindow>(L"QuillstromMain"),
-                                to_wide(window::kMainCaption).c_str(), kStyle, CW_USEDEFAULT,
-                                CW_USEDEFAULT, 0, 0, nullptr, nullptr, ::GetModuleHandleW(nullptr),
-                                this);
+    window_ =
+        ::CreateWindowExW(0, window_class<MainWindow>(L"QuillstromMain"),
+                          to_wide(window::kMainCaption).c_str(), kStyle, CW_USEDEFAULT,
+                          CW_USEDEFAULT, 0, 0, nullptr, nullptr, ::GetModuleHandleW(nullptr), this);
     create_controls();
     lay_out(::GetDpiForWindow(window_));
     window::WindowView& view = *this;
@@ -130,8 +130,9 @@ void MainWindow::create_controls() {
     }
     const HWND status = control(Control::StatusBar);
     ::SendMessageW(status, SB_SIMPLE, TRUE, 0);
-    ::SendMessageW(status, SB_SETTEXTW, SB_SIMPLEID,
-                   reinterpret_cast<LPARAM>(to_wide(window::spec(Control::StatusBar).text).c_str()));
+    ::SendMessageW(
+        status, SB_SETTEXTW, SB_SIMPLEID,
+        reinterpret_cast<LPARAM>(to_wide(window::spec(Control::StatusBar).text).c_str()));
 }
 
 void MainWindow::lay_out(UINT dpi) {
@@ -150,7 +151,9 @@ void MainWindow::lay_out(UINT dpi) {
         const HFONT font = spec.bold ? bold_font_->handle() : font_->handle();
         ::SendMessageW(handle, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     }
-    const auto icon = [this](IconUse use) { return reinterpret_cast<LPARAM>(icons_[use]->handle()); };
+    const auto icon = [this](IconUse use) {
+        return reinterpret_cast<LPARAM>(icons_[use]->handle());
+    };
     ::SendMessageW(window_, WM_SETICON, ICON_BIG, icon(kWindowIcon));
     ::SendMessageW(window_, WM_SETICON, ICON_SMALL, icon(kTitleIcon));
     ::SendMessageW(control(Control::FolderButton), BM_SETIMAGE, IMAGE_ICON, icon(kFolderIcon));
@@ -159,7 +162,8 @@ void MainWindow::lay_out(UINT dpi) {
     ::SendMessageW(control(Control::ProgressList), LB_SETITEMHEIGHT, 0,
                    scaled(window::kProgressLineHeight, dpi));
     const HWND status = control(Control::StatusBar);
-    ::SendMessageW(status, SB_SETMINHEIGHT, scaled(window::spec(Control::StatusBar).rect.height, dpi), 0);
+    ::SendMessageW(status, SB_SETMINHEIGHT,
+                   scaled(window::spec(Control::StatusBar).rect.height, dpi), 0);
     set_outer_width(outer_width_);
     ::InvalidateRect(window_, nullptr, TRUE);
 }
@@ -292,7 +296,8 @@ void MainWindow::draw(const window::MainWindowState& state) {
     draw_controls(state);
     draw_progress(state.progress);
     draw_timer(state.auto_start_armed);
-    const int width = state.width == window::Width::Wide ? window::kWideWidth : window::kNarrowWidth;
+    const int width =
+        state.width == window::Width::Wide ? window::kWideWidth : window::kNarrowWidth;
     if (width != outer_width_) set_outer_width(width);
     draw_busy(state.busy);
     keep_focus();
@@ -306,7 +311,8 @@ void MainWindow::draw_controls(const window::MainWindowState& state) {
     for (const ControlSpec& spec : window::kMainControls) {
         const HWND handle = control(spec.id);
         const bool visible = state.shows(spec.id);
-        if (has_style(handle, WS_VISIBLE) != visible) ::ShowWindow(handle, visible ? SW_SHOWNA : SW_HIDE);
+        if (has_style(handle, WS_VISIBLE) != visible)
+            ::ShowWindow(handle, visible ? SW_SHOWNA : SW_HIDE);
         const bool enabled = state.lets_use(spec.id);
         if ((::IsWindowEnabled(handle) != FALSE) != enabled) ::EnableWindow(handle, enabled);
         if (spec.kind != ControlKind::CheckBox) continue;
@@ -350,8 +356,8 @@ void MainWindow::keep_focus() {
     if (::GetActiveWindow() != window_) return;
     const HWND focus = ::GetFocus();
     if (focus && ::IsChild(window_, focus) && ::IsWindowEnabled(focus)) return;
-    const bool last_usable = last_focus_ && ::IsWindowEnabled(last_focus_) &&
-                             ::IsWindowVisible(last_focus_);
+    const bool last_usable =
+        last_focus_ && ::IsWindowEnabled(last_focus_) && ::IsWindowVisible(last_focus_);
     const HWND next = last_usable ? last_focus_ : ::GetNextDlgTabItem(window_, nullptr, FALSE);
     if (next) ::SetFocus(next);
 }

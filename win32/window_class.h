@@ -21,7 +21,8 @@ LRESULT CALLBACK owner_procedure(HWND window, UINT message, WPARAM w, LPARAM l) 
 }
 
 // Registers the class once per process.
-template <typename Owner> const wchar_t* window_class(const wchar_t* name) {
+template <typename Owner>
+const wchar_t* window_class(const wchar_t* name) {
     static const ATOM registered = [name] {
         WNDCLASSEXW kind{};
         kind.cbSize = sizeof(kind);

@@ -62,7 +62,8 @@ protected:
         const std::uint32_t background =
             (GetRValue(face) << 16) | (GetGValue(face) << 8) | GetBValue(face);
         int foreign = 0;
-        for (const std::uint32_t pixel : screen_pixels(area)) foreign += (pixel & 0xFFFFFF) != background;
+        for (const std::uint32_t pixel : screen_pixels(area))
+            foreign += (pixel & 0xFFFFFF) != background;
         return foreign;
     }
 };

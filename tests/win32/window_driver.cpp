@@ -30,9 +30,7 @@ void CALLBACK look_for_box(HWND, UINT, UINT_PTR, DWORD) {
 
 void CALLBACK give_up(HWND, UINT, UINT_PTR, DWORD) { ::PostQuitMessage(99); }
 
-std::wstring quoted(const std::string& parameter) {
-    return L"\"" + to_wide(parameter) + L"\"";
-}
+std::wstring quoted(const std::string& parameter) { return L"\"" + to_wide(parameter) + L"\""; }
 
 } // namespace
 
@@ -122,15 +120,31 @@ RECT WindowDriver::outer_rect() const {
 }
 
 std::vector<std::string> sample_run_lines() {
-    return {"Converting Airports...", "Converting NavAids...", "Converting Waypoints...",
-            "Converting Airways...", " ", "Loading Airports (Land)...",
-            "Loading Airports (Water)...", "Loading Airports (Heliports)...",
-            "Loading Airport Comms...", "Loading Airport Info...", "Loading Nav NDBs...",
-            "Loading Nav NDB-DMEs...", "Loading Nav VORs...", "Loading Nav VOR-DMEs...",
-            "Loading Nav VORTACs...", "Loading Nav TACANs...", "Loading Nav DMEs...",
-            "Loading Waypoints/Fixes...", "Loading Airways (High)...", "Loading Airways (Low)...",
-            "Loading Localizers...", "Loading Glideslopes...", "Loading Marker Beacons...",
-            "Loading FPAPs...", "Loading LTPs..."};
+    return {"Converting Airports...",
+            "Converting NavAids...",
+            "Converting Waypoints...",
+            "Converting Airways...",
+            " ",
+            "Loading Airports (Land)...",
+            "Loading Airports (Water)...",
+            "Loading Airports (Heliports)...",
+            "Loading Airport Comms...",
+            "Loading Airport Info...",
+            "Loading Nav NDBs...",
+            "Loading Nav NDB-DMEs...",
+            "Loading Nav VORs...",
+            "Loading Nav VOR-DMEs...",
+            "Loading Nav VORTACs...",
+            "Loading Nav TACANs...",
+            "Loading Nav DMEs...",
+            "Loading Waypoints/Fixes...",
+            "Loading Airways (High)...",
+            "Loading Airways (Low)...",
+            "Loading Localizers...",
+            "Loading Glideslopes...",
+            "Loading Marker Beacons...",
+            "Loading FPAPs...",
+            "Loading LTPs..."};
 }
 
 namespace {

@@ -56,9 +56,9 @@ TEST_F(Win32Window, RunUpdatesTheCheckedProductsAndSaysSo) {
     EXPECT_EQ(progress_lines(), sample_run_lines());
     EXPECT_GT(sql_count(updated, "SELECT count(*) FROM NavAirway"), 0);
     EXPECT_EQ(read_file(left_alone), before);
-    for (const Control control : {Control::SourceFolder, Control::FolderButton, Control::HelpButton,
-                                  Control::TargetGroup, Control::CategoryGroup, Control::Run,
-                                  Control::Exit})
+    for (const Control control :
+         {Control::SourceFolder, Control::FolderButton, Control::HelpButton, Control::TargetGroup,
+          Control::CategoryGroup, Control::Run, Control::Exit})
         EXPECT_TRUE(enabled(control)) << window::spec(control).name;
     EXPECT_EQ(outer_rect().right - outer_rect().left, window::kNarrowWidth);
     EXPECT_FALSE(visible(Control::ProgressList)) << "the narrow window shows none of it";
@@ -147,7 +147,8 @@ TEST_F(Win32Window, TheProgramEndsAnUnattendedRunWithItsStatus) {
     EXPECT_EQ(contents(path), by_window);
 
     sql_exec(path, "DROP TABLE NavLTP;");
-    const ProgramRun failed = run_program(window_program(), {sample_cycle_folder(), "start"}, 60000);
+    const ProgramRun failed =
+        run_program(window_program(), {sample_cycle_folder(), "start"}, 60000);
     ASSERT_TRUE(failed.finished) << "waited for a click";
     EXPECT_EQ(failed.status, 1u);
     EXPECT_NE(failed.error_output.find("NavLTP"), std::string::npos) << failed.error_output;
