@@ -127,7 +127,8 @@ void MainWindow::applyTexts() {
     ui->statusBar->addWidget(new QLabel(text_of(quill::window::spec(Control::StatusBar).text)));
 }
 
-template <typename Event> void MainWindow::forward(Event&& event) {
+template <typename Event>
+void MainWindow::forward(Event&& event) {
     if (!drawing_) event();
 }
 
@@ -186,8 +187,7 @@ void MainWindow::draw(const MainWindowState& state) {
     drawControls(state);
     drawProgress(state.progress);
     drawTimer(state.auto_start_armed);
-    const int outer_width =
-        state.width == quill::window::Width::Wide ? kWideWidth : kNarrowWidth;
+    const int outer_width = state.width == quill::window::Width::Wide ? kWideWidth : kNarrowWidth;
     if (outer_width != outer_width_) {
         outer_width_ = outer_width;
         fitToFrame();
@@ -243,9 +243,9 @@ void MainWindow::show_message(MessageKind kind, const std::string& text) {
 // the program's working folder, with no folder selected; read-only, so that
 // it offers no new folder where the platform's chooser allows leaving it out.
 std::optional<std::string> MainWindow::choose_folder(const std::string& title) {
-    const QString folder = QFileDialog::getExistingDirectory(
-        this, QString::fromStdString(title), QDir::homePath(),
-        QFileDialog::ShowDirsOnly | QFileDialog::ReadOnly);
+    const QString folder =
+        QFileDialog::getExistingDirectory(this, QString::fromStdString(title), QDir::homePath(),
+                                          QFileDialog::ShowDirsOnly | QFileDialog::ReadOnly);
     if (folder.isEmpty()) return std::nullopt;
     return QDir::toNativeSeparators(folder).toStdString();
 }
@@ -311,8 +311,8 @@ void MainWindow::fitToFrame() {
 void MainWindow::place(const QMargins& frame) {
     const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
     const QSize outer = size().grownBy(frame);
-    const Point centred = quill::window::centred_in({area.x(), area.y(), area.width(), area.height()},
-                                                    outer.width(), outer.height());
+    const Point centred = quill::window::centred_in(
+        {area.x(), area.y(), area.width(), area.height()}, outer.width(), outer.height());
     const QPoint corner = requested_corner_.value_or(QPoint(centred.x, centred.y));
     setGeometry(QRect(corner + QPoint(frame.left(), frame.top()), size()));
 }

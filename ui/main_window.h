@@ -78,7 +78,8 @@ private:
     void drawTimer(bool armed);
     // Hands an event of a control to the model, unless it only echoes what
     // the model itself has just drawn.
-    template <typename Event> void forward(Event&& event);
+    template <typename Event>
+    void forward(Event&& event);
 
     // Puts the window's outer corner there, or centres the window when no
     // corner is given, frame included.

@@ -12,8 +12,8 @@ namespace quill::window {
 namespace {
 
 bool is_button(Control control) {
-    return control == Control::Run || control == Control::Exit ||
-           control == Control::HelpButton || control == Control::FolderButton;
+    return control == Control::Run || control == Control::Exit || control == Control::HelpButton ||
+           control == Control::FolderButton;
 }
 
 } // namespace

@@ -73,9 +73,9 @@ void MainWindowModel::set_converting(bool converting) {
 // The groups are locked as wholes: the boxes keep their own states, which
 // the run reads.
 void MainWindowModel::set_locked(bool locked) {
-    for (const Control control : {Control::SourceFolder, Control::FolderButton, Control::HelpButton,
-                                  Control::TargetGroup, Control::CategoryGroup, Control::Run,
-                                  Control::Exit})
+    for (const Control control :
+         {Control::SourceFolder, Control::FolderButton, Control::HelpButton, Control::TargetGroup,
+          Control::CategoryGroup, Control::Run, Control::Exit})
         state_[control].enabled = !locked;
 }
 

@@ -26,9 +26,7 @@ QString caption_of(const QWidget* widget) {
     return {};
 }
 
-QRect rect_of(const window::Rect& rect) {
-    return {rect.left, rect.top, rect.width, rect.height};
-}
+QRect rect_of(const window::Rect& rect) { return {rect.left, rect.top, rect.width, rect.height}; }
 
 QString name_of(std::string_view name) { return QString::fromLatin1(name.data(), name.size()); }
 

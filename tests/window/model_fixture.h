@@ -64,7 +64,8 @@ class ModelTest : public testing::Test {
 protected:
     void add_source(const std::string& name) { write_file(cycle_ / name, "I\n1100 Version\n"); }
     // A product database file; a real one when a run is to read it.
-    std::string install_target(std::size_t row, bool real = false, std::string_view extra_sql = {}) {
+    std::string install_target(std::size_t row, bool real = false,
+                               std::string_view extra_sql = {}) {
         make_folders(target_folder(TargetTable[row]));
         const std::string path = target_path(TargetTable[row]);
         if (real) {
@@ -81,7 +82,9 @@ protected:
         return *model_;
     }
     const window::MainWindowState& state() const { return model_->state(); }
-    const window::ControlState& operator[](window::Control control) const { return state()[control]; }
+    const window::ControlState& operator[](window::Control control) const {
+        return state()[control];
+    }
 
     AppDataSandbox appdata_;
     TempDir cycle_;
