@@ -64,6 +64,24 @@ TEST_F(Win32Window, RunUpdatesTheCheckedProductsAndSaysSo) {
     EXPECT_FALSE(visible(Control::ProgressList)) << "the narrow window shows none of it";
 }
 
+// With every product and category offered, Tab visits every control that
+// takes the focus in the table's order, and comes back to RUN; the narrow
+// window's hidden progress list takes none.
+TEST_F(Win32Window, TabMovesInTheTablesOrder) {
+    for (std::size_t row = 0; row < kTargetCount; ++row) install(row);
+    win32::MainWindow& window = open({sample_cycle_folder()});
+    std::vector<HWND> expected;
+    for (const Control control : window::kTabOrder)
+        if (control != Control::ProgressList) expected.push_back(this->control(control));
+    std::vector<HWND> visited{control(Control::Run)};
+    while (visited.size() <= expected.size())
+        visited.push_back(::GetNextDlgTabItem(window.handle(), visited.back(), FALSE));
+    expected.push_back(control(Control::Run));
+    EXPECT_EQ(visited, expected);
+    EXPECT_EQ(::SendMessageW(control(Control::ProgressList), LB_GETITEMHEIGHT, 0, 0),
+              window::kProgressLineHeight);
+}
+
 TEST_F(Win32Window, AFailedRunIsToldInABoxAndLeavesTheWindowWideAndUsable) {
     install(0, "DROP TABLE NavWPT;");
     open({sample_cycle_folder()});
