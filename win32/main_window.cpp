@@ -62,13 +62,20 @@ DWORD extended_style_of(ControlKind kind) {
     return kind == ControlKind::TextField || kind == ControlKind::List ? WS_EX_CLIENTEDGE : 0;
 }
 
-// The controls that take the focus first, in tab order, then the others: the
-// order of creation is the tab order, and the groups lie beneath their boxes.
+// The controls that take the focus first, in tab order, then the others, the
+// groups last: the order of creation is the tab order, and the later a
+// control is made, the deeper it lies, so the groups lie beneath their boxes
+// and headings.
 std::vector<Control> creation_order() {
     std::vector<Control> order(window::kTabOrder.begin(), window::kTabOrder.end());
-    for (const ControlSpec& spec : window::kMainControls) {
-        if (std::find(order.begin(), order.end(), spec.id) == order.end()) order.push_back(spec.id);
-    }
+    const auto add_others = [&order](bool groups) {
+        for (const ControlSpec& spec : window::kMainControls) {
+            const bool listed = std::find(order.begin(), order.end(), spec.id) != order.end();
+            if (!listed && (spec.kind == ControlKind::GroupBox) == groups) order.push_back(spec.id);
+        }
+    };
+    add_others(false);
+    add_others(true);
     return order;
 }
 
