@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "app/platform.h"
 #include "win32/gdi_objects.h"
 #include "window_driver.h"
@@ -45,26 +47,41 @@ protected:
             ::Sleep(50);
         }
     }
-    // The points of the client area right of the left column, in the rows of
-    // the progress list, that differ from the window's background.
-    int points_right_of_the_controls() const {
+    // The points of a rectangle of the client area (at 96 dpi, clipped to the
+    // client area) that differ from the window's background.
+    int foreign_points(const window::Rect& at_96_dpi) const {
         const HWND window = window_->handle();
+        const UINT dpi = ::GetDpiForWindow(window);
         RECT client{};
         ::GetClientRect(window, &client);
-        const UINT dpi = ::GetDpiForWindow(window);
-        const RECT list = {0, win32::scaled(window::spec(Control::ProgressList).rect.top, dpi),
-                           client.right, win32::scaled(434, dpi)};
-        POINT origin{win32::scaled(window::kLeftColumnRight + 1, dpi), list.top};
+        POINT origin{win32::scaled(at_96_dpi.left, dpi), win32::scaled(at_96_dpi.top, dpi)};
+        const LONG right =
+            std::min<LONG>(client.right, origin.x + win32::scaled(at_96_dpi.width, dpi));
+        const LONG bottom =
+            std::min<LONG>(client.bottom, origin.y + win32::scaled(at_96_dpi.height, dpi));
+        const SIZE size{right - origin.x, bottom - origin.y};
         ::ClientToScreen(window, &origin);
-        const RECT area{origin.x, origin.y, origin.x + client.right - win32::scaled(379, dpi),
-                        origin.y + list.bottom - list.top};
         const COLORREF face = ::GetSysColor(COLOR_BTNFACE);
         const std::uint32_t background =
             (GetRValue(face) << 16) | (GetGValue(face) << 8) | GetBValue(face);
         int foreign = 0;
-        for (const std::uint32_t pixel : screen_pixels(area))
+        for (const std::uint32_t pixel :
+             screen_pixels({origin.x, origin.y, origin.x + size.cx, origin.y + size.cy}))
             foreign += (pixel & 0xFFFFFF) != background;
         return foreign;
+    }
+    // Right of the left column, in the rows of the progress list.
+    int points_right_of_the_controls() const {
+        const window::Rect list = window::spec(Control::ProgressList).rect;
+        return foreign_points({window::kLeftColumnRight + 1, list.top,
+                               window::kClientWidth - window::kLeftColumnRight - 1, list.height});
+    }
+    // A heading inside the target group, where the group box lies beneath it.
+    int points_of_a_heading() const {
+        const window::Rect group = window::spec(Control::TargetGroup).rect;
+        const window::Rect heading = window::spec(Control::Brannock2Heading).rect;
+        return foreign_points(
+            {group.left + heading.left, group.top + heading.top, heading.width, heading.height});
     }
 };
 
@@ -75,6 +92,7 @@ TEST_F(Picture, TheNarrowWindowShowsNoPixelOfTheProgressListAndTheWideOneDoes) {
     settle();
     EXPECT_EQ(outer_rect().right - outer_rect().left, window::kNarrowWidth);
     EXPECT_EQ(points_right_of_the_controls(), 0);
+    EXPECT_GT(points_of_a_heading(), 20) << "the group box would hide it";
 
     {
         MessageBoxAnswers boxes;
