@@ -17,16 +17,21 @@ std::string Error::display() const {
     return message_ + "\n" + file_ + ", line " + std::to_string(line_);
 }
 
-Error io_error(IoFailure failure, int system_error) {
+Error io_error(IoFailure failure) {
     switch (failure) {
     case IoFailure::NotFound: return Error("File not found");
     case IoFailure::InvalidName: return Error("Invalid filename");
     case IoFailure::TooManyOpenFiles: return Error("Too many open files");
     case IoFailure::AccessDenied: return Error("File access denied");
     case IoFailure::DiskFull: return Error("Disk full");
-    case IoFailure::Other: break;
+    case IoFailure::InUse: break;
     }
-    return Error("I/O error " + std::to_string(system_error));
+    return Error(kInUseReason);
+}
+
+Error unmapped_error(std::string_view description, long code) {
+    const std::string what = description.empty() ? "I/O error" : std::string(description);
+    return Error(what + " (" + std::to_string(code) + ")");
 }
 
 Error index_error(std::size_t index) {

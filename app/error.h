@@ -42,10 +42,17 @@ auto located(const std::string& file, long line, Operation operation) {
 }
 
 // What went wrong with a file, in the terms the user is told.
-enum class IoFailure { NotFound, InvalidName, TooManyOpenFiles, AccessDenied, DiskFull, Other };
-// The input/output error of that kind: "File not found", "Disk full", ...;
-// for Other, "I/O error <n>" with the system's own error number.
-Error io_error(IoFailure failure, int system_error);
+enum class IoFailure { NotFound, InvalidName, TooManyOpenFiles, AccessDenied, DiskFull, InUse };
+// The input/output error of that kind: "File not found", "Disk full", ...
+// The same condition reads the same on every system.
+Error io_error(IoFailure failure);
+// A system error the program has no text of its own for: the system's own
+// description followed by its code in brackets, "Not ready (21)"; without a
+// description, "I/O error (21)".
+Error unmapped_error(std::string_view description, long code);
+// What a user is told about a file that another program keeps busy or holds
+// open without sharing it.
+inline constexpr const char* kInUseReason = "in use by another program";
 // "List index out of bounds (%d)"
 Error index_error(std::size_t index);
 

@@ -11,10 +11,22 @@
 // (platform_posix.cpp, platform_win32.cpp); nothing else in the program
 // calls the operating system directly. Paths and texts are UTF-8; the Windows
 // side turns them into UTF-16 at the system's boundary. Failures throw
-// quill::Error with the program's own texts ("File not found", "Disk full");
-// the caller adds the file and line it knows.
+// quill::Error with the program's own texts ("File not found", "Disk full"),
+// the same on every system; the caller adds the file and line it knows.
 
 namespace quill {
+
+class Error;
+
+// The program's error for a system error code (errno on POSIX systems, a
+// Win32 error code on Windows): io_error's text for a condition the program
+// names, otherwise the system's own description with the code.
+Error system_error(long code);
+
+// True when another program holds the file open without sharing it for
+// reading and writing, so that no other program can open it to write:
+// Windows' share modes. Never on POSIX systems, which have none.
+bool held_without_sharing(const std::string& path);
 
 // Whether a file that another handle holds open can be replaced by renaming
 // a new file over it. POSIX: yes, the holder keeps the old file. Windows: no,

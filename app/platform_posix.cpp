@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
 #include <pwd.h>
 #include <sys/file.h>
@@ -16,25 +17,7 @@ const bool kRenameReplacesOpenFiles = true;
 
 namespace {
 
-Error errno_error(int number) {
-    switch (number) {
-    case ENOENT: return io_error(IoFailure::NotFound, number);
-    case ENAMETOOLONG:
-    case ENOTDIR:
-    case EINVAL: return io_error(IoFailure::InvalidName, number);
-    case EMFILE:
-    case ENFILE: return io_error(IoFailure::TooManyOpenFiles, number);
-    case EACCES:
-    case EPERM:
-    case EROFS:
-    case EISDIR: return io_error(IoFailure::AccessDenied, number);
-    case ENOSPC:
-    case EDQUOT: return io_error(IoFailure::DiskFull, number);
-    default: return io_error(IoFailure::Other, number);
-    }
-}
-
-[[noreturn]] void fail() { throw errno_error(errno); }
+[[noreturn]] void fail() { throw system_error(errno); }
 
 int descriptor(std::intptr_t handle) { return static_cast<int>(handle); }
 
@@ -62,9 +45,30 @@ void sync_folder_of(const std::string& path) {
 
 } // namespace
 
+Error system_error(long code) {
+    switch (code) {
+    case ENOENT: return io_error(IoFailure::NotFound);
+    case ENAMETOOLONG:
+    case ENOTDIR:
+    case EINVAL: return io_error(IoFailure::InvalidName);
+    case EMFILE:
+    case ENFILE: return io_error(IoFailure::TooManyOpenFiles);
+    case EACCES:
+    case EPERM:
+    case EROFS:
+    case EISDIR: return io_error(IoFailure::AccessDenied);
+    case ENOSPC:
+    case EDQUOT: return io_error(IoFailure::DiskFull);
+    case ETXTBSY: return io_error(IoFailure::InUse);
+    default: return unmapped_error(std::strerror(static_cast<int>(code)), code);
+    }
+}
+
+bool held_without_sharing(const std::string&) { return false; }
+
 FileLock::FileLock(const std::string& path) {
     const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-    if (fd < 0) throw Error("Cannot open " + path + ": " + errno_error(errno).message());
+    if (fd < 0) throw Error("Cannot open " + path + ": " + system_error(errno).message());
     handle_ = fd;
     held_ = ::flock(fd, LOCK_EX | LOCK_NB) == 0;
 }
@@ -77,7 +81,7 @@ SystemFile SystemFile::open_to_read(const std::string& path) {
     const int fd = descriptor(file.handle_);
     struct stat status {};
     if (::fstat(fd, &status) != 0) fail();
-    if (!S_ISREG(status.st_mode)) throw errno_error(EISDIR);
+    if (!S_ISREG(status.st_mode)) throw system_error(EISDIR);
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     return file;
 }
@@ -118,7 +122,7 @@ void SystemFile::write(const char* data, std::size_t size) {
         const ssize_t written = ::write(descriptor(handle_), data, size);
         if (written < 0 && errno == EINTR) continue;
         if (written < 0) fail();
-        if (written == 0) throw errno_error(EIO);
+        if (written == 0) throw system_error(EIO);
         data += written;
         size -= static_cast<std::size_t>(written);
     }

@@ -15,26 +15,22 @@ const bool kRenameReplacesOpenFiles = false;
 
 namespace {
 
-Error windows_error(DWORD code) {
-    switch (code) {
-    case ERROR_FILE_NOT_FOUND:
-    case ERROR_PATH_NOT_FOUND: return io_error(IoFailure::NotFound, code);
-    case ERROR_INVALID_NAME:
-    case ERROR_BAD_PATHNAME:
-    case ERROR_FILENAME_EXCED_RANGE:
-    case ERROR_DIRECTORY: return io_error(IoFailure::InvalidName, code);
-    case ERROR_TOO_MANY_OPEN_FILES: return io_error(IoFailure::TooManyOpenFiles, code);
-    case ERROR_ACCESS_DENIED:
-    case ERROR_WRITE_PROTECT:
-    case ERROR_SHARING_VIOLATION:
-    case ERROR_LOCK_VIOLATION: return io_error(IoFailure::AccessDenied, code);
-    case ERROR_DISK_FULL:
-    case ERROR_HANDLE_DISK_FULL: return io_error(IoFailure::DiskFull, code);
-    default: return io_error(IoFailure::Other, code);
-    }
-}
+[[noreturn]] void fail() { throw system_error(static_cast<long>(::GetLastError())); }
 
-[[noreturn]] void fail() { throw windows_error(::GetLastError()); }
+// The system's own text for an error code, without the line end and the full
+// stop that close it, as it goes into a line of the program's own; empty
+// when the system has none.
+std::string system_description(DWORD code) {
+    wchar_t* text = nullptr;
+    const DWORD length = ::FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    std::wstring description(text, length);
+    ::LocalFree(text);
+    while (!description.empty() && std::wcschr(L" .\r\n", description.back()))
+        description.pop_back();
+    return to_utf8(description);
+}
 
 std::wstring wide(const std::string& utf8) { return to_wide(utf8); }
 
@@ -56,10 +52,10 @@ DWORD chunk(std::size_t size) {
     return static_cast<DWORD>(size < kLargest ? size : kLargest);
 }
 
-// True when another program has the file open in a way that keeps it from
-// being replaced (a database that its product holds open, say).
-bool held_by_another_program(const std::string& path) {
-    const HANDLE file = ::CreateFileW(wide(path).c_str(), DELETE,
+// True when another program holds the file open and does not share the
+// access asked for with others.
+bool sharing_refused(const std::string& path, DWORD access) {
+    const HANDLE file = ::CreateFileW(wide(path).c_str(), access,
                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                       nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file != INVALID_HANDLE_VALUE) {
@@ -71,12 +67,36 @@ bool held_by_another_program(const std::string& path) {
 
 } // namespace
 
+Error system_error(long code) {
+    switch (code) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND: return io_error(IoFailure::NotFound);
+    case ERROR_INVALID_NAME:
+    case ERROR_BAD_PATHNAME:
+    case ERROR_FILENAME_EXCED_RANGE:
+    case ERROR_DIRECTORY: return io_error(IoFailure::InvalidName);
+    case ERROR_TOO_MANY_OPEN_FILES: return io_error(IoFailure::TooManyOpenFiles);
+    case ERROR_ACCESS_DENIED:
+    case ERROR_WRITE_PROTECT: return io_error(IoFailure::AccessDenied);
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL: return io_error(IoFailure::DiskFull);
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION: return io_error(IoFailure::InUse);
+    default: return unmapped_error(system_description(static_cast<DWORD>(code)), code);
+    }
+}
+
+bool held_without_sharing(const std::string& path) {
+    return sharing_refused(path, GENERIC_READ | GENERIC_WRITE);
+}
+
 FileLock::FileLock(const std::string& path) {
     const HANDLE file = ::CreateFileW(wide(path).c_str(), GENERIC_READ | GENERIC_WRITE,
                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                       nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
-        throw Error("Cannot open " + path + ": " + windows_error(::GetLastError()).message());
+        throw Error("Cannot open " + path + ": " +
+                    system_error(static_cast<long>(::GetLastError())).message());
     handle_ = reinterpret_cast<std::intptr_t>(file);
     OVERLAPPED whole_file{};
     held_ = ::LockFileEx(file, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, MAXDWORD,
@@ -90,7 +110,7 @@ SystemFile SystemFile::open_to_read(const std::string& path) {
     SystemFile file(open_or_fail(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                  OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN));
     if (::GetFileType(handle_of(file.handle_)) != FILE_TYPE_DISK)
-        throw windows_error(ERROR_ACCESS_DENIED);
+        throw system_error(ERROR_ACCESS_DENIED);
     return file;
 }
 
@@ -128,7 +148,7 @@ void SystemFile::write(const char* data, std::size_t size) {
     while (size > 0) {
         DWORD written = 0;
         if (!::WriteFile(handle_of(handle_), data, chunk(size), &written, nullptr)) fail();
-        if (written == 0) throw windows_error(ERROR_WRITE_FAULT);
+        if (written == 0) throw system_error(ERROR_WRITE_FAULT);
         data += written;
         size -= written;
     }
@@ -145,15 +165,16 @@ void SystemFile::close() {
     if (!::CloseHandle(file)) fail();
 }
 
+// A target that its product holds open, sharing all but its deletion, is
+// refused as access denied: it is in use all the same.
 void move_replacing(const std::string& from, const std::string& to) {
     if (::MoveFileExW(wide(from).c_str(), wide(to).c_str(),
                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return;
     const DWORD code = ::GetLastError();
-    if (code == ERROR_SHARING_VIOLATION || code == ERROR_LOCK_VIOLATION ||
-        (code == ERROR_ACCESS_DENIED && held_by_another_program(to)))
-        throw Error("in use by another program");
-    throw windows_error(code);
+    if (code == ERROR_ACCESS_DENIED && sharing_refused(to, DELETE))
+        throw io_error(IoFailure::InUse);
+    throw system_error(static_cast<long>(code));
 }
 
 FileStamp file_stamp(const std::string& path) {

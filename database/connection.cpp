@@ -1,5 +1,6 @@
 #include "database/connection.h"
 
+#include "app/platform.h"
 #include "database/sqlite_error.h"
 
 #include <sqlite3.h>
@@ -15,7 +16,8 @@ void Connection::open(const std::string& path, Mode mode) {
     int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX;
     if (mode == Mode::Create) flags |= SQLITE_OPEN_CREATE;
     if (sqlite3_open_v2(path.c_str(), &db, flags, nullptr) != SQLITE_OK) {
-        Error error = sqlite_error(db);
+        // SQLite cannot tell a file held without sharing from one it may not open.
+        Error error = held_without_sharing(path) ? io_error(IoFailure::InUse) : sqlite_error(db);
         sqlite3_close(db);
         throw error;
     }

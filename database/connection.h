@@ -17,7 +17,8 @@ public:
     enum class Mode { Existing, Create };
 
     // Opens a database file for reading and writing; Create makes the file
-    // when it is missing.
+    // when it is missing. A file that another program holds open without
+    // sharing it fails as kInUseReason.
     void open(const std::string& path, Mode mode = Mode::Existing);
     // How long a statement waits for another program's lock before it fails.
     void set_busy_timeout(int milliseconds);

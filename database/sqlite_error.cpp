@@ -6,9 +6,14 @@ namespace quill {
 
 Error sqlite_error(sqlite3* db) {
     if (!db) return Error("out of memory");
-    const int code = sqlite3_errcode(db);
-    if (code == SQLITE_BUSY || code == SQLITE_LOCKED) return Error(kInUseReason);
-    return Error(sqlite3_errmsg(db));
+    switch (sqlite3_errcode(db)) {
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED: return io_error(IoFailure::InUse);
+    case SQLITE_FULL: return io_error(IoFailure::DiskFull);
+    case SQLITE_READONLY:
+    case SQLITE_PERM: return io_error(IoFailure::AccessDenied);
+    default: return Error(sqlite3_errmsg(db));
+    }
 }
 
 } // namespace quill

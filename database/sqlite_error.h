@@ -6,12 +6,11 @@ struct sqlite3;
 
 namespace quill {
 
-// What a user is told when another program keeps a database locked past
-// the wait.
-inline constexpr const char* kInUseReason = "in use by another program";
-
-// The failure of the last SQLite call on the connection: SQLite's own
-// message, or kInUseReason for a lock that did not clear.
+// The failure of the last SQLite call on the connection, in the program's own
+// terms where it has them, so that a condition reads the same whether SQLite
+// or the program met it: kInUseReason for a lock that did not clear past the
+// wait, "Disk full" for a full disk, "File access denied" for a database that
+// cannot be written; SQLite's own message otherwise.
 Error sqlite_error(sqlite3* db);
 
 } // namespace quill

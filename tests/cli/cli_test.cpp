@@ -6,11 +6,14 @@
 #include "support/product_states.h"
 #include "support/sql_rows.h"
 #include "support/temp_dir.h"
+#include "support/unshared_hold.h"
 
 #include <gtest/gtest.h>
 
 #include <cctype>
 #include <filesystem>
+#include <functional>
+#include <memory>
 #include <sstream>
 
 namespace quill::cli {
@@ -111,18 +114,45 @@ TEST_F(Cli, RowsAProductLeftInItsWalSurviveAnUpdateOfOtherTables) {
     EXPECT_EQ(test::sql_rows(path, "PRAGMA integrity_check"), std::vector<std::string>{"ok"});
 }
 
-TEST_F(Cli, AProductHoldingItsDatabaseIsReportedAndTheOthersAreUpdated) {
+// The ways a product keeps its database from being updated while it runs.
+struct HoldCase {
+    const char* name;
+    bool possible;
+    std::function<std::shared_ptr<void>(const std::string& path)> hold;
+};
+
+void PrintTo(const HoldCase& c, std::ostream* out) { *out << c.name; }
+
+class ProductHold : public Cli, public testing::WithParamInterface<HoldCase> {};
+
+TEST_P(ProductHold, IsReportedAsInUseAndTheOthersAreUpdated) {
+    if (!GetParam().possible) GTEST_SKIP() << GetParam().name << ": not on this system";
     const std::string free = install(0);
     const std::string held = install(1);
     const std::string held_bytes = test::read_file(held);
-    const test::RunningProduct product(held, test::RunningProduct::Mode::Writing);
-    const Result r = run({"--categories", "waypoints", sample});
+    Result r;
+    {
+        const std::shared_ptr<void> product = GetParam().hold(held);
+        r = run({"--categories", "waypoints", sample});
+    }
     EXPECT_EQ(r.status, kSomeNotUpdated);
     EXPECT_NE(r.out.find("Could not update Skelmar Console: in use by another program\n"), std::string::npos)
         << r.out;
     EXPECT_EQ(test::read_file(held), held_bytes);
     EXPECT_EQ(sql_count(free, "SELECT count(*) FROM NavWPT WHERE WPTName = 'OLDWP'"), 0);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Kinds, ProductHold,
+    testing::Values(
+        HoldCase{"WritingThroughSqlite", true,
+                 [](const std::string& path) {
+                     return std::make_shared<test::RunningProduct>(path, test::RunningProduct::Mode::Writing);
+                 }},
+        // A Windows share mode: the file cannot even be opened.
+        HoldCase{"OpenWithoutSharing", test::UnsharedHold::kPossible,
+                 [](const std::string& path) { return std::make_shared<test::UnsharedHold>(path); }}),
+    [](const testing::TestParamInfo<HoldCase>& case_info) { return std::string(case_info.param.name); });
 
 // A second update while one is running touches nothing and says why.
 TEST_F(Cli, ASecondUpdateWhileOneRunsFailsAtOnce) {

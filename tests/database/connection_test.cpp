@@ -2,6 +2,7 @@
 #include "database/query.h"
 #include "database/statement.h"
 #include "product_database.h"
+#include "support/product_states.h"
 
 #include <gtest/gtest.h>
 
@@ -36,6 +37,30 @@ TEST_F(ConnectionTest, QueryOnAMissingTableFailsWithSqliteMessage) {
     EXPECT_EQ(error_message([&] { Query("Delete from NavLTP").execute(connection); }),
               "no such table: NavLTP");
 }
+
+// A write SQLite refuses reads as the same condition met by the program's
+// own file operations.
+struct RefusedWriteCase {
+    const char* name;
+    const char* setting;
+    const char* text;
+};
+
+void PrintTo(const RefusedWriteCase& c, std::ostream* out) { *out << c.name; }
+
+class RefusedWrite : public ConnectionTest, public testing::WithParamInterface<RefusedWriteCase> {};
+
+TEST_P(RefusedWrite, ReadsAsTheProgramsOwnText) {
+    Statement(connection, GetParam().setting).execute();
+    const std::string rows = waypoint_rows("FULL", 3000);
+    EXPECT_EQ(error_message([&] { Statement(connection, rows).execute(); }), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Conditions, RefusedWrite,
+    testing::Values(RefusedWriteCase{"DiskFull", "PRAGMA max_page_count = 1", "Disk full"},
+                    RefusedWriteCase{"ReadOnly", "PRAGMA query_only = 1", "File access denied"}),
+    [](const testing::TestParamInfo<RefusedWriteCase>& case_info) { return std::string(case_info.param.name); });
 
 } // namespace
 } // namespace quill::test
