@@ -27,10 +27,21 @@ public:
         // finish() sets the destination's error code, which tells why a step failed.
         sqlite3_backup_finish(backup_);
         backup_ = nullptr;
-        if (step != SQLITE_DONE) throw sqlite_error(to_);
+        if (step == SQLITE_DONE) return;
+        const Error failure = sqlite_error(to_);
+        roll_back_failed_write();
+        throw failure;
     }
 
 private:
+    // A write that failed on a full disk or an I/O error leaves SQLite's
+    // journal hot beside a changed file until the database is next read; the
+    // read rolls it back. Should it fail too, the journal stays for the next
+    // reader, as after a kill.
+    void roll_back_failed_write() {
+        sqlite3_exec(to_, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
+    }
+
     sqlite3* to_;
     sqlite3_backup* backup_;
 };

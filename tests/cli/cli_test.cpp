@@ -3,6 +3,7 @@
 #include "cli/cli_app.h"
 #include "run/update_run.h"
 #include "cli_fixture.h"
+#include "support/full_disk.h"
 #include "support/product_states.h"
 #include "support/sql_rows.h"
 #include "support/temp_dir.h"
@@ -153,6 +154,29 @@ INSTANTIATE_TEST_SUITE_P(
         HoldCase{"OpenWithoutSharing", test::UnsharedHold::kPossible,
                  [](const std::string& path) { return std::make_shared<test::UnsharedHold>(path); }}),
     [](const testing::TestParamInfo<HoldCase>& case_info) { return std::string(case_info.param.name); });
+
+// Windows writes a product database in place through SQLite. A disk that
+// fills up part way through is rolled back before the run ends: the product
+// keeps its database byte for byte, with no journal beside it, and a product
+// that only reads it opens it. (The work database is large enough for SQLite
+// to write pages before the end of the copy, as with real navigation data.)
+TEST_F(Cli, ADiskFillingUpDuringAnInPlaceWriteLeavesTheProductDatabaseAsItWas) {
+    if (kRenameReplacesOpenFiles) GTEST_SKIP() << "targets are replaced by rename here, none in place";
+    const std::string updated = install(0, std::string(kSeedRows) + test::waypoint_rows("KEPT", 100000));
+    const std::string full = install(1);
+    const std::string before = test::read_file(full);
+    Result r;
+    {
+        const test::FullDisk disk(full, static_cast<std::int64_t>(before.size()) + 8 * 4096);
+        r = run({"--categories", "airways", sample});
+    }
+    EXPECT_EQ(r.status, kSomeNotUpdated);
+    EXPECT_NE(r.out.find("Could not update Skelmar Console: Disk full\n"), std::string::npos) << r.out;
+    EXPECT_TRUE(test::read_file(full) == before) << "the product database changed";
+    EXPECT_FALSE(std::filesystem::exists(full + "-journal"));
+    EXPECT_EQ(sql_count(full, "SELECT count(*) FROM NavWPT WHERE WPTName = 'OLDWP'", test::Access::ReadOnly), 1);
+    EXPECT_EQ(sql_count(updated, "SELECT count(*) FROM NavAirway WHERE FixName = 'OLD'"), 0);
+}
 
 // A second update while one is running touches nothing and says why.
 TEST_F(Cli, ASecondUpdateWhileOneRunsFailsAtOnce) {

@@ -9,8 +9,9 @@ namespace {
 
 // An open database file, closed on scope exit.
 struct Database {
-    explicit Database(const std::string& path) {
-        if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
+    explicit Database(const std::string& path, Access access = Access::ReadWrite) {
+        const int flags = access == Access::ReadOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
+        if (sqlite3_open_v2(path.c_str(), &db, flags, nullptr) != SQLITE_OK) {
             sqlite3_close(db);
             throw std::runtime_error("cannot open " + path);
         }
@@ -21,8 +22,9 @@ struct Database {
 
 } // namespace
 
-std::vector<std::string> sql_rows(const std::string& database, std::string_view sql) {
-    Database file(database);
+std::vector<std::string> sql_rows(const std::string& database, std::string_view sql,
+                                  Access access) {
+    Database file(database, access);
     sqlite3_stmt* stmt = nullptr;
     if (sqlite3_prepare_v2(file.db, sql.data(), static_cast<int>(sql.size()), &stmt, nullptr) != SQLITE_OK)
         throw std::runtime_error(sqlite3_errmsg(file.db));
@@ -40,8 +42,8 @@ std::vector<std::string> sql_rows(const std::string& database, std::string_view 
     return rows;
 }
 
-long long sql_count(const std::string& database, std::string_view sql) {
-    const std::vector<std::string> rows = sql_rows(database, sql);
+long long sql_count(const std::string& database, std::string_view sql, Access access) {
+    const std::vector<std::string> rows = sql_rows(database, sql, access);
     if (rows.size() != 1) throw std::runtime_error("not one row: " + std::string(sql));
     return std::stoll(rows[0]);
 }

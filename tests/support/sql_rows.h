@@ -6,12 +6,18 @@
 
 namespace quill::test {
 
+// How a reader opens a database: for reading and writing, as the products
+// normally do, or only for reading, as a product may do that never writes.
+enum class Access { ReadWrite, ReadOnly };
+
 // The rows of a query on a database file, each row's values as SQLite writes
 // them joined by "|" (NULL as "NULL").
-std::vector<std::string> sql_rows(const std::string& database, std::string_view sql);
+std::vector<std::string> sql_rows(const std::string& database, std::string_view sql,
+                                  Access access = Access::ReadWrite);
 
 // The single number a counting query gives.
-long long sql_count(const std::string& database, std::string_view sql);
+long long sql_count(const std::string& database, std::string_view sql,
+                    Access access = Access::ReadWrite);
 
 // Runs statements on a database file.
 void sql_exec(const std::string& database, std::string_view sql);
