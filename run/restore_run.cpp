@@ -33,10 +33,10 @@ std::vector<PublishResult> RestorePreviousDatabases(const TargetSelection& selec
         if (!file_exists(previous)) throw Error("no previous database is kept");
         return previous;
     };
-    std::vector<PublishResult> results = ReplaceSelectedTargets(selected, work_folder, previous_of);
-    for (const PublishResult& result : results)
-        if (result.written) record_restored(work_folder, result.row);
-    return results;
+    return ReplaceSelectedTargets(selected, work_folder, previous_of,
+                                  [&](const PublishResult& result) {
+                                      if (result.written) record_restored(work_folder, result.row);
+                                  });
 }
 
 } // namespace quill

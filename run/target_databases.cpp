@@ -79,9 +79,10 @@ void SeedWorkDatabase(const TargetSelection& selected, const std::string& work_f
     }
 }
 
-std::vector<PublishResult> ReplaceSelectedTargets(const TargetSelection& selected,
-                                                  const std::string& work_folder,
-                                                  const std::function<std::string(std::size_t)>& source_of) {
+std::vector<PublishResult>
+ReplaceSelectedTargets(const TargetSelection& selected, const std::string& work_folder,
+                       const std::function<std::string(std::size_t)>& source_of,
+                       const TargetDone& done) {
     std::vector<PublishResult> results;
     for (std::size_t row = 0; row < kTargetCount; ++row) {
         if (!selected[row]) continue;
@@ -92,15 +93,18 @@ std::vector<PublishResult> ReplaceSelectedTargets(const TargetSelection& selecte
             result.written = false;
             result.reason = failure.message();
         }
+        if (done) done(result);
         results.push_back(std::move(result));
     }
     return results;
 }
 
 std::vector<PublishResult> PublishWorkDatabase(const TargetSelection& selected,
-                                               const std::string& work_folder) {
+                                               const std::string& work_folder,
+                                               const TargetDone& done) {
     const std::string work_database = work_database_path(work_folder);
-    return ReplaceSelectedTargets(selected, work_folder, [&](std::size_t) { return work_database; });
+    return ReplaceSelectedTargets(
+        selected, work_folder, [&](std::size_t) { return work_database; }, done);
 }
 
 } // namespace quill

@@ -30,17 +30,24 @@ struct PublishResult {
     std::string reason; // why not, when not written
 };
 
+// Told of each selected target's result as soon as it is known, before the
+// next target is tried, so that what follows a replacement (its record, its
+// line) is done even when the run is stopped part way.
+using TargetDone = std::function<void(const PublishResult&)>;
+
 // Replaces every selected target, in table order, with the database file that
 // source_of(row) names, through ReplaceTarget. A failure, thrown by either,
 // becomes that target's result and the next one is still tried.
-std::vector<PublishResult> ReplaceSelectedTargets(const TargetSelection& selected,
-                                                  const std::string& work_folder,
-                                                  const std::function<std::string(std::size_t)>& source_of);
+std::vector<PublishResult>
+ReplaceSelectedTargets(const TargetSelection& selected, const std::string& work_folder,
+                       const std::function<std::string(std::size_t)>& source_of,
+                       const TargetDone& done);
 
 // Replaces every selected target's database with the work database, in table
 // order. A target that cannot be written keeps its old file whole and the
 // next one is still tried. One result per selected target.
 std::vector<PublishResult> PublishWorkDatabase(const TargetSelection& selected,
-                                               const std::string& work_folder);
+                                               const std::string& work_folder,
+                                               const TargetDone& done = {});
 
 } // namespace quill

@@ -63,12 +63,11 @@ CategorySelection selected_categories(RunHost& host) {
 
 // The record is a help for the user, not part of the update: a failure to
 // write it is told and changes nothing published.
-void record_published(RunHost& host, const std::string& work_folder, const std::vector<PublishResult>& results,
+void record_published(RunHost& host, const std::string& work_folder, const PublishResult& result,
                       const SelectedCycles& cycles) {
     try {
-        HoldingsRecord record(work_folder);
-        for (const PublishResult& result : results)
-            if (result.written) record.published(TargetTable[result.row], cycles, result.kept_previous);
+        HoldingsRecord(work_folder)
+            .published(TargetTable[result.row], cycles, result.kept_previous);
     } catch (const Error& failure) {
         host.warning("Could not record what the product databases hold: " + failure.message());
     }
@@ -100,13 +99,15 @@ RunOutcome RunUpdate(RunHost& host, const RunOptions& options) {
     LoadWorkDatabase(load);
     CheckWorkDatabase(work_database_path(work_folder));
 
-    const std::vector<PublishResult> results = PublishWorkDatabase(host.targets_selected(), work_folder);
-    record_published(host, work_folder, results, cycles);
-    for (const PublishResult& result : results) {
-        if (result.written) continue;
-        host.progress(publish_failure_line(result));
-        outcome.failures.push_back(result);
-    }
+    // Each target is recorded as soon as it is replaced, so that a run
+    // stopped part way leaves the record true to the files.
+    const auto target_done = [&](const PublishResult& result) {
+        if (result.written) record_published(host, work_folder, result, cycles);
+        else host.progress(publish_failure_line(result));
+    };
+    for (const PublishResult& result :
+         PublishWorkDatabase(host.targets_selected(), work_folder, target_done))
+        if (!result.written) outcome.failures.push_back(result);
     return outcome;
 }
 

@@ -3,7 +3,7 @@
 #include "cli/cli_app.h"
 #include "run/update_run.h"
 #include "cli_fixture.h"
-#include "support/full_disk.h"
+#include "support/file_layer_hook.h"
 #include "support/product_states.h"
 #include "support/sql_rows.h"
 #include "support/temp_dir.h"
@@ -167,7 +167,7 @@ TEST_F(Cli, ADiskFillingUpDuringAnInPlaceWriteLeavesTheProductDatabaseAsItWas) {
     const std::string before = test::read_file(full);
     Result r;
     {
-        const test::FullDisk disk(full, static_cast<std::int64_t>(before.size()) + 8 * 4096);
+        const auto disk = test::FileLayerHook::full_disk(full, static_cast<std::int64_t>(before.size()) + 8 * 4096);
         r = run({"--categories", "airways", sample});
     }
     EXPECT_EQ(r.status, kSomeNotUpdated);

@@ -1,5 +1,6 @@
 #include "cli_fixture.h"
 #include "run/previous_database.h"
+#include "support/cycle_folder.h"
 #include "support/product_states.h"
 #include "support/sql_rows.h"
 
@@ -10,23 +11,8 @@ namespace quill::cli {
 namespace {
 
 namespace fs = std::filesystem;
+using test::CycleFolder;
 using test::read_file;
-
-// The sample cycle with each file's version line naming the cycle given
-// for it ("" names none).
-class CycleFolder : public test::TempDir {
-public:
-    CycleFolder(std::string_view apt, std::string_view nav, std::string_view fix, std::string_view awy) {
-        const std::pair<const char*, std::string_view> files[]{
-            {"apt.dat", apt}, {"earth_nav.dat", nav}, {"earth_fix.dat", fix}, {"earth_awy.dat", awy}};
-        for (const auto& [name, cycle] : files) {
-            std::string text = read_file(test::sample_cycle_folder() + "/" + name);
-            const std::string named = cycle.empty() ? "" : "data cycle " + std::string(cycle);
-            text.replace(text.find("data cycle 2606"), 15, named);
-            test::write_file(*this / name, text);
-        }
-    }
-};
 
 class Undo : public Cli {
 protected:

@@ -1,7 +1,7 @@
 #include "database/backup.h"
 #include "database/connection.h"
 #include "product_database.h"
-#include "support/full_disk.h"
+#include "support/file_layer_hook.h"
 #include "support/product_states.h"
 
 #include <gtest/gtest.h>
@@ -22,7 +22,7 @@ TEST(CopyDatabase, ADiskFillingUpPartWayLeavesTheDestinationAsItWas) {
     create_product_database(destination, waypoint_rows("OLD", 100));
     const std::string before = read_file(destination);
     {
-        const FullDisk disk(destination, static_cast<std::int64_t>(before.size()) + 8 * 4096);
+        const auto disk = FileLayerHook::full_disk(destination, static_cast<std::int64_t>(before.size()) + 8 * 4096);
         Connection from;
         from.open(source);
         Connection to;
