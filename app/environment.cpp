@@ -7,16 +7,15 @@ namespace quill {
 std::string GetEnvVar(const std::string& name) { return environment_variable(name); }
 
 std::string ApplicationDataFolder() {
-    std::string folder = GetEnvVar("APPDATA");
-    if (!folder.empty()) return folder;
-    folder = GetEnvVar("XDG_DATA_HOME");
-    if (!folder.empty()) return folder;
-    return home_folder() + kPathSeparator + ".local" + kPathSeparator + "share";
+    const std::string folder = GetEnvVar("APPDATA");
+    return folder.empty() ? default_data_folder().path : folder;
 }
 
 std::string DescribeApplicationDataFolder() {
-    const char* origin = GetEnvVar("APPDATA").empty() ? "the XDG data home" : "APPDATA";
-    return ApplicationDataFolder() + " (" + origin + ")";
+    const std::string appdata = GetEnvVar("APPDATA");
+    if (!appdata.empty()) return appdata + " (APPDATA)";
+    const NamedFolder folder = default_data_folder();
+    return folder.path + " (" + folder.name + ")";
 }
 
 } // namespace quill

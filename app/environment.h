@@ -12,12 +12,14 @@ inline constexpr char kPathSeparator =
 std::string GetEnvVar(const std::string& name);
 
 // The folder below which the products keep their data: APPDATA when it is set,
-// otherwise the XDG data home ($XDG_DATA_HOME, by default ~/.local/share).
-// Read anew at every call, without a trailing separator.
+// otherwise the system's own (default_data_folder: the XDG data home on POSIX
+// systems, the roaming application-data folder on Windows). Read anew at
+// every call, without a trailing separator.
 std::string ApplicationDataFolder();
 
 // The application-data folder with where it came from, for messages:
-// "<folder> (APPDATA)" or "<folder> (the XDG data home)".
+// "<folder> (APPDATA)", "<folder> (the XDG data home)" or
+// "<folder> (the roaming application-data folder)".
 std::string DescribeApplicationDataFolder();
 
 } // namespace quill

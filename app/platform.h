@@ -108,8 +108,16 @@ FileStamp file_stamp(const std::string& path);
 std::string environment_variable(const std::string& name);
 // Sets an environment variable of this process, or removes it for nullopt.
 void set_environment_variable(const std::string& name, const std::optional<std::string>& value);
-// The user's home folder: HOME, or else the account's folder (USERPROFILE on Windows).
-std::string home_folder();
+
+// The folder below which the products keep their data when APPDATA names
+// none, and the name messages give it: on POSIX systems the XDG data home
+// ($XDG_DATA_HOME, by default ~/.local/share), on Windows the roaming
+// application-data known folder, whatever the environment says.
+struct NamedFolder {
+    std::string path;
+    std::string name;
+};
+NamedFolder default_data_folder();
 
 // The program's parameters as the user gave them, without the program's own
 // path: on Windows taken from the system's UTF-16 command line.

@@ -43,6 +43,14 @@ void sync_folder_of(const std::string& path) {
     ::close(fd);
 }
 
+// The user's home folder: HOME, or else the account's folder.
+std::string home_folder() {
+    std::string home = environment_variable("HOME");
+    if (!home.empty()) return home;
+    const passwd* user = ::getpwuid(::getuid());
+    return user && user->pw_dir ? user->pw_dir : "";
+}
+
 } // namespace
 
 Error system_error(long code) {
@@ -163,11 +171,10 @@ void set_environment_variable(const std::string& name, const std::optional<std::
         ::unsetenv(name.c_str());
 }
 
-std::string home_folder() {
-    std::string home = environment_variable("HOME");
-    if (!home.empty()) return home;
-    const passwd* user = ::getpwuid(::getuid());
-    return user && user->pw_dir ? user->pw_dir : "";
+NamedFolder default_data_folder() {
+    std::string folder = environment_variable("XDG_DATA_HOME");
+    if (folder.empty()) folder = home_folder() + "/.local/share";
+    return {folder, "the XDG data home"};
 }
 
 std::vector<std::string> program_arguments(int argc, char** argv) {

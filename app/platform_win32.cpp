@@ -2,6 +2,7 @@
 
 #include <windows.h>
 #include <shellapi.h>
+#include <shlobj.h>
 
 #include <cwchar>
 #include <limits>
@@ -205,9 +206,13 @@ void set_environment_variable(const std::string& name, const std::optional<std::
     ::_wputenv_s(wide(name).c_str(), text.c_str());
 }
 
-std::string home_folder() {
-    const std::string home = environment_variable("HOME");
-    return home.empty() ? environment_variable("USERPROFILE") : home;
+NamedFolder default_data_folder() {
+    wchar_t* folder = nullptr;
+    const bool found =
+        ::SHGetKnownFolderPath(FOLDERID_RoamingAppData, KF_FLAG_DEFAULT, nullptr, &folder) == S_OK;
+    const std::string path = found ? to_utf8(folder) : std::string();
+    ::CoTaskMemFree(folder);
+    return {path, "the roaming application-data folder"};
 }
 
 std::vector<std::string> program_arguments(int, char**) {

@@ -28,6 +28,13 @@ TEST(GetEnvVarTest, GivesEmptyTextForUnsetAndEmpty) {
     EXPECT_EQ(GetEnvVar("QUILL_TEST_VARIABLE"), "C:\\Users\\pilot");
 }
 
+TEST(ApplicationDataFolderTest, IsAppDataWhenItIsSet) {
+    ScopedVariable appdata("APPDATA", "/roaming");
+    ScopedVariable xdg("XDG_DATA_HOME", "/xdg");
+    EXPECT_EQ(ApplicationDataFolder(), "/roaming");
+    EXPECT_EQ(DescribeApplicationDataFolder(), "/roaming (APPDATA)");
+}
+
 struct BaseFolderCase {
     std::optional<std::string> appdata;
     std::optional<std::string> xdg_data_home;
@@ -37,21 +44,22 @@ struct BaseFolderCase {
 void PrintTo(const BaseFolderCase& c, std::ostream* out) { *out << c.expected; }
 
 const std::string kHome = "/home/pilot";
-const std::string kHomeData = kHome + test::native_path("/.local/share");
+const std::string kHomeData = kHome + "/.local/share";
 
-class ApplicationDataFolderTest : public testing::TestWithParam<BaseFolderCase> {};
+// POSIX systems: without APPDATA, the XDG data home.
+class XdgDataHomeTest : public testing::TestWithParam<BaseFolderCase> {};
 
-TEST_P(ApplicationDataFolderTest, PrefersAppDataThenTheXdgDataHome) {
+TEST_P(XdgDataHomeTest, StandsInForAnUnsetOrEmptyAppData) {
     const BaseFolderCase& c = GetParam();
     ScopedVariable home("HOME", kHome);
     ScopedVariable appdata("APPDATA", c.appdata);
     ScopedVariable xdg("XDG_DATA_HOME", c.xdg_data_home);
     EXPECT_EQ(ApplicationDataFolder(), c.expected);
+    EXPECT_EQ(DescribeApplicationDataFolder(), c.expected + " (the XDG data home)");
 }
 
-INSTANTIATE_TEST_SUITE_P(Variables, ApplicationDataFolderTest,
-                         testing::Values(BaseFolderCase{"/roaming", "/xdg", "/roaming"},
-                                         BaseFolderCase{"", "/xdg", "/xdg"},
+INSTANTIATE_TEST_SUITE_P(Variables, XdgDataHomeTest,
+                         testing::Values(BaseFolderCase{"", "/xdg", "/xdg"},
                                          BaseFolderCase{std::nullopt, "/xdg", "/xdg"},
                                          BaseFolderCase{"", "", kHomeData},
                                          BaseFolderCase{std::nullopt, std::nullopt, kHomeData}));
