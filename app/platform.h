@@ -120,7 +120,9 @@ struct NamedFolder {
 NamedFolder default_data_folder();
 
 // The program's parameters as the user gave them, without the program's own
-// path: on Windows taken from the system's UTF-16 command line.
+// path: on Windows split from the system's UTF-16 command line
+// (split_command_line), so that a quoted folder ending in a backslash is
+// that folder.
 std::vector<std::string> program_arguments(int argc, char** argv);
 // Makes a console show the program's UTF-8 output as such.
 void use_utf8_console();

@@ -1,7 +1,6 @@
 #include "app/platform.h"
 
 #include <windows.h>
-#include <shellapi.h>
 #include <shlobj.h>
 
 #include <cwchar>
@@ -9,6 +8,7 @@
 
 #include "app/error.h"
 #include "app/wide_text.h"
+#include "app/windows_command_line.h"
 
 namespace quill {
 
@@ -216,12 +216,7 @@ NamedFolder default_data_folder() {
 }
 
 std::vector<std::string> program_arguments(int, char**) {
-    int count = 0;
-    wchar_t** arguments = ::CommandLineToArgvW(::GetCommandLineW(), &count);
-    std::vector<std::string> result;
-    for (int i = 1; i < count; ++i) result.push_back(utf8(arguments[i], std::wcslen(arguments[i])));
-    ::LocalFree(arguments);
-    return result;
+    return split_command_line(to_utf8(::GetCommandLineW()));
 }
 
 void use_utf8_console() { ::SetConsoleOutputCP(CP_UTF8); }
