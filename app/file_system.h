@@ -1,15 +1,15 @@
 #pragma once
 
-#include <filesystem>
 #include <string>
-#include <string_view>
+#include <vector>
+
+// The file system as the program uses it, part of the platform layer: paths
+// are UTF-8 text, and each system's side (file_system_posix.cpp,
+// file_system_win32.cpp) hands them to the system in its own form; on
+// Windows as UTF-16, an absolute path in the "\\?\" form, so that paths of
+// 260 characters and more work. Links are followed.
 
 namespace quill {
-
-// Paths are UTF-8 text everywhere in the program; these two turn them into
-// the file system's own form and back (UTF-16 on Windows).
-std::filesystem::path fs_path(std::string_view utf8);
-std::string utf8_path(const std::filesystem::path& path);
 
 // True when a regular file, or a link to one, is at the path. Folders,
 // devices and pipes are not files the program reads or replaces.
@@ -20,5 +20,17 @@ bool folder_exists(const std::string& path);
 
 // Removes a file; true when none is left at the path.
 bool remove_file(const std::string& path);
+
+// Creates the last folder of the path; true when a folder is there afterwards.
+bool make_folder(const std::string& path);
+
+// Gives the file `from` a second name `to`, a hard link, where the file
+// system allows it, or makes `to` a copy of it otherwise; `to` must not
+// exist. Throws quill::Error with the system's reason.
+void link_or_copy_file(const std::string& from, const std::string& to);
+
+// The names of the entries of a folder, "." and ".." left out, in no
+// particular order; none when the folder cannot be read.
+std::vector<std::string> folder_entries(const std::string& folder);
 
 } // namespace quill

@@ -8,8 +8,9 @@
 
 // The few operations whose form differs between POSIX systems and Windows.
 // Each has one declaration here and one definition per platform
-// (platform_posix.cpp, platform_win32.cpp); nothing else in the program
-// calls the operating system directly. Paths and texts are UTF-8; the Windows
+// (platform_posix.cpp, platform_win32.cpp); the file system's operations are
+// declared in file_system.h alike. Nothing else in the program calls the
+// operating system directly. Paths and texts are UTF-8; the Windows
 // side turns them into UTF-16 at the system's boundary. Failures throw
 // quill::Error with the program's own texts ("File not found", "Disk full"),
 // the same on every system; the caller adds the file and line it knows.
@@ -32,6 +33,18 @@ bool held_without_sharing(const std::string& path);
 // a new file over it. POSIX: yes, the holder keeps the old file. Windows: no,
 // SQLite opens its files without allowing that.
 extern const bool kRenameReplacesOpenFiles;
+
+// How SQLite is to be given a database file: its path in the form the
+// system's file functions take, and the name of SQLite's file layer (VFS)
+// that takes that form, nullptr for SQLite's default. On Windows the "\\?\"
+// form of the absolute path with SQLite's "win32-longpath" layer, so that
+// neither Windows' 260 characters nor the default layer's 1040 bytes limit
+// the path.
+struct DatabaseFile {
+    std::string path;
+    const char* file_layer = nullptr;
+};
+DatabaseFile database_file(const std::string& path);
 
 // An exclusive lock on a lock file, held for the object's life. The
 // operating system drops it when the process ends in any way, so a killed

@@ -74,6 +74,8 @@ Error system_error(long code) {
 
 bool held_without_sharing(const std::string&) { return false; }
 
+DatabaseFile database_file(const std::string& path) { return {path, nullptr}; }
+
 FileLock::FileLock(const std::string& path) {
     const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
     if (fd < 0) throw Error("Cannot open " + path + ": " + system_error(errno).message());

@@ -33,16 +33,14 @@ std::string system_description(DWORD code) {
     return to_utf8(description);
 }
 
-std::wstring wide(const std::string& utf8) { return to_wide(utf8); }
-
 std::string utf8(const wchar_t* text, std::size_t count) { return to_utf8({text, count}); }
 
 HANDLE handle_of(std::intptr_t handle) { return reinterpret_cast<HANDLE>(handle); }
 
 std::intptr_t open_or_fail(const std::string& path, DWORD access, DWORD share, DWORD disposition,
                            DWORD flags = FILE_ATTRIBUTE_NORMAL) {
-    const HANDLE file = ::CreateFileW(wide(path).c_str(), access, share, nullptr, disposition,
-                                      flags, nullptr);
+    const HANDLE file = ::CreateFileW(to_wide_path(path).c_str(), access, share, nullptr,
+                                      disposition, flags, nullptr);
     if (file == INVALID_HANDLE_VALUE) fail();
     return reinterpret_cast<std::intptr_t>(file);
 }
@@ -56,7 +54,7 @@ DWORD chunk(std::size_t size) {
 // True when another program holds the file open and does not share the
 // access asked for with others.
 bool sharing_refused(const std::string& path, DWORD access) {
-    const HANDLE file = ::CreateFileW(wide(path).c_str(), access,
+    const HANDLE file = ::CreateFileW(to_wide_path(path).c_str(), access,
                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                       nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file != INVALID_HANDLE_VALUE) {
@@ -67,6 +65,10 @@ bool sharing_refused(const std::string& path, DWORD access) {
 }
 
 } // namespace
+
+DatabaseFile database_file(const std::string& path) {
+    return {to_utf8(to_wide_path(path)), "win32-longpath"};
+}
 
 Error system_error(long code) {
     switch (code) {
@@ -92,7 +94,7 @@ bool held_without_sharing(const std::string& path) {
 }
 
 FileLock::FileLock(const std::string& path) {
-    const HANDLE file = ::CreateFileW(wide(path).c_str(), GENERIC_READ | GENERIC_WRITE,
+    const HANDLE file = ::CreateFileW(to_wide_path(path).c_str(), GENERIC_READ | GENERIC_WRITE,
                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                       nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
@@ -169,7 +171,7 @@ void SystemFile::close() {
 // A target that its product holds open, sharing all but its deletion, is
 // refused as access denied: it is in use all the same.
 void move_replacing(const std::string& from, const std::string& to) {
-    if (::MoveFileExW(wide(from).c_str(), wide(to).c_str(),
+    if (::MoveFileExW(to_wide_path(from).c_str(), to_wide_path(to).c_str(),
                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return;
     const DWORD code = ::GetLastError();
@@ -180,7 +182,8 @@ void move_replacing(const std::string& from, const std::string& to) {
 
 FileStamp file_stamp(const std::string& path) {
     WIN32_FILE_ATTRIBUTE_DATA info{};
-    if (!::GetFileAttributesExW(wide(path).c_str(), GetFileExInfoStandard, &info)) return {};
+    if (!::GetFileAttributesExW(to_wide_path(path).c_str(), GetFileExInfoStandard, &info))
+        return {};
     const auto join = [](DWORD high, DWORD low) {
         return static_cast<std::int64_t>((static_cast<std::uint64_t>(high) << 32) | low);
     };
@@ -189,7 +192,7 @@ FileStamp file_stamp(const std::string& path) {
 }
 
 std::string environment_variable(const std::string& name) {
-    const std::wstring wide_name = wide(name);
+    const std::wstring wide_name = to_wide(name);
     std::wstring value(256, L'\0');
     for (;;) {
         const DWORD length = ::GetEnvironmentVariableW(wide_name.c_str(), value.data(),
@@ -202,8 +205,8 @@ std::string environment_variable(const std::string& name) {
 
 void set_environment_variable(const std::string& name, const std::optional<std::string>& value) {
     // Through the C runtime, which keeps its own copy, and so the system's too.
-    const std::wstring text = value ? wide(*value) : std::wstring();
-    ::_wputenv_s(wide(name).c_str(), text.c_str());
+    const std::wstring text = value ? to_wide(*value) : std::wstring();
+    ::_wputenv_s(to_wide(name).c_str(), text.c_str());
 }
 
 NamedFolder default_data_folder() {

@@ -23,4 +23,16 @@ std::string to_utf8(std::wstring_view wide) {
     return text;
 }
 
+std::wstring to_wide_path(std::string_view utf8) {
+    const std::wstring path = to_wide(utf8);
+    if (path.empty() || path.starts_with(L"\\\\?\\") || path.starts_with(L"\\\\.\\")) return path;
+    const DWORD size = ::GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+    if (size == 0) return path;
+    std::wstring full(size, L'\0');
+    full.resize(::GetFullPathNameW(path.c_str(), size, full.data(), nullptr));
+    if (full.starts_with(L"\\\\.\\")) return full;
+    if (full.starts_with(L"\\\\")) return L"\\\\?\\UNC\\" + full.substr(2);
+    return L"\\\\?\\" + full;
+}
+
 } // namespace quill

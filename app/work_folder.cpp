@@ -1,8 +1,5 @@
 #include "app/work_folder.h"
 
-#include <filesystem>
-#include <system_error>
-
 #include "app/environment.h"
 #include "app/file_system.h"
 
@@ -13,8 +10,7 @@ namespace {
 void append_level(std::string& path, std::string_view name) {
     path += kPathSeparator;
     path += name;
-    std::error_code ignored;
-    std::filesystem::create_directory(fs_path(path), ignored);
+    make_folder(path);
 }
 
 } // namespace

@@ -1,8 +1,6 @@
 #include "convert/source_files.h"
 
 #include <algorithm>
-#include <filesystem>
-#include <system_error>
 
 #include "app/environment.h"
 
@@ -26,10 +24,7 @@ bool same_ignoring_case(std::string_view a, std::string_view b) {
 // The first entry in name order that matches without regard to case.
 std::string find_any_case(const std::string& folder, std::string_view name) {
     std::string best;
-    std::error_code failed;
-    for (std::filesystem::directory_iterator entries(fs_path(folder), failed), end;
-         !failed && entries != end; entries.increment(failed)) {
-        const std::string entry = utf8_path(entries->path().filename());
+    for (const std::string& entry : folder_entries(folder)) {
         if (!same_ignoring_case(entry, name)) continue;
         if (!file_exists(in_folder(folder, entry))) continue;
         if (best.empty() || best > entry) best = entry;

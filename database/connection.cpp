@@ -15,7 +15,8 @@ void Connection::open(const std::string& path, Mode mode) {
     // One thread uses the connection, so SQLite need not lock around each call.
     int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX;
     if (mode == Mode::Create) flags |= SQLITE_OPEN_CREATE;
-    if (sqlite3_open_v2(path.c_str(), &db, flags, nullptr) != SQLITE_OK) {
+    const DatabaseFile file = database_file(path);
+    if (sqlite3_open_v2(file.path.c_str(), &db, flags, file.file_layer) != SQLITE_OK) {
         // SQLite cannot tell a file held without sharing from one it may not open.
         Error error = held_without_sharing(path) ? io_error(IoFailure::InUse) : sqlite_error(db);
         sqlite3_close(db);

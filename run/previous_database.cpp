@@ -2,16 +2,12 @@
 
 #include "app/error.h"
 #include "app/file_system.h"
+#include "app/platform.h"
 #include "database/backup.h"
 #include "database/connection.h"
 #include "database/database_files.h"
 
-#include <filesystem>
-#include <system_error>
-
 namespace quill {
-
-namespace fs = std::filesystem;
 
 std::string previous_database_path(const std::string& work_folder, const TargetRow& row) {
     return work_folder + "previous-" + std::string(row.key) + ".db";
@@ -26,12 +22,11 @@ PreviousKeeper::~PreviousKeeper() {
 
 void PreviousKeeper::take_file(const std::string& target) {
     remove_database_files(taken_);
-    std::error_code no_link;
-    fs::create_hard_link(fs_path(target), fs_path(taken_), no_link);
-    if (!no_link) return;
-    std::error_code failed;
-    fs::copy_file(fs_path(target), fs_path(taken_), failed);
-    if (failed) throw Error("cannot keep the previous database: " + failed.message());
+    try {
+        link_or_copy_file(target, taken_);
+    } catch (const Error& failure) {
+        throw Error("cannot keep the previous database: " + failure.message());
+    }
 }
 
 void PreviousKeeper::take_database(const Connection& target) {
@@ -42,12 +37,14 @@ void PreviousKeeper::take_database(const Connection& target) {
 }
 
 bool PreviousKeeper::keep() {
-    std::error_code failed;
-    fs::rename(fs_path(taken_), fs_path(previous_), failed);
-    // The target is replaced by now: a database kept from an older generation
-    // would no longer be the one before it.
-    if (failed) remove_database_files(previous_);
-    kept_ = !failed;
+    try {
+        move_replacing(taken_, previous_);
+        kept_ = true;
+    } catch (const Error&) {
+        // The target is replaced by now: a database kept from an older
+        // generation would no longer be the one before it.
+        remove_database_files(previous_);
+    }
     return kept_;
 }
 

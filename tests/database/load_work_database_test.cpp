@@ -190,10 +190,7 @@ TEST(DeleteIntermediateFiles, RemovesTheTwentyFilesOnly) {
     for (const std::string_view name : kIntermediateFiles) write_file(work + std::string(name), "x");
     write_file(work + "GPS.db", "x");
     DeleteIntermediateFiles(work);
-    std::vector<std::string> left;
-    for (const auto& entry : std::filesystem::directory_iterator(work))
-        left.push_back(utf8_path(entry.path().filename()));
-    EXPECT_THAT(left, ElementsAre("GPS.db"));
+    EXPECT_THAT(folder_entries(work), ElementsAre("GPS.db"));
 }
 
 } // namespace

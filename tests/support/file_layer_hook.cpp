@@ -5,6 +5,8 @@
 #include <stdexcept>
 #include <utility>
 
+#include "app/platform.h"
+
 namespace quill::test {
 
 namespace {
@@ -135,7 +137,7 @@ FileLayerHook FileLayerHook::on_open(std::string path, std::function<void()> ope
 // a connection asking for that layer by name or by default gets this one.
 FileLayerHook::FileLayerHook(std::string path, std::int64_t room, std::function<void()> opening) {
     if (hand.real) throw std::logic_error("one file layer hook at a time");
-    hand.real = sqlite3_vfs_find(nullptr);
+    hand.real = sqlite3_vfs_find(database_file(path).file_layer);
     hand.layer = *hand.real;
     hand.layer.pNext = nullptr;
     hand.layer.szOsFile = static_cast<int>(sizeof(HookedFile)) + hand.real->szOsFile;

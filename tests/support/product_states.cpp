@@ -1,5 +1,6 @@
 #include "support/product_states.h"
 
+#include "support/sql_rows.h"
 #include "support/temp_dir.h"
 
 #include <filesystem>
@@ -20,14 +21,7 @@ void exec(sqlite3* db, std::string_view sql) {
     if (rc != SQLITE_OK) throw std::runtime_error("product state: " + reason);
 }
 
-sqlite3* open(const std::string& path) {
-    sqlite3* db = nullptr;
-    if (sqlite3_open(path.c_str(), &db) != SQLITE_OK) {
-        sqlite3_close(db);
-        throw std::runtime_error("cannot open " + path);
-    }
-    return db;
-}
+sqlite3* open(const std::string& path) { return open_database(path, SQLITE_OPEN_READWRITE); }
 
 // The product's files copied while it still has them open: exactly what its
 // death at this moment leaves on disk.

@@ -3,21 +3,29 @@
 #include <sqlite3.h>
 #include <stdexcept>
 
+#include "app/platform.h"
+
 namespace quill::test {
+
+sqlite3* open_database(const std::string& path, int flags) {
+    const DatabaseFile file = database_file(path);
+    sqlite3* db = nullptr;
+    if (sqlite3_open_v2(file.path.c_str(), &db, flags, file.file_layer) != SQLITE_OK) {
+        sqlite3_close(db);
+        throw std::runtime_error("cannot open " + path);
+    }
+    return db;
+}
 
 namespace {
 
 // An open database file, closed on scope exit.
 struct Database {
-    explicit Database(const std::string& path, Access access = Access::ReadWrite) {
-        const int flags = access == Access::ReadOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
-        if (sqlite3_open_v2(path.c_str(), &db, flags, nullptr) != SQLITE_OK) {
-            sqlite3_close(db);
-            throw std::runtime_error("cannot open " + path);
-        }
-    }
+    explicit Database(const std::string& path, Access access = Access::ReadWrite)
+        : db(open_database(path, access == Access::ReadOnly ? SQLITE_OPEN_READONLY
+                                                            : SQLITE_OPEN_READWRITE)) {}
     ~Database() { sqlite3_close(db); }
-    sqlite3* db = nullptr;
+    sqlite3* db;
 };
 
 } // namespace
@@ -26,7 +34,8 @@ std::vector<std::string> sql_rows(const std::string& database, std::string_view 
                                   Access access) {
     Database file(database, access);
     sqlite3_stmt* stmt = nullptr;
-    if (sqlite3_prepare_v2(file.db, sql.data(), static_cast<int>(sql.size()), &stmt, nullptr) != SQLITE_OK)
+    if (sqlite3_prepare_v2(file.db, sql.data(), static_cast<int>(sql.size()), &stmt, nullptr) !=
+        SQLITE_OK)
         throw std::runtime_error(sqlite3_errmsg(file.db));
     std::vector<std::string> rows;
     while (sqlite3_step(stmt) == SQLITE_ROW) {

@@ -4,7 +4,14 @@
 #include <string_view>
 #include <vector>
 
+struct sqlite3;
+
 namespace quill::test {
+
+// Opens a database file with SQLite's flags as the program opens files
+// (database_file: on Windows in the long form, so that deep paths work);
+// throws std::runtime_error when it cannot. The caller closes it.
+sqlite3* open_database(const std::string& path, int flags);
 
 // How a reader opens a database: for reading and writing, as the products
 // normally do, or only for reading, as a product may do that never writes.

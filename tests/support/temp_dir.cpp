@@ -9,12 +9,20 @@
 #include <stdexcept>
 
 #include "app/environment.h"
-#include "app/file_system.h"
-#include "app/platform.h"
+#include "support/sql_rows.h"
 
 namespace quill::test {
 
 namespace fs = std::filesystem;
+
+fs::path fs_path(std::string_view utf8) {
+    return fs::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+std::string utf8_path(const fs::path& path) {
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
 
 TempDir::TempDir(std::string_view name) {
     std::random_device seed;
@@ -46,7 +54,8 @@ std::string native_path(std::string_view path) {
     return native;
 }
 
-AppDataSandbox::AppDataSandbox(std::string_view name) : TempDir(name), appdata_("APPDATA", path()) {}
+AppDataSandbox::AppDataSandbox(std::string_view name)
+    : TempDir(name), appdata_("APPDATA", path()) {}
 
 void write_file(const std::string& path, std::string_view bytes) {
     std::ofstream out(fs_path(path), std::ios::binary | std::ios::trunc);
@@ -64,16 +73,11 @@ std::string read_file(const std::string& path) {
 
 void make_folders(const std::string& path) { fs::create_directories(fs_path(path)); }
 
-
 std::string sample_cycle_folder() { return QUILL_SOURCE_DIR "/data/sample"; }
 std::string product_schema_path() { return QUILL_SOURCE_DIR "/data/product_schema.sql"; }
 
 void create_product_database(const std::string& path, std::string_view extra_sql) {
-    sqlite3* db = nullptr;
-    if (sqlite3_open(path.c_str(), &db) != SQLITE_OK) {
-        sqlite3_close(db);
-        throw std::runtime_error("cannot create " + path);
-    }
+    sqlite3* db = open_database(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
     const std::string sql = read_file(product_schema_path()) + std::string(extra_sql);
     char* message = nullptr;
     const int rc = sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &message);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -35,6 +36,11 @@ public:
 private:
     ScopedVariable appdata_;
 };
+
+// Paths are UTF-8 text in the program; these turn them into the form of
+// std::filesystem, for the tests' own file work, and back.
+std::filesystem::path fs_path(std::string_view utf8);
+std::string utf8_path(const std::filesystem::path& path);
 
 // The path with each "/" turned into the system's separator.
 std::string native_path(std::string_view path);
