@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // The few operations whose form differs between POSIX systems and Windows.
@@ -137,7 +138,13 @@ NamedFolder default_data_folder();
 // (split_command_line), so that a quoted folder ending in a backslash is
 // that folder.
 std::vector<std::string> program_arguments(int argc, char** argv);
-// Makes a console show the program's UTF-8 output as such.
-void use_utf8_console();
+// Writes UTF-8 text to the program's standard output or standard error. To a
+// console it shows as that text, letters beyond ASCII too, whatever the
+// console's code page, which is left as the user set it (Windows writes
+// UTF-16 through WriteConsoleW); to a file or a pipe it goes as the very
+// UTF-8 bytes given, each line end on Windows as CR LF, as the C runtime
+// wrote it. A text cut inside a letter writes the part it has.
+enum class StandardStream { Output, Error };
+void write_standard(StandardStream stream, std::string_view utf8);
 
 } // namespace quill

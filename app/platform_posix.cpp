@@ -183,6 +183,14 @@ std::vector<std::string> program_arguments(int argc, char** argv) {
     return std::vector<std::string>(argv + 1, argv + argc);
 }
 
-void use_utf8_console() {}
+void write_standard(StandardStream stream, std::string_view utf8) {
+    const int fd = stream == StandardStream::Output ? STDOUT_FILENO : STDERR_FILENO;
+    while (!utf8.empty()) {
+        const ssize_t written = ::write(fd, utf8.data(), utf8.size());
+        if (written < 0 && errno == EINTR) continue;
+        if (written <= 0) return; // nowhere left to tell
+        utf8.remove_prefix(static_cast<std::size_t>(written));
+    }
+}
 
 } // namespace quill

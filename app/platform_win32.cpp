@@ -64,6 +64,43 @@ bool sharing_refused(const std::string& path, DWORD access) {
     return ::GetLastError() == ERROR_SHARING_VIOLATION;
 }
 
+// A console takes at most some thousands of characters at once; a pair of
+// surrogates stays together.
+void write_console(HANDLE console, std::wstring_view text) {
+    constexpr std::size_t kLargest = 8192;
+    while (!text.empty()) {
+        std::size_t count = text.size() < kLargest ? text.size() : kLargest;
+        if (count < text.size() && IS_HIGH_SURROGATE(text[count - 1])) --count;
+        DWORD written = 0;
+        if (!::WriteConsoleW(console, text.data(), static_cast<DWORD>(count), &written, nullptr) ||
+            written == 0)
+            return; // nowhere left to tell
+        text.remove_prefix(written);
+    }
+}
+
+// Files and pipes get the line ends of Windows programs, CR LF, as the C
+// runtime's text mode gave them.
+std::string with_windows_line_ends(std::string_view text) {
+    std::string lines;
+    lines.reserve(text.size());
+    for (const char c : text) {
+        if (c == '\n') lines += '\r';
+        lines += c;
+    }
+    return lines;
+}
+
+void write_bytes(HANDLE file, std::string_view bytes) {
+    while (!bytes.empty()) {
+        DWORD written = 0;
+        if (!::WriteFile(file, bytes.data(), chunk(bytes.size()), &written, nullptr) ||
+            written == 0)
+            return; // nowhere left to tell
+        bytes.remove_prefix(written);
+    }
+}
+
 } // namespace
 
 DatabaseFile database_file(const std::string& path) {
@@ -222,6 +259,12 @@ std::vector<std::string> program_arguments(int, char**) {
     return split_command_line(to_utf8(::GetCommandLineW()));
 }
 
-void use_utf8_console() { ::SetConsoleOutputCP(CP_UTF8); }
+void write_standard(StandardStream stream, std::string_view utf8) {
+    const HANDLE handle =
+        ::GetStdHandle(stream == StandardStream::Output ? STD_OUTPUT_HANDLE : STD_ERROR_HANDLE);
+    DWORD mode = 0;
+    if (::GetConsoleMode(handle, &mode)) write_console(handle, to_wide(utf8));
+    else write_bytes(handle, with_windows_line_ends(utf8));
+}
 
 } // namespace quill

@@ -1,9 +1,13 @@
 #include "app/platform.h"
+#include "app/standard_text.h"
 #include "cli/cli_app.h"
 
-#include <iostream>
+#include <ostream>
 
 int main(int argc, char** argv) {
-    quill::use_utf8_console();
-    return quill::cli::run_cli(quill::program_arguments(argc, argv), std::cout, std::cerr);
+    quill::StandardText output(quill::StandardStream::Output);
+    quill::StandardText errors(quill::StandardStream::Error);
+    std::ostream out(&output);
+    std::ostream err(&errors);
+    return quill::cli::run_cli(quill::program_arguments(argc, argv), out, err);
 }

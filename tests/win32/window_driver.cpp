@@ -164,10 +164,15 @@ std::string window_program() { return beside_the_tests(L"quillstrom.exe"); }
 
 std::string tool_program() { return beside_the_tests(L"quillstrom-cli.exe"); }
 
-ProgramRun run_program(const std::string& program, const std::vector<std::string>& parameters,
-                       DWORD timeout_ms) {
+std::wstring command_line(const std::string& program, const std::vector<std::string>& parameters) {
     std::wstring command = quoted(program);
     for (const std::string& parameter : parameters) command += L" " + quoted(parameter);
+    return command;
+}
+
+ProgramRun run_program(const std::string& program, const std::vector<std::string>& parameters,
+                       DWORD timeout_ms) {
+    std::wstring command = command_line(program, parameters);
     SECURITY_ATTRIBUTES inherited{sizeof(inherited), nullptr, TRUE};
     HANDLE read_end = nullptr;
     HANDLE write_end = nullptr;

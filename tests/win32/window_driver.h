@@ -72,6 +72,10 @@ std::vector<std::string> sample_run_lines();
 std::string window_program();
 std::string tool_program();
 
+// The command line that starts the program with the parameters, each in
+// double quotes, as a shell quotes them.
+std::wstring command_line(const std::string& program, const std::vector<std::string>& parameters);
+
 struct ProgramRun {
     DWORD status;
     std::string error_output;
