@@ -67,9 +67,23 @@ protected:
         EXPECT_EQ(previous->cycles, all_of(cycle)) << row;
     }
 
+    // What a kill would leave as the run turns to its second target, looked
+    // at as the run opens it: the first target holds `first` and keeps
+    // `first_previous` before it; the second still holds `second`.
+    test::FileLayerHook expect_at_second_target(std::string first, std::string first_previous,
+                                                std::string second) {
+        return test::FileLayerHook::on_open(path(kSecond), [=, this] {
+            expect_holds(kFirst, first);
+            expect_previous_holds(kFirst, first_previous);
+            expect_holds(kSecond, second);
+            ++looked_;
+        });
+    }
+
     static constexpr std::size_t kFirst = 0;
     static constexpr std::size_t kSecond = 1;
     static constexpr TargetSelection kBoth{true, true, false, false, false, false, false, false};
+    int looked_ = 0;
     test::AppDataSandbox appdata_;
     const std::string work_folder_ = MakeWorkFolder();
     const test::CycleFolder older_{"2601", "2601", "2601", "2601"};
@@ -82,15 +96,9 @@ protected:
 // what it held.
 TEST_F(RecordTest, AnUpdateKilledAtItsSecondTargetLeavesTheRecordTrue) {
     ASSERT_TRUE(update(older_).failures.empty());
-    bool looked = false;
-    const auto killed_here = test::FileLayerHook::on_open(path(kSecond), [&] {
-        expect_holds(kFirst, "2606");
-        expect_previous_holds(kFirst, "2601");
-        expect_holds(kSecond, "2601");
-        looked = true;
-    });
+    const auto killed_here = expect_at_second_target("2606", "2601", "2601");
     EXPECT_TRUE(update(newer_).failures.empty());
-    EXPECT_TRUE(looked);
+    EXPECT_EQ(looked_, 1);
 }
 
 // A restore, killed at its second target or not, keeps the record as true:
@@ -98,15 +106,9 @@ TEST_F(RecordTest, AnUpdateKilledAtItsSecondTargetLeavesTheRecordTrue) {
 TEST_F(RecordTest, ARestoreKilledAtItsSecondTargetLeavesTheRecordTrue) {
     ASSERT_TRUE(update(older_).failures.empty());
     ASSERT_TRUE(update(newer_).failures.empty());
-    bool looked = false;
-    const auto killed_here = test::FileLayerHook::on_open(path(kSecond), [&] {
-        expect_holds(kFirst, "2601");
-        expect_previous_holds(kFirst, "2606");
-        expect_holds(kSecond, "2606");
-        looked = true;
-    });
+    const auto killed_here = expect_at_second_target("2601", "2606", "2606");
     const std::vector<PublishResult> restored = RestorePreviousDatabases(kBoth, work_folder_);
-    EXPECT_TRUE(looked);
+    EXPECT_EQ(looked_, 1);
     ASSERT_EQ(restored.size(), 2u);
     for (const std::size_t row : {kFirst, kSecond}) {
         EXPECT_TRUE(restored[row].written) << restored[row].reason;
