@@ -22,10 +22,11 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent), ui(std::make_unique<U
     ui->setupUi(this);
     UseDialogFont(this);
     setWindowTitle(text_of(quill::window::kHelpCaption));
-    for (const quill::window::HelpSpec& spec : quill::window::kHelpControls) {
-        QWidget* control = findChild<QWidget*>(text_of(spec.name));
-        if (auto* label = qobject_cast<QLabel*>(control)) label->setText(text_of(spec.text));
-        if (auto* button = qobject_cast<QPushButton*>(control)) button->setText(text_of(spec.text));
+    for (const quill::window::HelpEntry& entry : quill::window::kHelpControls) {
+        QWidget* control = findChild<QWidget*>(text_of(entry.name));
+        if (auto* label = qobject_cast<QLabel*>(control)) label->setText(text_of(entry.text));
+        if (auto* button = qobject_cast<QPushButton*>(control))
+            button->setText(text_of(entry.text));
     }
     // A tool window: a narrow title bar with a close button only.
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |

@@ -97,8 +97,8 @@ MainWindow::MainWindow(QStringList parameters, QWidget* parent)
     ui->bbCancel->setIcon(CrossIcon());
     ui->lbProgress->setItemDelegate(new ProgressLineDelegate(ui->lbProgress));
     ui->lbProgress->setUniformItemSizes(true);
-    for (const quill::window::ControlSpec& spec : quill::window::kMainControls)
-        widgets_[quill::window::index_of(spec.id)] = findChild<QWidget*>(text_of(spec.name));
+    for (const quill::window::ControlEntry& entry : quill::window::kMainControls)
+        widgets_[quill::window::index_of(entry.id)] = findChild<QWidget*>(text_of(entry.name));
     applyTexts();
 
     auto_start_timer_ = new QTimer(this);
@@ -117,14 +117,14 @@ QWidget* MainWindow::widget(Control control) const {
 }
 
 void MainWindow::applyTexts() {
-    for (const quill::window::ControlSpec& spec : quill::window::kMainControls) {
-        const QString text = text_of(spec.text);
-        QWidget* control = widget(spec.id);
+    for (const quill::window::ControlEntry& entry : quill::window::kMainControls) {
+        const QString text = text_of(entry.text);
+        QWidget* control = widget(entry.id);
         if (auto* label = qobject_cast<QLabel*>(control)) label->setText(text);
         if (auto* button = qobject_cast<QAbstractButton*>(control)) button->setText(text);
         if (auto* group = qobject_cast<QGroupBox*>(control)) group->setTitle(text);
     }
-    ui->statusBar->addWidget(new QLabel(text_of(quill::window::spec(Control::StatusBar).text)));
+    ui->statusBar->addWidget(new QLabel(text_of(quill::window::entry(Control::StatusBar).text)));
 }
 
 template <typename Event>
@@ -135,10 +135,10 @@ void MainWindow::forward(Event&& event) {
 // Keys go to the model with the control they were typed in; the model knows
 // which button Esc and Enter press.
 void MainWindow::connectControls() {
-    for (const quill::window::ControlSpec& spec : quill::window::kMainControls) {
-        QWidget* control = widget(spec.id);
+    for (const quill::window::ControlEntry& entry : quill::window::kMainControls) {
+        QWidget* control = widget(entry.id);
         control->installEventFilter(this);
-        const Control id = spec.id;
+        const Control id = entry.id;
         if (auto* box = qobject_cast<QCheckBox*>(control)) {
             connect(box, &QCheckBox::toggled, this,
                     [this, id](bool checked) { forward([&] { model_->box_set(id, checked); }); });
@@ -161,8 +161,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     if (key != Qt::Key_Return && key != Qt::Key_Enter) return QDialog::eventFilter(watched, event);
-    for (const quill::window::ControlSpec& spec : quill::window::kMainControls) {
-        if (widget(spec.id) == watched) model_->enter_pressed(spec.id);
+    for (const quill::window::ControlEntry& entry : quill::window::kMainControls) {
+        if (widget(entry.id) == watched) model_->enter_pressed(entry.id);
     }
     return true;
 }
@@ -200,9 +200,9 @@ void MainWindow::draw(const MainWindowState& state) {
 // Each control's own state: Qt itself keeps a box in a disabled or hidden
 // group disabled or hidden.
 void MainWindow::drawControls(const MainWindowState& state) {
-    for (const quill::window::ControlSpec& spec : quill::window::kMainControls) {
-        QWidget* control = widget(spec.id);
-        const quill::window::ControlState& own = state[spec.id];
+    for (const quill::window::ControlEntry& entry : quill::window::kMainControls) {
+        QWidget* control = widget(entry.id);
+        const quill::window::ControlState& own = state[entry.id];
         if (control->isHidden() == own.visible) control->setVisible(own.visible);
         if (enabled_by_itself(control) != own.enabled) control->setEnabled(own.enabled);
         auto* box = qobject_cast<QCheckBox*>(control);

@@ -19,10 +19,10 @@ constexpr DWORD kExtendedStyle = WS_EX_TOOLWINDOW;
 // "Done" is the only control that takes the focus; Enter on it closes.
 constexpr int kDoneId = IDOK;
 
-DWORD style_of(const window::HelpSpec& spec) {
-    if (spec.id == HelpControl::Done) return WS_TABSTOP | BS_DEFPUSHBUTTON;
-    if (spec.id == HelpControl::Bevel) return SS_SUNKEN;
-    return SS_NOPREFIX | (spec.wraps ? SS_LEFT : SS_LEFTNOWORDWRAP);
+DWORD style_of(const window::HelpEntry& entry) {
+    if (entry.id == HelpControl::Done) return WS_TABSTOP | BS_DEFPUSHBUTTON;
+    if (entry.id == HelpControl::Bevel) return SS_SUNKEN;
+    return SS_NOPREFIX | (entry.wraps ? SS_LEFT : SS_LEFTNOWORDWRAP);
 }
 
 } // namespace
@@ -43,11 +43,11 @@ HelpWindow::~HelpWindow() {
 // the bevel lies beneath the text.
 void HelpWindow::create_controls() {
     for (std::size_t i = window::kHelpControlCount; i-- > 0;) {
-        const window::HelpSpec& spec = window::kHelpControls[i];
-        const bool button = spec.id == HelpControl::Done;
+        const window::HelpEntry& entry = window::kHelpControls[i];
+        const bool button = entry.id == HelpControl::Done;
         controls_[i] = ::CreateWindowExW(
-            0, button ? L"BUTTON" : L"STATIC", to_wide(spec.text).c_str(),
-            WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style_of(spec), 0, 0, 0, 0, window_,
+            0, button ? L"BUTTON" : L"STATIC", to_wide(entry.text).c_str(),
+            WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style_of(entry), 0, 0, 0, 0, window_,
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(button ? kDoneId : 0)),
             ::GetModuleHandleW(nullptr), nullptr);
     }
@@ -62,10 +62,10 @@ void HelpWindow::lay_out(UINT dpi) {
     ::SetWindowPos(window_, nullptr, 0, 0, outer.cx, outer.cy,
                    SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     for (std::size_t i = 0; i < window::kHelpControlCount; ++i) {
-        const window::HelpSpec& spec = window::kHelpControls[i];
-        ::MoveWindow(controls_[i], scaled(spec.rect.left, dpi), scaled(spec.rect.top, dpi),
-                     scaled(spec.rect.width, dpi), scaled(spec.rect.height, dpi), FALSE);
-        const HFONT font = spec.bold ? heading_font_->handle() : text_font_->handle();
+        const window::HelpEntry& entry = window::kHelpControls[i];
+        ::MoveWindow(controls_[i], scaled(entry.rect.left, dpi), scaled(entry.rect.top, dpi),
+                     scaled(entry.rect.width, dpi), scaled(entry.rect.height, dpi), FALSE);
+        const HFONT font = entry.bold ? heading_font_->handle() : text_font_->handle();
         ::SendMessageW(controls_[i], WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     }
     const HWND done = controls_[static_cast<std::size_t>(HelpControl::Done)];

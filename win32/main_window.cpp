@@ -16,8 +16,8 @@ namespace quill::win32 {
 namespace {
 
 using window::Control;
+using window::ControlEntry;
 using window::ControlKind;
-using window::ControlSpec;
 
 // A fixed border: the system menu and close only. The window paints the
 // inside of the group boxes, which paint only their frames.
@@ -42,8 +42,8 @@ const wchar_t* class_of(ControlKind kind) {
     return L"STATIC";
 }
 
-DWORD style_of(const ControlSpec& spec) {
-    switch (spec.kind) {
+DWORD style_of(const ControlEntry& entry) {
+    switch (entry.kind) {
     case ControlKind::Label: return SS_LEFTNOWORDWRAP | SS_NOPREFIX;
     case ControlKind::TextField: return WS_TABSTOP | ES_AUTOHSCROLL;
     case ControlKind::List: return WS_TABSTOP | WS_VSCROLL | LBS_NOINTEGRALHEIGHT;
@@ -51,7 +51,7 @@ DWORD style_of(const ControlSpec& spec) {
     case ControlKind::PictureButton: return BS_PUSHBUTTON | BS_ICON | BS_FLAT;
     case ControlKind::Button:
         // Exit is the window's default button.
-        return WS_TABSTOP | (spec.id == Control::Exit ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
+        return WS_TABSTOP | (entry.id == Control::Exit ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
     case ControlKind::GroupBox: return BS_GROUPBOX;
     case ControlKind::CheckBox: return WS_TABSTOP | BS_AUTOCHECKBOX;
     }
@@ -69,9 +69,10 @@ DWORD extended_style_of(ControlKind kind) {
 std::vector<Control> creation_order() {
     std::vector<Control> order(window::kTabOrder.begin(), window::kTabOrder.end());
     const auto add_others = [&order](bool groups) {
-        for (const ControlSpec& spec : window::kMainControls) {
-            const bool listed = std::find(order.begin(), order.end(), spec.id) != order.end();
-            if (!listed && (spec.kind == ControlKind::GroupBox) == groups) order.push_back(spec.id);
+        for (const ControlEntry& entry : window::kMainControls) {
+            const bool listed = std::find(order.begin(), order.end(), entry.id) != order.end();
+            if (!listed && (entry.kind == ControlKind::GroupBox) == groups)
+                order.push_back(entry.id);
         }
     };
     add_others(false);
@@ -79,11 +80,11 @@ std::vector<Control> creation_order() {
     return order;
 }
 
-RECT rect_at(const ControlSpec& spec, UINT dpi) {
-    window::Rect rect = spec.rect;
-    if (spec.in_group()) {
-        rect.left += window::spec(spec.group).rect.left;
-        rect.top += window::spec(spec.group).rect.top;
+RECT rect_at(const ControlEntry& entry, UINT dpi) {
+    window::Rect rect = entry.rect;
+    if (entry.in_group()) {
+        rect.left += window::entry(entry.group).rect.left;
+        rect.top += window::entry(entry.group).rect.top;
     }
     return {scaled(rect.left, dpi), scaled(rect.top, dpi), scaled(rect.width, dpi),
             scaled(rect.height, dpi)};
@@ -127,10 +128,10 @@ HWND MainWindow::control(Control control) const { return controls_[window::index
 
 void MainWindow::create_controls() {
     for (const Control id : creation_order()) {
-        const ControlSpec& spec = window::spec(id);
+        const ControlEntry& entry = window::entry(id);
         const HWND handle = ::CreateWindowExW(
-            extended_style_of(spec.kind), class_of(spec.kind), to_wide(spec.text).c_str(),
-            WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style_of(spec), 0, 0, 0, 0, window_,
+            extended_style_of(entry.kind), class_of(entry.kind), to_wide(entry.text).c_str(),
+            WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style_of(entry), 0, 0, 0, 0, window_,
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(control_id(id))),
             ::GetModuleHandleW(nullptr), nullptr);
         controls_[window::index_of(id)] = handle;
@@ -139,7 +140,7 @@ void MainWindow::create_controls() {
     ::SendMessageW(status, SB_SIMPLE, TRUE, 0);
     ::SendMessageW(
         status, SB_SETTEXTW, SB_SIMPLEID,
-        reinterpret_cast<LPARAM>(to_wide(window::spec(Control::StatusBar).text).c_str()));
+        reinterpret_cast<LPARAM>(to_wide(window::entry(Control::StatusBar).text).c_str()));
 }
 
 void MainWindow::lay_out(UINT dpi) {
@@ -151,11 +152,11 @@ void MainWindow::lay_out(UINT dpi) {
               std::make_unique<Icon>(QUILL_ICON_FOLDER, 16, dpi),
               std::make_unique<Icon>(QUILL_ICON_TICK, 16, dpi),
               std::make_unique<Icon>(QUILL_ICON_CROSS, 16, dpi)};
-    for (const ControlSpec& spec : window::kMainControls) {
-        const HWND handle = control(spec.id);
-        const RECT rect = rect_at(spec, dpi);
+    for (const ControlEntry& entry : window::kMainControls) {
+        const HWND handle = control(entry.id);
+        const RECT rect = rect_at(entry, dpi);
         ::MoveWindow(handle, rect.left, rect.top, rect.right, rect.bottom, FALSE);
-        const HFONT font = spec.bold ? bold_font_->handle() : font_->handle();
+        const HFONT font = entry.bold ? bold_font_->handle() : font_->handle();
         ::SendMessageW(handle, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     }
     const auto icon = [this](IconUse use) {
@@ -170,7 +171,7 @@ void MainWindow::lay_out(UINT dpi) {
                    scaled(window::kProgressLineHeight, dpi));
     const HWND status = control(Control::StatusBar);
     ::SendMessageW(status, SB_SETMINHEIGHT,
-                   scaled(window::spec(Control::StatusBar).rect.height, dpi), 0);
+                   scaled(window::entry(Control::StatusBar).rect.height, dpi), 0);
     set_outer_width(outer_width_);
     ::InvalidateRect(window_, nullptr, TRUE);
 }
@@ -219,9 +220,9 @@ int MainWindow::run_until_closed() {
 }
 
 std::optional<Control> MainWindow::control_of(HWND handle) const {
-    for (const ControlSpec& spec : window::kMainControls) {
-        const HWND candidate = control(spec.id);
-        if (handle == candidate || ::IsChild(candidate, handle)) return spec.id;
+    for (const ControlEntry& entry : window::kMainControls) {
+        const HWND candidate = control(entry.id);
+        if (handle == candidate || ::IsChild(candidate, handle)) return entry.id;
     }
     return std::nullopt;
 }
@@ -244,7 +245,7 @@ void MainWindow::handle_command(WORD id, WORD code) {
     if (drawing_ || id < kFirstControlId || id >= kFirstControlId + window::kControlCount) return;
     const Control control_id = static_cast<Control>(id - kFirstControlId);
     const HWND handle = control(control_id);
-    const ControlKind kind = window::spec(control_id).kind;
+    const ControlKind kind = window::entry(control_id).kind;
     if (kind == ControlKind::TextField && code == EN_CHANGE) {
         model_->folder_edited(to_utf8(window_text(handle)));
     } else if (kind == ControlKind::CheckBox && code == BN_CLICKED) {
@@ -315,15 +316,15 @@ void MainWindow::draw(const window::MainWindowState& state) {
 // Win32 knows no groups: a box shows, and can be used, only when it and its
 // group can, as the model says.
 void MainWindow::draw_controls(const window::MainWindowState& state) {
-    for (const ControlSpec& spec : window::kMainControls) {
-        const HWND handle = control(spec.id);
-        const bool visible = state.shows(spec.id);
+    for (const ControlEntry& entry : window::kMainControls) {
+        const HWND handle = control(entry.id);
+        const bool visible = state.shows(entry.id);
         if (has_style(handle, WS_VISIBLE) != visible)
             ::ShowWindow(handle, visible ? SW_SHOWNA : SW_HIDE);
-        const bool enabled = state.lets_use(spec.id);
+        const bool enabled = state.lets_use(entry.id);
         if ((::IsWindowEnabled(handle) != FALSE) != enabled) ::EnableWindow(handle, enabled);
-        if (spec.kind != ControlKind::CheckBox) continue;
-        const WPARAM checked = state[spec.id].checked ? BST_CHECKED : BST_UNCHECKED;
+        if (entry.kind != ControlKind::CheckBox) continue;
+        const WPARAM checked = state[entry.id].checked ? BST_CHECKED : BST_UNCHECKED;
         if (static_cast<WPARAM>(::SendMessageW(handle, BM_GETCHECK, 0, 0)) != checked)
             ::SendMessageW(handle, BM_SETCHECK, checked, 0);
     }

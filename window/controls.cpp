@@ -5,7 +5,7 @@ namespace quill::window {
 using C = Control;
 using K = ControlKind;
 
-const std::array<ControlSpec, kControlCount> kMainControls{{
+const std::array<ControlEntry, kControlCount> kMainControls{{
     {C::FolderHeading, "folderHeading", K::Label, C::FolderHeading, {8, 8, 200, 16},
      "NAV Files Update Folder", true},
     {C::SourceFolder, "edSourceFolder", K::TextField, C::SourceFolder, {8, 27, 293, 21}, ""},
@@ -47,7 +47,7 @@ const std::array<ControlSpec, kControlCount> kMainControls{{
      "Orvanel - navigation database updates for Orvanel avionics"},
 }};
 
-const ControlSpec& spec(Control control) { return kMainControls[index_of(control)]; }
+const ControlEntry& entry(Control control) { return kMainControls[index_of(control)]; }
 
 Control target_box(std::size_t row) {
     static constexpr std::array<Control, kTargetCount> boxes{
@@ -64,7 +64,7 @@ Control category_box(Category category) {
 
 using H = HelpControl;
 
-const std::array<HelpSpec, kHelpControlCount> kHelpControls{{
+const std::array<HelpEntry, kHelpControlCount> kHelpControls{{
     {H::Bevel, "textFrame", {8, 8, 571, 385}, ""},
     {H::Intro, "introText", {16, 24, 537, 33},
      "To update any Navigation Database, you need to purchase a Navigraph subscription to their "

@@ -59,7 +59,7 @@ struct Rect {
 // The picture a button shows beside or instead of its text.
 enum class Picture { None, Folder, Tick, Cross };
 
-struct ControlSpec {
+struct ControlEntry {
     Control id;
     std::string_view name; // the object name in the Qt form
     ControlKind kind;
@@ -73,8 +73,8 @@ struct ControlSpec {
 };
 
 // In Control order.
-extern const std::array<ControlSpec, kControlCount> kMainControls;
-const ControlSpec& spec(Control control);
+extern const std::array<ControlEntry, kControlCount> kMainControls;
+const ControlEntry& entry(Control control);
 
 // The order in which Tab moves the focus; the folder button, the labels, the
 // groups and the status bar take no focus.
@@ -119,7 +119,7 @@ enum class HelpControl {
 };
 inline constexpr std::size_t kHelpControlCount = 12;
 
-struct HelpSpec {
+struct HelpEntry {
     HelpControl id;
     std::string_view name;
     Rect rect;
@@ -129,7 +129,7 @@ struct HelpSpec {
 };
 
 // In HelpControl order, which is the order on screen from top to bottom.
-extern const std::array<HelpSpec, kHelpControlCount> kHelpControls;
+extern const std::array<HelpEntry, kHelpControlCount> kHelpControls;
 
 inline constexpr int kHelpClientWidth = 587;
 inline constexpr int kHelpClientHeight = 460;

@@ -3,12 +3,12 @@
 namespace quill::window {
 
 bool MainWindowState::shows(Control control) const {
-    const Control group = spec(control).group;
+    const Control group = entry(control).group;
     return (*this)[control].visible && (*this)[group].visible;
 }
 
 bool MainWindowState::lets_use(Control control) const {
-    const Control group = spec(control).group;
+    const Control group = entry(control).group;
     return (*this)[control].enabled && (*this)[group].enabled;
 }
 

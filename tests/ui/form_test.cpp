@@ -32,16 +32,16 @@ QString name_of(std::string_view name) { return QString::fromLatin1(name.data(),
 
 TEST_F(MainWindowTest, TheMainFormMatchesTheControlTable) {
     MainWindow& window = create();
-    for (const window::ControlSpec& spec : window::kMainControls) {
-        SCOPED_TRACE(spec.name);
-        const QWidget* widget = find<QWidget>(spec.name.data());
+    for (const window::ControlEntry& entry : window::kMainControls) {
+        SCOPED_TRACE(entry.name);
+        const QWidget* widget = find<QWidget>(entry.name.data());
         ASSERT_NE(widget, nullptr);
-        EXPECT_EQ(widget->geometry(), rect_of(spec.rect));
+        EXPECT_EQ(widget->geometry(), rect_of(entry.rect));
         const QWidget* expected_parent =
-            spec.in_group() ? find<QWidget>(window::spec(spec.group).name.data()) : &window;
+            entry.in_group() ? find<QWidget>(window::entry(entry.group).name.data()) : &window;
         EXPECT_EQ(widget->parentWidget(), expected_parent);
-        EXPECT_EQ(caption_of(widget), QString::fromUtf8(spec.text.data(), spec.text.size()));
-        EXPECT_EQ(widget->font().bold(), spec.bold);
+        EXPECT_EQ(caption_of(widget), QString::fromUtf8(entry.text.data(), entry.text.size()));
+        EXPECT_EQ(widget->font().bold(), entry.bold);
     }
     QStringList chain;
     for (QWidget* widget = find<QWidget>("bbGo"); chain.size() < 17;
@@ -49,22 +49,22 @@ TEST_F(MainWindowTest, TheMainFormMatchesTheControlTable) {
         if (widget->focusPolicy() & Qt::TabFocus) chain << widget->objectName();
     }
     QStringList table;
-    for (const Control control : window::kTabOrder) table << name_of(window::spec(control).name);
+    for (const Control control : window::kTabOrder) table << name_of(window::entry(control).name);
     EXPECT_EQ(chain, table);
 }
 
 TEST_F(MainWindowTest, TheHelpFormMatchesTheControlTable) {
     HelpWindow help;
     EXPECT_EQ(help.size(), QSize(window::kHelpClientWidth, window::kHelpClientHeight));
-    for (const window::HelpSpec& spec : window::kHelpControls) {
-        SCOPED_TRACE(spec.name);
-        const QWidget* widget = help.findChild<QWidget*>(name_of(spec.name));
+    for (const window::HelpEntry& entry : window::kHelpControls) {
+        SCOPED_TRACE(entry.name);
+        const QWidget* widget = help.findChild<QWidget*>(name_of(entry.name));
         ASSERT_NE(widget, nullptr);
-        EXPECT_EQ(widget->geometry(), rect_of(spec.rect));
-        EXPECT_EQ(caption_of(widget), QString::fromUtf8(spec.text.data(), spec.text.size()));
-        EXPECT_EQ(widget->font().bold(), spec.bold);
+        EXPECT_EQ(widget->geometry(), rect_of(entry.rect));
+        EXPECT_EQ(caption_of(widget), QString::fromUtf8(entry.text.data(), entry.text.size()));
+        EXPECT_EQ(widget->font().bold(), entry.bold);
         if (auto* label = qobject_cast<const QLabel*>(widget)) {
-            EXPECT_EQ(label->wordWrap(), spec.wraps);
+            EXPECT_EQ(label->wordWrap(), entry.wraps);
         }
     }
 }

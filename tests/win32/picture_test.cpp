@@ -72,14 +72,14 @@ protected:
     }
     // Right of the left column, in the rows of the progress list.
     int points_right_of_the_controls() const {
-        const window::Rect list = window::spec(Control::ProgressList).rect;
+        const window::Rect list = window::entry(Control::ProgressList).rect;
         return foreign_points({window::kLeftColumnRight + 1, list.top,
                                window::kClientWidth - window::kLeftColumnRight - 1, list.height});
     }
     // A heading inside the target group, where the group box lies beneath it.
     int points_of_a_heading() const {
-        const window::Rect group = window::spec(Control::TargetGroup).rect;
-        const window::Rect heading = window::spec(Control::Brannock2Heading).rect;
+        const window::Rect group = window::entry(Control::TargetGroup).rect;
+        const window::Rect heading = window::entry(Control::Brannock2Heading).rect;
         return foreign_points(
             {group.left + heading.left, group.top + heading.top, heading.width, heading.height});
     }

@@ -59,7 +59,7 @@ TEST_F(Win32Window, RunUpdatesTheCheckedProductsAndSaysSo) {
     for (const Control control :
          {Control::SourceFolder, Control::FolderButton, Control::HelpButton, Control::TargetGroup,
           Control::CategoryGroup, Control::Run, Control::Exit})
-        EXPECT_TRUE(enabled(control)) << window::spec(control).name;
+        EXPECT_TRUE(enabled(control)) << window::entry(control).name;
     EXPECT_EQ(outer_rect().right - outer_rect().left, window::kNarrowWidth);
     EXPECT_FALSE(visible(Control::ProgressList)) << "the narrow window shows none of it";
 }

@@ -100,7 +100,7 @@ TEST_P(RunOutcomeTest, EndsWithItsMessagesWidthUnlockingAndStatus) {
     for (const Control control : {Control::SourceFolder, Control::FolderButton, Control::HelpButton,
                                   Control::TargetGroup, Control::CategoryGroup, Control::Run,
                                   Control::Exit})
-        EXPECT_TRUE((*this)[control].enabled) << window::spec(control).name;
+        EXPECT_TRUE((*this)[control].enabled) << window::entry(control).name;
     const std::vector<std::string>& lines = state().progress;
     if (c.progress.empty()) {
         EXPECT_TRUE(lines.empty()) << "the run stopped before its first line";
@@ -173,7 +173,7 @@ TEST_F(ModelTest, TheRunLocksTheControlsStepByStep) {
             ++loading;
             for (const Control control : {Control::FolderButton, Control::HelpButton,
                                           Control::TargetGroup, Control::CategoryGroup})
-                EXPECT_FALSE(frame[control].enabled) << window::spec(control).name;
+                EXPECT_FALSE(frame[control].enabled) << window::entry(control).name;
             EXPECT_TRUE(frame[Control::Airports].enabled) << "the boxes keep their own states";
         }
     }
