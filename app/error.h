@@ -53,6 +53,8 @@ Error unmapped_error(std::string_view description, long code);
 // What a user is told about a file that another program keeps busy or holds
 // open without sharing it.
 inline constexpr const char* kInUseReason = "in use by another program";
+// A product database its user marked read-only is left as it is.
+inline constexpr const char* kReadOnlyReason = "read-only";
 // "List index out of bounds (%d)"
 Error index_error(std::size_t index);
 

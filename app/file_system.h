@@ -18,6 +18,13 @@ bool file_exists(const std::string& path);
 // True when a folder, or a link to one, is at the path.
 bool folder_exists(const std::string& path);
 
+// True when the file at the path is marked read-only: its owner may not
+// write it (POSIX), or it has the read-only attribute (Windows).
+bool is_marked_read_only(const std::string& path);
+
+// True when anything is at the path: a file, a folder, a device or a pipe.
+bool anything_exists(const std::string& path);
+
 // Removes a file; true when none is left at the path.
 bool remove_file(const std::string& path);
 

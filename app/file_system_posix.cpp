@@ -22,6 +22,17 @@ bool folder_exists(const std::string& path) {
     return fs::is_directory(path, ignored);
 }
 
+bool is_marked_read_only(const std::string& path) {
+    std::error_code ignored;
+    const fs::file_status status = fs::status(path, ignored);
+    return fs::exists(status) && (status.permissions() & fs::perms::owner_write) == fs::perms::none;
+}
+
+bool anything_exists(const std::string& path) {
+    std::error_code ignored;
+    return fs::exists(path, ignored);
+}
+
 bool remove_file(const std::string& path) {
     std::error_code error;
     fs::remove(path, error);

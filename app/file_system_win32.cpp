@@ -12,14 +12,18 @@ namespace quill {
 
 namespace {
 
-// The attributes of what is at the path, a link followed; none when nothing
-// is there, or a device or a pipe, which have none of a file on disk. Asking
-// for no access, this works on a file that another program holds open
-// without sharing it too.
+// What is at the path, a link followed, opened for no access: this works on
+// a file that another program holds open without sharing it too.
+HANDLE open_for_no_access(const std::string& path) {
+    return ::CreateFileW(to_wide_path(path).c_str(), 0,
+                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                         OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+}
+
+// The attributes of what is at the path; none when nothing is there, or a
+// device or a pipe, which have none of a file on disk.
 std::optional<DWORD> attributes_of(const std::string& path) {
-    const HANDLE file = ::CreateFileW(to_wide_path(path).c_str(), 0,
-                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                      nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    const HANDLE file = open_for_no_access(path);
     if (file == INVALID_HANDLE_VALUE) return std::nullopt;
     BY_HANDLE_FILE_INFORMATION information{};
     const bool known = ::GetFileInformationByHandle(file, &information);
@@ -38,6 +42,18 @@ bool file_exists(const std::string& path) {
 bool folder_exists(const std::string& path) {
     const std::optional<DWORD> attributes = attributes_of(path);
     return attributes && (*attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool is_marked_read_only(const std::string& path) {
+    const std::optional<DWORD> attributes = attributes_of(path);
+    return attributes && (*attributes & FILE_ATTRIBUTE_READONLY);
+}
+
+bool anything_exists(const std::string& path) {
+    const HANDLE file = open_for_no_access(path);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    ::CloseHandle(file);
+    return true;
 }
 
 bool remove_file(const std::string& path) {

@@ -88,6 +88,9 @@ public:
 
     // Reads up to `size` bytes; 0 at the end of the file.
     std::size_t read(char* buffer, std::size_t size);
+    // Moves the reading position to the last `bytes` bytes of the file (to its
+    // start when it is shorter), so that only its end is read.
+    void skip_to_last(std::size_t bytes);
     // Writes all the bytes.
     void write(const char* data, std::size_t size);
     // Writes the file's data through the system's caches to the disk.
@@ -101,6 +104,20 @@ private:
 
     std::intptr_t handle_ = -1; // a descriptor or a HANDLE; -1 when closed
 };
+
+// Reads up to `bytes` bytes from the reading position: fewer only at the
+// end of the file.
+inline std::string read_up_to(SystemFile& file, std::size_t bytes) {
+    std::string text(bytes, '\0');
+    std::size_t size = 0;
+    while (size < bytes) {
+        const std::size_t got = file.read(text.data() + size, bytes - size);
+        if (got == 0) break;
+        size += got;
+    }
+    text.resize(size);
+    return text;
+}
 
 // Moves a file over another in one step, replacing it, and makes the move
 // durable. A target that another program holds open and the system will not

@@ -127,6 +127,14 @@ std::size_t SystemFile::read(char* buffer, std::size_t size) {
     }
 }
 
+void SystemFile::skip_to_last(std::size_t bytes) {
+    struct stat status {};
+    if (::fstat(descriptor(handle_), &status) != 0) fail();
+    const off_t size = status.st_size;
+    const off_t from = size > static_cast<off_t>(bytes) ? size - static_cast<off_t>(bytes) : 0;
+    if (::lseek(descriptor(handle_), from, SEEK_SET) < 0) fail();
+}
+
 void SystemFile::write(const char* data, std::size_t size) {
     while (size > 0) {
         const ssize_t written = ::write(descriptor(handle_), data, size);

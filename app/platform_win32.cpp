@@ -184,6 +184,14 @@ std::size_t SystemFile::read(char* buffer, std::size_t size) {
     return got;
 }
 
+void SystemFile::skip_to_last(std::size_t bytes) {
+    LARGE_INTEGER size{};
+    if (!::GetFileSizeEx(handle_of(handle_), &size)) fail();
+    LARGE_INTEGER from{};
+    from.QuadPart = size.QuadPart > static_cast<LONGLONG>(bytes) ? size.QuadPart - static_cast<LONGLONG>(bytes) : 0;
+    if (!::SetFilePointerEx(handle_of(handle_), from, nullptr, FILE_BEGIN)) fail();
+}
+
 void SystemFile::write(const char* data, std::size_t size) {
     while (size > 0) {
         DWORD written = 0;

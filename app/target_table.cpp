@@ -16,6 +16,12 @@ std::string target_path(const TargetRow& row) {
     return target_folder(row) + kPathSeparator + std::string(row.file);
 }
 
+std::optional<std::size_t> first_selected(const TargetSelection& selection) {
+    for (std::size_t row = 0; row < kTargetCount; ++row)
+        if (selection[row]) return row;
+    return std::nullopt;
+}
+
 std::size_t count_selected(const TargetSelection& selection) {
     std::size_t count = 0;
     for (const bool selected : selection) count += selected;

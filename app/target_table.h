@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -39,6 +40,8 @@ using TargetSelection = std::array<bool, kTargetCount>;
 
 // How many targets the selection holds.
 std::size_t count_selected(const TargetSelection& selection);
+// The first row the selection holds, in table order.
+std::optional<std::size_t> first_selected(const TargetSelection& selection);
 
 // The folder and the full path of a row's database, formed from the
 // application-data folder as it is now.

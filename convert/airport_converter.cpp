@@ -73,6 +73,8 @@ public:
 
     void handle(AirportRow row, std::string_view line);
     void close();
+    // Every airport that is written has its one info record.
+    std::size_t airports() const { return info_.records(); }
 
 private:
     void header(const AirportKind& kind);
@@ -202,7 +204,7 @@ void AirportConverter::close() {
 
 } // namespace
 
-void ConvertAirports(const std::string& source_folder, const std::string& work_folder,
+std::size_t ConvertAirports(const std::string& source_folder, const std::string& work_folder,
                      const std::function<void(const std::string& message)>& report_line_error) {
     LineReader source(source_path(source_folder, kAirportSource));
     AirportConverter converter(work_folder);
@@ -220,6 +222,7 @@ void ConvertAirports(const std::string& source_folder, const std::string& work_f
     }
     source.close();
     converter.close();
+    return converter.airports();
 }
 
 } // namespace quill

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <string>
 
@@ -10,7 +11,8 @@ namespace quill {
 // folder (which ends with a separator). A row that fails is reported with
 // its text and the conversion goes on with the next line; what the row did
 // before it failed stands. Failures of the files themselves end the conversion.
-void ConvertAirports(const std::string& source_folder, const std::string& work_folder,
+// Gives the airports written.
+std::size_t ConvertAirports(const std::string& source_folder, const std::string& work_folder,
                      const std::function<void(const std::string& message)>& report_line_error);
 
 } // namespace quill

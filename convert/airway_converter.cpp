@@ -59,7 +59,7 @@ void write_segment(LevelFile& level, const FieldList& line) {
 
 } // namespace
 
-void ConvertAirways(const std::string& source_folder, const std::string& work_folder) {
+std::size_t ConvertAirways(const std::string& source_folder, const std::string& work_folder) {
     LineReader source(source_path(source_folder, kAirwaySource));
     LevelFile low{IntermediateFile(intermediate_path(work_folder, kAirwaySource, "_Low.csv"), kAirwayHeader),
                   {}, "Low"};
@@ -73,6 +73,8 @@ void ConvertAirways(const std::string& source_folder, const std::string& work_fo
     });
     low.file.close();
     high.file.close();
+    // Each segment is written as two records, one per end.
+    return (low.file.records() + high.file.records()) / 2;
 }
 
 } // namespace quill

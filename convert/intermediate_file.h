@@ -44,6 +44,8 @@ public:
     void close();
 
     const std::string& path() const { return path_; }
+    // The lines written after the header.
+    std::size_t records() const { return static_cast<std::size_t>(lines_ - 1); }
 
 private:
     char* room_for(std::size_t length);

@@ -72,6 +72,12 @@ public:
     }
 
     void handle(const FieldList& fields);
+    std::size_t records() const {
+        std::size_t records = 0;
+        for (const auto& file : files_) records += file->records();
+        return records;
+    }
+
     void close() {
         for (auto& file : files_) file->close();
     }
@@ -191,12 +197,13 @@ void NavaidConverter::write_ltp() {
 
 } // namespace
 
-void ConvertNavaids(const std::string& source_folder, const std::string& work_folder) {
+std::size_t ConvertNavaids(const std::string& source_folder, const std::string& work_folder) {
     LineReader source(source_path(source_folder, kNavaidSource));
     NavaidConverter converter(work_folder);
     FieldList fields;
     for_each_source_line(source, fields, [&](const FieldList& line) { converter.handle(line); });
     converter.close();
+    return converter.records();
 }
 
 } // namespace quill

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 namespace quill {
@@ -7,7 +8,8 @@ namespace quill {
 // Converts earth_nav.dat of the source folder into the twelve earth_nav_*.csv
 // files in the work folder (which ends with a separator), one per kind of
 // navaid. A line that a kind takes but that lacks a field it reads ends the
-// conversion with an error naming the source file and line.
-void ConvertNavaids(const std::string& source_folder, const std::string& work_folder);
+// conversion with an error naming the source file and line. Gives the navaids
+// written.
+std::size_t ConvertNavaids(const std::string& source_folder, const std::string& work_folder);
 
 } // namespace quill

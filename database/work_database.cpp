@@ -41,6 +41,16 @@ std::array<Table, kWorkTableCount> make_tables(std::index_sequence<I...>) {
 
 std::string_view table_name(WorkTable which) { return kTableNames[static_cast<std::size_t>(which)]; }
 
+std::string_view missing_work_table(const Connection& connection) {
+    Statement query(connection, "SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = ?1 COLLATE NOCASE");
+    for (const std::string_view name : kTableNames) {
+        query.reset();
+        query.bind_text(0, name, false);
+        if (!query.step()) return name;
+    }
+    return {};
+}
+
 WorkDatabase::WorkDatabase() : tables_(make_tables(std::make_index_sequence<kWorkTableCount>{})) {}
 
 void WorkDatabase::clear(Category category) {

@@ -50,4 +50,9 @@ private:
 // The product database's name of a table.
 std::string_view table_name(WorkTable which);
 
+// The first of the tables a run writes that the open database lacks, in
+// WorkTable order; empty when it has them all. A file that is no database
+// at all fails with SQLite's message.
+std::string_view missing_work_table(const Connection& connection);
+
 } // namespace quill

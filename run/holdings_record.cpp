@@ -1,5 +1,7 @@
 #include "run/holdings_record.h"
 
+#include "app/error.h"
+#include "app/file_system.h"
 #include "database/query.h"
 #include "database/statement.h"
 
@@ -121,6 +123,19 @@ void HoldingsRecord::restored(const TargetRow& row) {
         write(row, kPrevious, was_current);
         write(row, kCurrent, restored);
     });
+}
+
+std::optional<HoldingsRecord> ReadHoldingsRecord(const std::string& work_folder) {
+    if (!file_exists(work_folder + kHoldingsRecordName)) return std::nullopt;
+    try {
+        return std::make_optional<HoldingsRecord>(work_folder);
+    } catch (const Error&) {
+        return std::nullopt;
+    }
+}
+
+bool unchanged_since(const Holding& holding, const std::string& path) {
+    return file_stamp(path) == FileStamp{holding.file_size, holding.file_time};
 }
 
 } // namespace quill

@@ -57,4 +57,11 @@ private:
 // The record's file name in the work folder.
 inline constexpr const char* kHoldingsRecordName = "holdings.db";
 
+// The work folder's record when it has one that can be read; none is made.
+std::optional<HoldingsRecord> ReadHoldingsRecord(const std::string& work_folder);
+
+// Whether the database file at path is still the one the holding describes:
+// nothing has written it since this program did.
+bool unchanged_since(const Holding& holding, const std::string& path);
+
 } // namespace quill

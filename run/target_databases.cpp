@@ -1,6 +1,6 @@
 #include "run/target_databases.h"
 
-#include <algorithm>
+#include <optional>
 
 #include "app/error.h"
 #include "app/file_system.h"
@@ -9,6 +9,7 @@
 #include "database/backup.h"
 #include "database/clean_hold.h"
 #include "database/database_files.h"
+#include "database/product_check.h"
 #include "database/query.h"
 #include "database/sqlite_error.h"
 #include "run/file_replace.h"
@@ -49,6 +50,7 @@ void recreate_database(const std::string& source, const std::string& target) {
 
 bool ReplaceTarget(const std::string& source, std::size_t row, const std::string& work_folder) {
     const std::string target = target_path(TargetTable[row]);
+    if (is_marked_read_only(target)) throw Error(kReadOnlyReason);
     if (!file_exists(target)) {
         recreate_database(source, target);
         return false;
@@ -58,25 +60,42 @@ bool ReplaceTarget(const std::string& source, std::size_t row, const std::string
     return previous.keep();
 }
 
-void SeedWorkDatabase(const TargetSelection& selected, const std::string& work_folder) {
-    const auto first = std::find(selected.begin(), selected.end(), true);
-    if (first == selected.end()) throw Error("No target database selected");
-    const std::string seed = target_path(TargetTable[first - selected.begin()]);
-    try {
-        Connection from;
-        open_product_database(from, seed);
-        const std::string work_database = work_database_path(work_folder);
-        remove_database_files(work_database);
-        Connection to;
-        to.open(work_database, Connection::Mode::Create);
-        // The work database is scratch until loaded: a crash means seeding anew.
-        Query("PRAGMA synchronous = OFF").execute(to);
-        copy_database(from, to);
-        // A seed in WAL mode gives its mode to the copy; loading wants none.
-        Query("PRAGMA journal_mode = DELETE").execute(to);
-    } catch (const Error& failure) {
-        throw Error("Could not copy " + seed + " to the work folder: " + failure.message());
+namespace {
+
+void seed_from(const std::string& seed, const std::string& work_folder) {
+    Connection from;
+    open_product_database(from, seed);
+    check_product_database(from, seed);
+    const std::string work_database = work_database_path(work_folder);
+    remove_database_files(work_database);
+    Connection to;
+    to.open(work_database, Connection::Mode::Create);
+    // The work database is scratch until loaded: a crash means seeding anew.
+    Query("PRAGMA synchronous = OFF").execute(to);
+    copy_database(from, to);
+    // A seed in WAL mode gives its mode to the copy; loading wants none.
+    Query("PRAGMA journal_mode = DELETE").execute(to);
+}
+
+} // namespace
+
+std::vector<PublishResult> SeedWorkDatabase(const TargetSelection& selected, const std::string& work_folder) {
+    std::vector<PublishResult> passed_over;
+    std::optional<Error> first_failure;
+    for (std::size_t row = 0; row < kTargetCount; ++row) {
+        if (!selected[row]) continue;
+        const std::string seed = target_path(TargetTable[row]);
+        try {
+            seed_from(seed, work_folder);
+            return passed_over;
+        } catch (const Error& failure) {
+            passed_over.push_back({row, false, false, failure.message()});
+            if (!first_failure)
+                first_failure = Error("Could not copy " + seed + " to the work folder: " + failure.message());
+        }
     }
+    if (!first_failure) throw Error("No target database selected");
+    throw *first_failure;
 }
 
 std::vector<PublishResult>
@@ -97,6 +116,23 @@ ReplaceSelectedTargets(const TargetSelection& selected, const std::string& work_
         results.push_back(std::move(result));
     }
     return results;
+}
+
+std::vector<PublishResult> TryTargets(const TargetSelection& selected) {
+    std::vector<PublishResult> failures;
+    for (std::size_t row = 0; row < kTargetCount; ++row) {
+        const std::string target = target_path(TargetTable[row]);
+        if (!selected[row] || !file_exists(target)) continue;
+        try {
+            if (is_marked_read_only(target)) throw Error(kReadOnlyReason);
+            Connection connection;
+            open_product_database(connection, target);
+            check_product_database(connection, target);
+        } catch (const Error& failure) {
+            failures.push_back({row, false, false, failure.message()});
+        }
+    }
+    return failures;
 }
 
 std::vector<PublishResult> PublishWorkDatabase(const TargetSelection& selected,

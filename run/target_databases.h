@@ -9,11 +9,6 @@
 
 namespace quill {
 
-// Copies the database of the first selected target into the work folder as
-// the work database. Throws "No target database selected" or
-// "Could not copy <path> to the work folder: <reason>".
-void SeedWorkDatabase(const TargetSelection& selected, const std::string& work_folder);
-
 // Replaces the database of a TargetTable row with the database file at
 // `source`, safely: the old file is held clean and locked, then replaced
 // whole, so it is always either its old self or the new one. The old file is
@@ -29,6 +24,14 @@ struct PublishResult {
     bool kept_previous = false;
     std::string reason; // why not, when not written
 };
+
+// Copies the database of the first selected target that can be read as a
+// product database into the work folder as the work database. Each selected
+// target passed over on the way (busy, unreadable, not a product database)
+// is given back as not written, with its reason: it is not updated, and the
+// others still are. Throws "No target database selected", or, when none can
+// be read, the first one's "Could not copy <path> to the work folder: <reason>".
+std::vector<PublishResult> SeedWorkDatabase(const TargetSelection& selected, const std::string& work_folder);
 
 // Told of each selected target's result as soon as it is known, before the
 // next target is tried, so that what follows a replacement (its record, its
@@ -49,5 +52,10 @@ ReplaceSelectedTargets(const TargetSelection& selected, const std::string& work_
 std::vector<PublishResult> PublishWorkDatabase(const TargetSelection& selected,
                                                const std::string& work_folder,
                                                const TargetDone& done = {});
+
+// In place of publishing, as a check does: each selected target is read as
+// a product database, and one marked read-only or that cannot be read is
+// given back as not written, with its reason. Nothing is written.
+std::vector<PublishResult> TryTargets(const TargetSelection& selected);
 
 } // namespace quill

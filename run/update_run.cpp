@@ -1,7 +1,6 @@
 #include "run/update_run.h"
 
 #include "run/holdings_record.h"
-#include "run/source_cycles.h"
 #include "run/target_databases.h"
 #include "app/error.h"
 #include "app/platform.h"
@@ -14,25 +13,27 @@
 #include "database/intermediate_files.h"
 #include "database/load_work_database.h"
 
+#include <array>
 #include <iostream>
 
 namespace quill {
 
-void ConvertCategory(Category category, const std::string& source_folder,
-                     const std::string& work_folder,
-                     const std::function<void(const std::string&)>& airport_line_error) {
+std::size_t ConvertCategory(Category category, const std::string& source_folder,
+                            const std::string& work_folder,
+                            const std::function<void(const std::string&)>& airport_line_error) {
     switch (category) {
-    case Category::Airports: ConvertAirports(source_folder, work_folder, airport_line_error); break;
-    case Category::NavAids: ConvertNavaids(source_folder, work_folder); break;
-    case Category::Waypoints: ConvertFixes(source_folder, work_folder); break;
-    case Category::Airways: ConvertAirways(source_folder, work_folder); break;
+    case Category::Airports: return ConvertAirports(source_folder, work_folder, airport_line_error);
+    case Category::NavAids: return ConvertNavaids(source_folder, work_folder);
+    case Category::Waypoints: return ConvertFixes(source_folder, work_folder);
+    case Category::Airways: return ConvertAirways(source_folder, work_folder);
     }
+    return 0;
 }
 
 void RunHost::warning(const std::string& line) { std::cerr << line << std::endl; }
 
-void RunHost::convert(Category category, const std::string& work_folder) {
-    ConvertCategory(category, source_folder(), work_folder,
+std::size_t RunHost::convert(Category category, const std::string& work_folder) {
+    return ConvertCategory(category, source_folder(), work_folder,
                     [this](const std::string& message) { airport_line_error(message); });
 }
 
@@ -43,13 +44,24 @@ std::string publish_failure_line(const PublishResult& result) {
 
 namespace {
 
-bool convert_selected(RunHost& host, const std::string& work_folder) {
+// "apt.dat holds no airport: it is empty or not an X-Plane apt.dat"
+Error no_record_error(Category category) {
+    constexpr std::array<std::string_view, kCategoryCount> records{"airport", "navaid", "fix", "airway"};
+    const std::string file(source_name(category));
+    return Error(file + " holds no " + std::string(records[index_of(category)]) +
+                 ": it is empty or not an X-Plane " + file);
+}
+
+bool convert_selected(RunHost& host, const std::string& work_folder, RunOutcome& outcome) {
     bool any = false;
     for (Category category : kCategories) {
         if (!host.category_selected(category)) continue;
         host.category_starting(category);
         host.progress(std::string(converting_line(category)));
-        host.convert(category, work_folder);
+        const std::size_t records = host.convert(category, work_folder);
+        // A file that yields nothing would empty the product's tables.
+        if (records == 0) throw no_record_error(category);
+        outcome.records[index_of(category)] = records;
         any = true;
     }
     return any;
@@ -81,33 +93,46 @@ RunOutcome RunUpdate(RunHost& host, const RunOptions& options) {
     // A leftover of a failed run must never reach a table that is not cleared.
     DeleteIntermediateFiles(work_folder);
 
-    const SelectedCycles cycles = read_source_cycles(host.source_folder(), selected_categories(host));
-    if (const std::string warning = mixed_cycles_warning(cycles); !warning.empty()) host.warning(warning);
-
     RunOutcome outcome;
-    outcome.categories_ran = convert_selected(host, work_folder);
+    outcome.sources = ExamineSources(host.source_folder(), selected_categories(host),
+                                     host.targets_selected(), work_folder);
+    for (const SourceWarning& warning : outcome.sources.warnings) host.warning(warning.text);
+
+    outcome.categories_ran = convert_selected(host, work_folder, outcome);
     if (!outcome.categories_ran) return outcome;
 
     host.loading_starting();
     host.progress(" ");
+    std::vector<PublishResult> passed_over;
     LoadRequest load;
     load.work_folder = work_folder;
     load.selected = selected_categories(host);
-    load.seed = [&] { SeedWorkDatabase(host.targets_selected(), work_folder); };
+    load.seed = [&] { passed_over = SeedWorkDatabase(host.targets_selected(), work_folder); };
     load.progress = [&](const std::string& line) { host.progress(line); };
     load.keep_intermediate = options.keep_intermediate;
     LoadWorkDatabase(load);
     CheckWorkDatabase(work_database_path(work_folder));
 
+    TargetSelection receivers = host.targets_selected();
+    for (const PublishResult& result : passed_over) receivers[result.row] = false;
+    outcome.seed = first_selected(receivers);
+    // Every target passed over lies before the seed in table order, so its
+    // line comes before those of the targets published.
+    outcome.failures = std::move(passed_over);
+    if (!options.publish) {
+        for (PublishResult& result : TryTargets(receivers)) outcome.failures.push_back(std::move(result));
+        return outcome;
+    }
+    for (const PublishResult& result : outcome.failures) host.progress(publish_failure_line(result));
+
     // Each target is recorded as soon as it is replaced, so that a run
     // stopped part way leaves the record true to the files.
     const auto target_done = [&](const PublishResult& result) {
-        if (result.written) record_published(host, work_folder, result, cycles);
+        if (result.written) record_published(host, work_folder, result, outcome.sources.cycles);
         else host.progress(publish_failure_line(result));
     };
-    for (const PublishResult& result :
-         PublishWorkDatabase(host.targets_selected(), work_folder, target_done))
-        if (!result.written) outcome.failures.push_back(result);
+    for (PublishResult& result : PublishWorkDatabase(receivers, work_folder, target_done))
+        if (!result.written) outcome.failures.push_back(std::move(result));
     return outcome;
 }
 

@@ -2,8 +2,13 @@
 
 #include "app/categories.h"
 #include "app/target_table.h"
+#include "run/target_databases.h"
+#include "run/source_checks.h"
 #include "run/update_lock.h"
 
+#include <array>
+#include <cstddef>
+#include <optional>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -11,7 +16,6 @@
 
 namespace quill {
 
-struct PublishResult;
 
 // What a front end gives the run: the selection as it stands at the moment
 // the run asks, and the places the run reports to.
@@ -32,33 +36,49 @@ public:
 
     // Just before a selected category's progress line.
     virtual void category_starting(Category) {}
-    // Converts one category into the work folder; a window wraps this with
-    // its busy state.
-    virtual void convert(Category category, const std::string& work_folder);
+    // Converts one category into the work folder and gives the records its
+    // source file yielded; a window wraps this with its busy state.
+    virtual std::size_t convert(Category category, const std::string& work_folder);
     // After the conversions, before the loading progress lines.
     virtual void loading_starting() {}
 };
 
-// Runs the converter of one category from the source folder into the work folder.
-void ConvertCategory(Category category, const std::string& source_folder,
+// Runs the converter of one category from the source folder into the work
+// folder; gives the records written.
+std::size_t ConvertCategory(Category category, const std::string& source_folder,
                      const std::string& work_folder,
                      const std::function<void(const std::string&)>& airport_line_error);
 
 struct RunOptions {
     std::string work_folder; // ends with a separator
     bool keep_intermediate = false;
+    // False for a check: everything up to the loaded and checked work
+    // database, then each selected target is only tried for reading.
+    bool publish = true;
 };
 
 struct RunOutcome {
     bool categories_ran = false;
-    // One entry per selected target database that could not be updated.
+    SourceFindings sources;
+    // The records each selected category's source file yielded.
+    std::array<std::size_t, kCategoryCount> records{};
+    // The target the work database was seeded from; none when the run
+    // stopped before seeding.
+    std::optional<std::size_t> seed;
+    // One entry per selected target database that could not be updated (or,
+    // in a check, could not be read), in table order.
     std::vector<PublishResult> failures;
 };
 
-// The update: converts every selected category in order, loads the work
-// database and publishes it over the selected targets. A failure of any step
-// is thrown, and then nothing is published. While another update holds the
-// work folder it fails at once with kAnotherUpdateRunning, touching nothing.
+// The update: examines the selected source files (warnings through the
+// host), converts every selected category in order, loads the work database
+// and publishes it over the selected targets. A category whose source file
+// yields no record is refused as soon as it is converted, so that a broken
+// download never empties a product. A failure of any step is thrown, and then
+// nothing is published. A selected target that cannot be read as a product
+// database when seeding is passed over and counted as not updated. While
+// another update holds the work folder it fails at once with
+// kAnotherUpdateRunning, touching nothing.
 RunOutcome RunUpdate(RunHost& host, const RunOptions& options);
 
 // "Could not update <caption>: <reason>"

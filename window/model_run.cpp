@@ -29,10 +29,11 @@ public:
         model_.report_airport_line(message);
     }
     void category_starting(Category) override { model_.set_width(Width::Wide); }
-    void convert(Category category, const std::string& work_folder) override {
+    std::size_t convert(Category category, const std::string& work_folder) override {
         model_.set_converting(true);
-        quill::RunHost::convert(category, work_folder);
+        const std::size_t records = quill::RunHost::convert(category, work_folder);
         model_.set_converting(false);
+        return records;
     }
     void loading_starting() override {
         model_.set_locked(true);

@@ -10,7 +10,7 @@
 namespace quill {
 namespace {
 
-using Converter = void (*)(const std::string&, const std::string&);
+using Converter = std::size_t (*)(const std::string&, const std::string&);
 
 struct ErrorCase {
     std::string name;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <string>
 
 #include "run/target_databases.h"
@@ -136,19 +137,77 @@ TEST_F(TargetDatabasesTest, SeedingWithoutASelectedTargetFails) {
     EXPECT_FALSE(fs::exists(work_database()));
 }
 
-TEST_F(TargetDatabasesTest, SeedingFromAVanishedTargetNamesIt) {
-    const std::string vanished = target_path(TargetTable[2]);
-    install(3);
-    try {
-        SeedWorkDatabase({false, false, true, true, false, false, false, false}, work_folder_);
-        FAIL() << "seeded from a missing file";
-    } catch (const Error& e) {
-        const std::string start = "Could not copy " + vanished + " to the work folder: ";
-        EXPECT_EQ(e.message().substr(0, start.size()), start) << e.message();
-        EXPECT_GT(e.message().size(), start.size()) << "the reason is given";
+// A first selected product database that cannot be read as one, and the
+// reason it is passed over with; the path is named where the file is there
+// but is no product database.
+struct BrokenSeedCase {
+    std::string name;
+    std::function<void(const std::string& path)> break_it;
+    std::string reason; // "<path>" stands for the broken file's path
+};
+
+void PrintTo(const BrokenSeedCase& c, std::ostream* out) { *out << c.name; }
+
+class BrokenSeedTest : public TargetDatabasesTest, public testing::WithParamInterface<BrokenSeedCase> {
+protected:
+    // Row 2 broken as the case says, row 3 a sound product database.
+    std::string break_row_2() {
+        const std::string broken = install(2);
+        GetParam().break_it(broken);
+        install(3);
+        return broken;
     }
-    EXPECT_FALSE(fs::exists(work_database())) << "no other target is tried";
+    std::string expected_reason(const std::string& broken) const {
+        std::string reason = GetParam().reason;
+        if (const std::size_t at = reason.find("<path>"); at != std::string::npos)
+            reason.replace(at, 6, broken);
+        return reason;
+    }
+};
+
+TEST_P(BrokenSeedTest, IsPassedOverForTheNextSelectedTarget) {
+    const std::string broken = break_row_2();
+
+    const std::vector<PublishResult> passed_over =
+        SeedWorkDatabase({false, false, true, true, false, false, false, false}, work_folder_);
+
+    ASSERT_EQ(passed_over.size(), 1u);
+    EXPECT_EQ(passed_over[0].row, 2u);
+    EXPECT_FALSE(passed_over[0].written);
+    EXPECT_EQ(passed_over[0].reason.substr(0, expected_reason(broken).size()), expected_reason(broken));
+    EXPECT_EQ(waypoints(work_database()), std::vector<std::string>{"OLD3"});
 }
+
+TEST_P(BrokenSeedTest, AloneFailsTheSeedingNamingIt) {
+    const std::string broken = break_row_2();
+    try {
+        SeedWorkDatabase({false, false, true, false, false, false, false, false}, work_folder_);
+        FAIL() << "seeded from a file that is no product database";
+    } catch (const Error& e) {
+        const std::string start = "Could not copy " + broken + " to the work folder: " + expected_reason(broken);
+        EXPECT_EQ(e.message().substr(0, start.size()), start) << e.message();
+    }
+    EXPECT_FALSE(fs::exists(work_database()));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, BrokenSeedTest,
+    testing::Values(
+        BrokenSeedCase{"vanished", [](const std::string& path) { fs::remove(path); }, ""},
+        BrokenSeedCase{"empty", [](const std::string& path) { write_file(path, ""); },
+                       "<path> is not a product database: the file is empty"},
+        BrokenSeedCase{"error_page",
+                       [](const std::string& path) { write_file(path, "<html><body>Not Found</body></html>\n"); },
+                       "<path> is not a product database: the file is not an SQLite database"},
+        BrokenSeedCase{"foreign_schema",
+                       [](const std::string& path) {
+                           fs::remove(path);
+                           Connection other;
+                           other.open(path, Connection::Mode::Create);
+                           Statement(other, "CREATE TABLE Notes (Text TEXT)").execute();
+                       },
+                       "<path> is not a product database: it has no table Airport"}),
+    [](const testing::TestParamInfo<BrokenSeedCase>& info) { return info.param.name; });
 
 TEST_F(TargetDatabasesTest, PublishingGoesOnPastTargetsThatCannotBeWritten) {
     for (std::size_t row = 0; row < kTargetCount; ++row) install(row);

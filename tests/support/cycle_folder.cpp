@@ -1,5 +1,7 @@
 #include "support/cycle_folder.h"
 
+#include <cctype>
+#include <map>
 #include <string>
 #include <utility>
 
@@ -15,6 +17,17 @@ CycleFolder::CycleFolder(std::string_view apt, std::string_view nav, std::string
         text.replace(text.find("data cycle 2606"), 15, named);
         write_file(*this / name, text);
     }
+}
+
+void write_one_record_source(const std::string& folder, const std::string& name) {
+    static const std::map<std::string, std::string> kRecord{
+        {"apt.dat", "1    412 1 0 QXAL Aldmere Intl\n102 H1  45.122 -12.305  90.00 18.00 18.00 2 0 0 0.25 0\n"},
+        {"earth_nav.dat", " 2  45.2  -12.5      0   362  50    0.000 AD   ENRT QX ALDMERE NDB\n"},
+        {"earth_fix.dat", " 45.25  -12.6 ADLEN ENRT QX 2105\n"},
+        {"earth_awy.dat", "ADLEN QX 11 ALD   QX  3 N 1   30  180 V12\n"}};
+    std::string key = name;
+    for (char& c : key) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    write_file(folder + "/" + name, "I\n1100 Version\n\n" + kRecord.at(key) + "99\n");
 }
 
 } // namespace quill::test

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "app/target_table.h"
+#include "support/cycle_folder.h"
 #include "support/temp_dir.h"
 #include "ui/main_window.h"
 #include "ui_support.h"
@@ -20,7 +21,7 @@ namespace quill::test {
 class MainWindowTest : public testing::Test {
 protected:
     QString cycle() const { return QString::fromStdString(cycle_.path()); }
-    void add_source(const std::string& name) { write_file(cycle_ / name, "I\n1100 Version\n"); }
+    void add_source(const std::string& name) { write_one_record_source(cycle_.path(), name); }
     void add_all_sources() {
         for (const char* name : {"apt.dat", "earth_nav.dat", "earth_fix.dat", "earth_awy.dat"}) {
             add_source(name);

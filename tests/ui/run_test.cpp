@@ -148,7 +148,7 @@ TEST_F(WindowRun, UnattendedStartRunsAndClosesByItself) {
 }
 
 TEST_F(WindowRun, FailureWhileLoadingRestoresTheWindowAndTouchesNoDatabase) {
-    const std::string broken = install(0, "DROP TABLE NavLTP;");
+    const std::string broken = install(0, "ALTER TABLE NavLTP DROP COLUMN ProviderName;");
     const std::string other = install(1);
     const std::string broken_before = read_file(broken);
     const std::string other_before = read_file(other);
@@ -157,7 +157,7 @@ TEST_F(WindowRun, FailureWhileLoadingRestoresTheWindowAndTouchesNoDatabase) {
     find("bbGo")->click();
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].icon, QMessageBox::Critical);
-    EXPECT_TRUE(boxes.shown[0].text.contains("NavLTP")) << boxes.shown[0].text.toStdString();
+    EXPECT_TRUE(boxes.shown[0].text.contains("ProviderName")) << boxes.shown[0].text.toStdString();
     EXPECT_FALSE(boxes.shown[0].busy_cursor);
     EXPECT_EQ(read_file(broken), broken_before);
     EXPECT_EQ(read_file(other), other_before);
@@ -166,7 +166,7 @@ TEST_F(WindowRun, FailureWhileLoadingRestoresTheWindowAndTouchesNoDatabase) {
 }
 
 TEST_F(WindowRun, UnattendedFailureListsItsMessageAndClosesWithStatusOne) {
-    install(0, "DROP TABLE NavWPT;");
+    install(0, "DROP INDEX NavWPT_WPTName; ALTER TABLE NavWPT DROP COLUMN WPTName;");
     MainWindow& window = open({sample_, "start"});
     MessageBoxes boxes;
     testing::internal::CaptureStderr();
@@ -174,7 +174,7 @@ TEST_F(WindowRun, UnattendedFailureListsItsMessageAndClosesWithStatusOne) {
     const std::string err = testing::internal::GetCapturedStderr();
     ASSERT_TRUE(closed);
     EXPECT_TRUE(boxes.shown.empty()) << "nobody is there to answer a box";
-    EXPECT_TRUE(progress().last().contains("NavWPT")) << progress().last().toStdString();
+    EXPECT_TRUE(progress().last().contains("WPTName")) << progress().last().toStdString();
     EXPECT_NE(err.find(progress().last().toStdString()), std::string::npos) << err;
     EXPECT_EQ(window.exitStatus(), 1);
 }
@@ -233,7 +233,7 @@ TEST_F(WindowRun, UnattendedPartialPublishClosesWithStatusTwoAndNoBox) {
 class AirportLineErrors : public WindowRun {
 protected:
     void SetUp() override {
-        write_file(cycle_ / "apt.dat", "I\n1100 Version\n1 10 0 0 XAPT Example\n100 short row\n99\n");
+        write_file(cycle_ / "apt.dat", "I\n1100 Version\n1 10 0 0 XAPT Example\n100 short row\n102 H1 40.0 -100.0 0 10 10 1 0 0 0 0\n99\n");
         install(0);
     }
     TempDir cycle_;

@@ -156,7 +156,7 @@ TEST_P(KeyTest, EscAndEnterPressExitUnlessAnotherButtonHasTheFocus) {
         view_.while_message();
     } else {
         // A converter has locked Exit: the run shows a bad apt.dat line in a box meanwhile.
-        write_file(cycle_ / "apt.dat", "I\n1100 Version\n1 10 0 0 XAPT Example\n100 short\n99\n");
+        write_file(cycle_ / "apt.dat", "I\n1100 Version\n1 10 0 0 XAPT Example\n100 short\n102 H1 40.0 -100.0 0 10 10 1 0 0 0 0\n99\n");
         model.folder_edited(cycle_.path());
         model.activate(Control::Run);
         ASSERT_FALSE(view_.messages.empty());

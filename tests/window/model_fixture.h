@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/target_table.h"
+#include "support/cycle_folder.h"
 #include "support/temp_dir.h"
 #include "window/main_window_model.h"
 
@@ -62,7 +63,7 @@ public:
 // that each test fills as it needs.
 class ModelTest : public testing::Test {
 protected:
-    void add_source(const std::string& name) { write_file(cycle_ / name, "I\n1100 Version\n"); }
+    void add_source(const std::string& name) { write_one_record_source(cycle_.path(), name); }
     // A product database file; a real one when a run is to read it.
     std::string install_target(std::size_t row, bool real = false,
                                std::string_view extra_sql = {}) {

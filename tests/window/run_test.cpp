@@ -54,7 +54,7 @@ protected:
             const std::string held = install_target(1, true);
             return std::make_shared<RunningProduct>(held, RunningProduct::Mode::Writing);
         }
-        case Outcome::Failure: install_target(0, true, "DROP TABLE NavLTP;"); break;
+        case Outcome::Failure: install_target(0, true, "ALTER TABLE NavLTP DROP COLUMN ProviderName;"); break;
         case Outcome::AnotherUpdateRunning: {
             install_target(0, true);
             window::MainWindowModel probe(view_, {});
@@ -63,7 +63,7 @@ protected:
         case Outcome::AirportLineError:
             install_target(0, true);
             write_file(cycle_ / "apt.dat",
-                       "I\n1100 Version\n1 10 0 0 XAPT Example\n100 short row\n99\n");
+                       "I\n1100 Version\n1 10 0 0 XAPT Example\n100 short row\n102 H1 40.0 -100.0 0 10 10 1 0 0 0 0\n99\n");
             cycle_folder_ = cycle_.path();
             break;
         }
@@ -136,9 +136,9 @@ INSTANTIATE_TEST_SUITE_P(
                 "~Could not update Skelmar Console: "},
         RunCase{"partly_published_unattended", Outcome::PartlyPublished, true, {}, Width::Narrow, 2,
                 "~Could not update Skelmar Console: "},
-        RunCase{"failure", Outcome::Failure, false, {{MessageKind::Error, "~NavLTP"}}, Width::Wide, 0,
+        RunCase{"failure", Outcome::Failure, false, {{MessageKind::Error, "~ProviderName"}}, Width::Wide, 0,
                 " "},
-        RunCase{"failure_unattended", Outcome::Failure, true, {}, Width::Wide, 1, "~NavLTP"},
+        RunCase{"failure_unattended", Outcome::Failure, true, {}, Width::Wide, 1, "~ProviderName"},
         RunCase{"another_update", Outcome::AnotherUpdateRunning, false,
                 {{MessageKind::Error, kAnother}}, Width::Narrow, 0, ""},
         RunCase{"another_update_unattended", Outcome::AnotherUpdateRunning, true, {}, Width::Narrow,
