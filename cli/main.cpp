@@ -1,3 +1,4 @@
+#include "app/closed_output.h"
 #include "app/platform.h"
 #include "app/standard_text.h"
 #include "cli/cli_app.h"
@@ -5,6 +6,7 @@
 #include <ostream>
 
 int main(int argc, char** argv) {
+    quill::keep_running_when_output_closes();
     quill::StandardText output(quill::StandardStream::Output);
     quill::StandardText errors(quill::StandardStream::Error);
     std::ostream out(&output);
