@@ -1,8 +1,10 @@
 #include "cli/restore_command.h"
 
 #include "cli/cli_app.h"
+#include "app/error.h"
 #include "cli/cli_options.h"
 #include "run/restore_run.h"
+#include "run/update_lock.h"
 #include "run/update_run.h"
 
 #include <ostream>
@@ -24,11 +26,15 @@ void note_skipped(const Options& options, const TargetSelection& chosen, std::os
 } // namespace
 
 int restore(const Options& options, const std::string& work_folder, std::ostream& out, std::ostream& err) {
+    const UpdateLock one_update_at_a_time(work_folder);
     const TargetSelection chosen = resolve_restore_targets(options, work_folder);
+    if (count_selected(chosen) == 0)
+        throw Error("Nothing to restore: no product database has a previous database kept");
     note_skipped(options, chosen, err);
     std::size_t failures = 0;
     std::size_t tried = 0;
-    for (const PublishResult& result : RestorePreviousDatabases(chosen, work_folder)) {
+    for (const PublishResult& result :
+         RestorePreviousDatabases(chosen, work_folder, one_update_at_a_time)) {
         ++tried;
         if (result.written) {
             out << "Restored " << TargetTable[result.row].caption << std::endl;

@@ -4,7 +4,6 @@
 #include "app/file_system.h"
 #include "run/holdings_record.h"
 #include "run/previous_database.h"
-#include "run/update_lock.h"
 
 namespace quill {
 
@@ -26,8 +25,8 @@ void record_restored(const std::string& work_folder, std::size_t row) {
 } // namespace
 
 std::vector<PublishResult> RestorePreviousDatabases(const TargetSelection& selected,
-                                                    const std::string& work_folder) {
-    const UpdateLock one_update_at_a_time(work_folder);
+                                                    const std::string& work_folder,
+                                                    const UpdateLock&) {
     const auto previous_of = [&](std::size_t row) {
         std::string previous = previous_database_path(work_folder, TargetTable[row]);
         if (!file_exists(previous)) throw Error("no previous database is kept");

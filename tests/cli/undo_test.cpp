@@ -1,5 +1,6 @@
 #include "cli_fixture.h"
 #include "run/previous_database.h"
+#include "run/update_lock.h"
 #include "support/cycle_folder.h"
 #include "support/product_states.h"
 #include "support/sql_rows.h"
@@ -62,6 +63,50 @@ TEST_F(Undo, ATargetWithoutAPreviousDatabaseIsRefusedWhenNamedAndPassedOverOther
     EXPECT_EQ(r.out, "Restored Skelmar Builder\n");
     EXPECT_EQ(r.err, "No previous database of Skelmar Console is kept; skipped\n");
 }
+
+TEST_F(Undo, NothingKeptToRestoreIsAFailureThatSaysSo) {
+    const std::string path = install(0);
+    const std::string before = read_file(path);
+    const Result r = run({"--restore"});
+    EXPECT_EQ(r.status, kFailed);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, "Nothing to restore: no product database has a previous database kept\n");
+    EXPECT_EQ(read_file(path), before);
+}
+
+// While an update runs, a restore says that and nothing else: not what it
+// would pass over, nor what it would refuse, since the running update may
+// be changing what is kept.
+struct RestoreCase {
+    const char* name;
+    std::vector<std::string> args;
+};
+
+void PrintTo(const RestoreCase& c, std::ostream* out) { *out << c.name; }
+
+class RestoreWhileAnUpdateRuns : public Undo, public testing::WithParamInterface<RestoreCase> {};
+
+TEST_P(RestoreWhileAnUpdateRuns, SaysOnlyThatAnotherUpdateIsRunning) {
+    const std::string kept = install(0);
+    install(1);
+    ASSERT_EQ(run({"--targets", "skelmar-builder", sample}).status, kSuccess);
+    const std::string updated = read_file(kept);
+    const FileLock running(work_file(std::string(kUpdateLockName)));
+    ASSERT_TRUE(running.held());
+
+    const Result r = run(GetParam().args);
+    EXPECT_EQ(r.status, kFailed);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, std::string(kAnotherUpdateRunning) + "\n");
+    EXPECT_EQ(read_file(kept), updated);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Choices, RestoreWhileAnUpdateRuns,
+    testing::Values(RestoreCase{"EveryProductKept", {"--restore"}},
+                    RestoreCase{"ANamedProductWithNothingKept",
+                                {"--restore", "--targets", "skelmar-console"}}),
+    [](const testing::TestParamInfo<RestoreCase>& case_info) { return std::string(case_info.param.name); });
 
 TEST_F(Undo, AFailedPublishKeepsThePreviousDatabaseAlreadyKept) {
     install(0);

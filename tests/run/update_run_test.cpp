@@ -107,7 +107,8 @@ TEST_F(RecordTest, ARestoreKilledAtItsSecondTargetLeavesTheRecordTrue) {
     ASSERT_TRUE(update(older_).failures.empty());
     ASSERT_TRUE(update(newer_).failures.empty());
     const auto killed_here = expect_at_second_target("2601", "2606", "2606");
-    const std::vector<PublishResult> restored = RestorePreviousDatabases(kBoth, work_folder_);
+    const UpdateLock held(work_folder_);
+    const std::vector<PublishResult> restored = RestorePreviousDatabases(kBoth, work_folder_, held);
     EXPECT_EQ(looked_, 1);
     ASSERT_EQ(restored.size(), 2u);
     for (const std::size_t row : {kFirst, kSecond}) {
