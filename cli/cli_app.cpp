@@ -2,6 +2,7 @@
 
 #include "run/target_databases.h"
 #include "run/update_run.h"
+#include "app/environment.h"
 #include "app/work_folder.h"
 #include "cli/cli_options.h"
 #include "cli/list_command.h"
@@ -54,6 +55,7 @@ int update(const Options& options, std::ostream& out, std::ostream& err) {
 int run_cli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     try {
         const Options options = parse_options(args);
+        const ApplicationDataOverride appdata(options.appdata, "--appdata");
         if (options.help) {
             out << usage_text();
             return kSuccess;

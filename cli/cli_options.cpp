@@ -1,6 +1,7 @@
 #include "cli/cli_options.h"
 
 #include "app/environment.h"
+#include "app/file_system.h"
 #include "run/restore_run.h"
 #include "run/target_databases.h"
 #include "convert/source_files.h"
@@ -64,6 +65,50 @@ void take_folder(const std::string& arg, Options& options, bool& have_folder) {
     have_folder = true;
 }
 
+std::string appdata_folder(const std::string& folder) {
+    if (folder.empty()) throw UsageError("option '--appdata' needs a folder");
+    return folder;
+}
+
+// An action that would pass over an option refuses it, so that nothing the
+// user asked for is silently left undone.
+void refuse_passed_over(const Options& options, bool have_folder) {
+    struct Combination {
+        bool given;
+        const char* action;
+        const char* passed_over;
+    };
+    const Combination combinations[] = {
+        {options.list && options.restore, "--list", "--restore"},
+        {options.list && options.categories.has_value(), "--list", "--categories"},
+        {options.list && options.keep_intermediate, "--list", "--keep-intermediate"},
+        {options.restore && have_folder, "--restore", "a source folder"},
+        {options.restore && options.categories.has_value(), "--restore", "--categories"},
+        {options.restore && options.keep_intermediate, "--restore", "--keep-intermediate"},
+    };
+    for (const Combination& c : combinations)
+        if (c.given)
+            throw UsageError(std::string(c.action) + " cannot be combined with " + c.passed_over);
+}
+
+// "apt.dat, earth_nav.dat, earth_fix.dat, earth_awy.dat"
+std::string source_names() {
+    std::string names;
+    for (Category c : kCategories) {
+        if (!names.empty()) names += ", ";
+        names += source_name(c);
+    }
+    return names;
+}
+
+// The rule, with the folder it gives this time.
+std::string where_products_are_looked_for() {
+    const NamedFolder fallback = default_data_folder();
+    return "The product databases are looked for below DIR of --appdata; without it, below\n"
+           "APPDATA when it is set and not empty, otherwise below " + fallback.name + "\n(" +
+           fallback.path + ").\nNow: " + DescribeApplicationDataFolder() + "\n";
+}
+
 } // namespace
 
 Options parse_options(const std::vector<std::string>& args) {
@@ -77,6 +122,7 @@ Options parse_options(const std::vector<std::string>& args) {
         else if (options_ended || !arg.starts_with("-") || arg == "-") take_folder(arg, options, have_folder);
         else if (auto list = option_value(args, i, "--categories")) options.categories = category_list(*list);
         else if (auto keys = option_value(args, i, "--targets")) options.targets = target_list(*keys);
+        else if (auto folder = option_value(args, i, "--appdata")) options.appdata = appdata_folder(*folder);
         else if (arg == "--keep-intermediate") options.keep_intermediate = true;
         else if (arg == "--list") options.list = true;
         else if (arg == "--restore") options.restore = true;
@@ -84,19 +130,29 @@ Options parse_options(const std::vector<std::string>& args) {
         else if (arg == "--version") options.version = true;
         else throw UsageError("unknown option '" + arg + "'");
     }
-    if (!have_folder && !options.help && !options.version && !options.list && !options.restore)
+    if (options.help || options.version) return options;
+    refuse_passed_over(options, have_folder);
+    if (!have_folder && !options.list && !options.restore)
         throw UsageError("no source folder given");
+    if (options.appdata) require_folder(*options.appdata);
     return options;
 }
 
+void require_folder(const std::string& path) {
+    if (folder_exists(path)) return;
+    throw UsageError("'" + path + "' " +
+                     (anything_exists(path) ? "is not a folder" : "does not exist"));
+}
+
 CategorySelection resolve_categories(const Options& options) {
+    require_folder(options.source_folder);
     CategorySelection available{};
     bool any = false;
     for (Category c : kCategories) {
         available[index_of(c)] = source_exists(options.source_folder, source_name(c));
         any |= available[index_of(c)];
     }
-    if (!any) throw UsageError("'" + options.source_folder + "' holds no source file");
+    if (!any) throw UsageError("'" + options.source_folder + "' holds none of " + source_names());
     if (!options.categories) return available;
     CategorySelection chosen{};
     for (Category c : *options.categories) {
@@ -143,7 +199,8 @@ TargetSelection resolve_restore_targets(const Options& options, const std::strin
 std::string usage_text() {
     std::string text =
         "Usage: quillstrom-cli [options] [--] SOURCE_FOLDER\n"
-        "       quillstrom-cli --restore [--targets LIST]\n"
+        "       quillstrom-cli --restore [--targets LIST] [--appdata DIR]\n"
+        "       quillstrom-cli --list [--targets LIST] [--appdata DIR] [SOURCE_FOLDER]\n"
         "Updates the navigation databases of the installed products from the X-Plane 11/12\n"
         "navigation data cycle in SOURCE_FOLDER (apt.dat, earth_nav.dat, earth_fix.dat,\n"
         "earth_awy.dat).\n\n"
@@ -155,15 +212,17 @@ std::string usage_text() {
         text += "                         " + std::string(row.key) + "  (" + std::string(row.caption) + ")\n";
     text +=
         "  --keep-intermediate  leave the intermediate files in the work folder\n"
-        "  --list               show the product databases found, the cycles they hold and the\n"
-        "                       source files with their cycles, then exit\n"
+        "  --appdata DIR        look for the product databases, and keep the work folder, below\n"
+        "                       DIR instead of the application-data folder (see below)\n"
+        "  --list               show the product databases found (with --targets, only those),\n"
+        "                       the cycles they hold and the source files' cycles, then exit\n"
         "  --restore            put back the database each product had before its last update\n"
         "                       (default: every product that has one kept; see --list)\n"
         "  --help               show this text\n"
         "  --version            show the program's version\n\n"
         "Exit status: 0 success; 1 failed, no product database changed; 2 finished, but some\n"
-        "product database could not be updated; 64 usage error.\n";
-    return text;
+        "product database could not be updated; 64 usage error.\n\n";
+    return text + where_products_are_looked_for();
 }
 
 } // namespace quill::cli

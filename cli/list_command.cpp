@@ -63,7 +63,7 @@ void list_target(std::size_t row, const std::string& work_folder, const std::opt
 } // namespace
 
 void list_found(const Options& options, const std::string& work_folder, std::ostream& out) {
-    const TargetSelection found = DetectTargets();
+    const TargetSelection found = options.targets ? resolve_targets(options) : DetectTargets();
     const std::optional<HoldingsRecord> record = open_record(work_folder);
     bool any = false;
     out << "Product databases in " << DescribeApplicationDataFolder() << ":\n";

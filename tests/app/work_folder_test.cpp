@@ -64,6 +64,37 @@ INSTANTIATE_TEST_SUITE_P(Variables, XdgDataHomeTest,
                                          BaseFolderCase{"", "", kHomeData},
                                          BaseFolderCase{std::nullopt, std::nullopt, kHomeData}));
 
+// A folder chosen on the command line stands in for APPDATA, and for the
+// system's own folder, while its override lives; the one before comes back.
+TEST(ApplicationDataOverrideTest, StandsInWhileItLives) {
+    ScopedVariable appdata("APPDATA", "/roaming");
+    {
+        const ApplicationDataOverride chosen(std::string("/prefix/Roaming"), "--appdata");
+        EXPECT_EQ(ApplicationDataFolder(), "/prefix/Roaming");
+        EXPECT_EQ(DescribeApplicationDataFolder(), "/prefix/Roaming (--appdata)");
+        {
+            const ApplicationDataOverride none(std::nullopt, "--appdata");
+            EXPECT_EQ(ApplicationDataFolder(), "/prefix/Roaming");
+        }
+        {
+            const ApplicationDataOverride inner(std::string("/other"), "inner");
+            EXPECT_EQ(DescribeApplicationDataFolder(), "/other (inner)");
+        }
+        EXPECT_EQ(DescribeApplicationDataFolder(), "/prefix/Roaming (--appdata)");
+    }
+    EXPECT_EQ(DescribeApplicationDataFolder(), "/roaming (APPDATA)");
+}
+
+// A folder named with a trailing separator, as a shell completes it, gives
+// the same paths below it.
+TEST(ApplicationDataOverrideTest, DropsTrailingSeparators) {
+    test::TempDir root;
+    const ApplicationDataOverride chosen(root.path() + "/" + kPathSeparator, "--appdata");
+    EXPECT_EQ(ApplicationDataFolder(), root.path());
+    EXPECT_EQ(MakeWorkFolder(), root / "Orvanel/Quillstrom/");
+    EXPECT_TRUE(fs::is_directory(test::fs_path(root / "Orvanel/Quillstrom")));
+}
+
 TEST(MakeWorkFolderTest, CreatesTheTwoProgramLevels) {
     test::AppDataSandbox appdata;
     const std::string expected = appdata / "Orvanel/Quillstrom/";

@@ -147,6 +147,17 @@ TEST_F(Undo, TheRecordFollowsPartialUpdates) {
               std::string::npos) << lines;
 }
 
+TEST_F(Undo, ListWithTargetsShowsOnlyThose) {
+    install(0);
+    install(5);
+    const std::string db = install(6);
+    const Result r = run({"--list", "--targets", "efis-gps3"});
+    EXPECT_EQ(r.status, kSuccess) << r.err;
+    EXPECT_NE(r.out.find("efis-gps3\tBrannock 3 EFIS GPS\t" + db), std::string::npos) << r.out;
+    for (const char* other : {"skelmar-builder", "efis-brannock3"})
+        EXPECT_EQ(r.out.find(other), std::string::npos) << r.out;
+}
+
 TEST_F(Undo, ListShowsADatabaseChangedBehindTheProgramsBack) {
     const std::string path = install(0);
     ASSERT_EQ(run({sample}).status, kSuccess);

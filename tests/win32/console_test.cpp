@@ -114,7 +114,8 @@ TEST(PipeTest, TheToolWritesTheVeryBytesOfItsText) {
     EXPECT_EQ(
         run.error_output,
         "quillstrom-cli: '" + empty.path() +
-            "' holds no source file\r\nTry 'quillstrom-cli --help' for more information.\r\n");
+            "' holds none of apt.dat, earth_nav.dat, earth_fix.dat, earth_awy.dat\r\n"
+            "Try 'quillstrom-cli --help' for more information.\r\n");
 }
 
 } // namespace
