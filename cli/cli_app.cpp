@@ -4,7 +4,9 @@
 #include "run/update_run.h"
 #include "app/environment.h"
 #include "app/work_folder.h"
+#include "cli/check_command.h"
 #include "cli/cli_options.h"
+#include "cli/console_host.h"
 #include "cli/list_command.h"
 #include "cli/restore_command.h"
 #include "app/error.h"
@@ -16,30 +18,8 @@ namespace quill::cli {
 
 namespace {
 
-// The run's view of the command line: a fixed selection, lines to the streams.
-class ConsoleHost : public RunHost {
-public:
-    ConsoleHost(const Options& options, std::ostream& out, std::ostream& err)
-        : options_(options), categories_(resolve_categories(options)),
-          targets_(resolve_targets(options)), out_(out), err_(err) {}
-
-    std::string source_folder() override { return options_.source_folder; }
-    bool category_selected(Category c) override { return categories_[index_of(c)]; }
-    TargetSelection targets_selected() override { return targets_; }
-    void progress(const std::string& line) override { out_ << line << std::endl; }
-    void airport_line_error(const std::string& message) override { err_ << message << std::endl; }
-    void warning(const std::string& line) override { err_ << line << std::endl; }
-
-private:
-    const Options& options_;
-    CategorySelection categories_;
-    TargetSelection targets_;
-    std::ostream& out_;
-    std::ostream& err_;
-};
-
 int update(const Options& options, std::ostream& out, std::ostream& err) {
-    ConsoleHost host(options, out, err);
+    ConsoleHost host(options, ConsoleHost::Lines::All, out, err);
     RunOptions run;
     run.work_folder = MakeWorkFolder();
     run.keep_intermediate = options.keep_intermediate;
@@ -69,6 +49,7 @@ int run_cli(const std::vector<std::string>& args, std::ostream& out, std::ostrea
             return kSuccess;
         }
         if (options.restore) return restore(options, MakeWorkFolder(), out, err);
+        if (options.check) return check(options, MakeWorkFolder(), out, err);
         return update(options, out, err);
     } catch (const UsageError& usage) {
         err << "quillstrom-cli: " << usage.what() << "\n"

@@ -79,6 +79,8 @@ void refuse_passed_over(const Options& options, bool have_folder) {
         const char* passed_over;
     };
     const Combination combinations[] = {
+        {options.check && options.list, "--check", "--list"},
+        {options.check && options.restore, "--check", "--restore"},
         {options.list && options.restore, "--list", "--restore"},
         {options.list && options.categories.has_value(), "--list", "--categories"},
         {options.list && options.keep_intermediate, "--list", "--keep-intermediate"},
@@ -126,6 +128,7 @@ Options parse_options(const std::vector<std::string>& args) {
         else if (arg == "--keep-intermediate") options.keep_intermediate = true;
         else if (arg == "--list") options.list = true;
         else if (arg == "--restore") options.restore = true;
+        else if (arg == "--check") options.check = true;
         else if (arg == "--help" || arg == "-h") options.help = true;
         else if (arg == "--version") options.version = true;
         else throw UsageError("unknown option '" + arg + "'");
@@ -199,6 +202,7 @@ TargetSelection resolve_restore_targets(const Options& options, const std::strin
 std::string usage_text() {
     std::string text =
         "Usage: quillstrom-cli [options] [--] SOURCE_FOLDER\n"
+        "       quillstrom-cli --check [options] [--] SOURCE_FOLDER\n"
         "       quillstrom-cli --restore [--targets LIST] [--appdata DIR]\n"
         "       quillstrom-cli --list [--targets LIST] [--appdata DIR] [SOURCE_FOLDER]\n"
         "Updates the navigation databases of the installed products from the X-Plane 11/12\n"
@@ -214,6 +218,9 @@ std::string usage_text() {
         "  --keep-intermediate  leave the intermediate files in the work folder\n"
         "  --appdata DIR        look for the product databases, and keep the work folder, below\n"
         "                       DIR instead of the application-data folder (see below)\n"
+        "  --check              convert and load as an update would, change no product database,\n"
+        "                       and show each source file's cycle, records and warnings and each\n"
+        "                       product database's cycles and rows now and after the update\n"
         "  --list               show the product databases found (with --targets, only those),\n"
         "                       the cycles they hold and the source files' cycles, then exit\n"
         "  --restore            put back the database each product had before its last update\n"
@@ -221,7 +228,7 @@ std::string usage_text() {
         "  --help               show this text\n"
         "  --version            show the program's version\n\n"
         "Exit status: 0 success; 1 failed, no product database changed; 2 finished, but some\n"
-        "product database could not be updated; 64 usage error.\n\n";
+        "product database could not be updated; 64 usage error. --check ends as the update would.\n\n";
     return text + where_products_are_looked_for();
 }
 

@@ -26,6 +26,7 @@ struct Options {
     bool keep_intermediate = false;
     bool list = false;
     bool restore = false;
+    bool check = false;
     bool help = false;
     bool version = false;
 };

@@ -30,19 +30,8 @@ std::string cycles_text(const std::optional<Holding>& holding) {
 std::string updated_text(const std::optional<Holding>& holding, const std::string& path) {
     if (!holding) return "never by this program";
     std::string text = holding->updated + " (" + holding->categories + ")";
-    if (file_stamp(path) != FileStamp{holding->file_size, holding->file_time}) text += ", changed since";
+    if (!unchanged_since(*holding, path)) text += ", changed since";
     return text;
-}
-
-// The record is read when it exists; a work folder without one lists every
-// database as unknown.
-std::optional<HoldingsRecord> open_record(const std::string& work_folder) {
-    if (!file_exists(work_folder + kHoldingsRecordName)) return std::nullopt;
-    try {
-        return std::make_optional<HoldingsRecord>(work_folder);
-    } catch (const Error&) {
-        return std::nullopt;
-    }
 }
 
 void list_target(std::size_t row, const std::string& work_folder, const std::optional<HoldingsRecord>& record,
@@ -64,7 +53,7 @@ void list_target(std::size_t row, const std::string& work_folder, const std::opt
 
 void list_found(const Options& options, const std::string& work_folder, std::ostream& out) {
     const TargetSelection found = options.targets ? resolve_targets(options) : DetectTargets();
-    const std::optional<HoldingsRecord> record = open_record(work_folder);
+    const std::optional<HoldingsRecord> record = ReadHoldingsRecord(work_folder);
     bool any = false;
     out << "Product databases in " << DescribeApplicationDataFolder() << ":\n";
     for (std::size_t row = 0; row < kTargetCount; ++row) {

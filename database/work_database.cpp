@@ -41,6 +41,16 @@ std::array<Table, kWorkTableCount> make_tables(std::index_sequence<I...>) {
 
 std::string_view table_name(WorkTable which) { return kTableNames[static_cast<std::size_t>(which)]; }
 
+std::int64_t count_category_rows(const Connection& connection, Category category) {
+    std::int64_t rows = 0;
+    for (const WorkTable which : tables_of(category)) {
+        Statement count(connection, "SELECT count(*) FROM " + std::string(table_name(which)));
+        count.step();
+        rows += count.column_int64(0);
+    }
+    return rows;
+}
+
 std::string_view missing_work_table(const Connection& connection) {
     Statement query(connection, "SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = ?1 COLLATE NOCASE");
     for (const std::string_view name : kTableNames) {

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 
 namespace quill {
 
@@ -49,6 +50,9 @@ private:
 
 // The product database's name of a table.
 std::string_view table_name(WorkTable which);
+
+// The rows the tables of a category hold together in the open database.
+std::int64_t count_category_rows(const Connection& connection, Category category);
 
 // The first of the tables a run writes that the open database lacks, in
 // WorkTable order; empty when it has them all. A file that is no database

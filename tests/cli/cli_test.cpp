@@ -14,6 +14,7 @@
 #include <cctype>
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <memory>
 #include <sstream>
 
@@ -74,13 +75,13 @@ TEST_F(Cli, StaleIntermediateFileOfAFailedRunIsNotLoaded) {
 }
 
 TEST_F(Cli, FailureWhileLoadingLeavesEveryProductDatabaseAsItWas) {
-    const std::string broken = install(0, std::string(kSeedRows) + "DROP TABLE NavLTP;");
+    const std::string broken = install(0, std::string(kSeedRows) + "ALTER TABLE NavLTP DROP COLUMN ProviderName;");
     const std::string other = install(1);
     const std::string broken_before = test::read_file(broken);
     const std::string other_before = test::read_file(other);
     const Result r = run({sample});
     EXPECT_EQ(r.status, kFailed);
-    EXPECT_NE(r.err.find("NavLTP"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("ProviderName"), std::string::npos) << r.err;
     EXPECT_EQ(test::read_file(broken), broken_before);
     EXPECT_EQ(test::read_file(other), other_before);
 }
@@ -126,21 +127,28 @@ void PrintTo(const HoldCase& c, std::ostream* out) { *out << c.name; }
 
 class ProductHold : public Cli, public testing::WithParamInterface<HoldCase> {};
 
+// Held second, then first: the product the work database would be seeded
+// from is passed over like any other.
 TEST_P(ProductHold, IsReportedAsInUseAndTheOthersAreUpdated) {
     if (!GetParam().possible) GTEST_SKIP() << GetParam().name << ": not on this system";
-    const std::string free = install(0);
-    const std::string held = install(1);
-    const std::string held_bytes = test::read_file(held);
-    Result r;
-    {
-        const std::shared_ptr<void> product = GetParam().hold(held);
-        r = run({"--categories", "waypoints", sample});
+    for (const std::size_t held_row : {std::size_t{1}, std::size_t{0}}) {
+        SCOPED_TRACE(TargetTable[held_row].caption);
+        std::filesystem::remove_all(appdata / "Orvanel");
+        const std::string free = install(1 - held_row);
+        const std::string held = install(held_row);
+        const std::string held_bytes = test::read_file(held);
+        Result r;
+        {
+            const std::shared_ptr<void> product = GetParam().hold(held);
+            r = run({"--categories", "waypoints", sample});
+        }
+        EXPECT_EQ(r.status, kSomeNotUpdated) << r.err;
+        const std::string line =
+            "Could not update " + std::string(TargetTable[held_row].caption) + ": in use by another program\n";
+        EXPECT_NE(r.out.find(line), std::string::npos) << r.out;
+        EXPECT_EQ(test::read_file(held), held_bytes);
+        EXPECT_EQ(sql_count(free, "SELECT count(*) FROM NavWPT WHERE WPTName = 'OLDWP'"), 0);
     }
-    EXPECT_EQ(r.status, kSomeNotUpdated);
-    EXPECT_NE(r.out.find("Could not update Skelmar Console: in use by another program\n"), std::string::npos)
-        << r.out;
-    EXPECT_EQ(test::read_file(held), held_bytes);
-    EXPECT_EQ(sql_count(free, "SELECT count(*) FROM NavWPT WHERE WPTName = 'OLDWP'"), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -243,9 +251,13 @@ TEST_P(CliUsage, IsRefusedBeforeAnythingIsConverted) {
     install(0);
     test::TempDir only_fixes;
     test::write_file(only_fixes / "earth_fix.dat", "I\n1101 Version\n47.5 -122.25 ABCDE\n99\n");
+    const test::TempDir empty;
+    const std::map<std::string, std::string> folders{
+        {"SAMPLE", sample}, {"FIXES", only_fixes.path()}, {"EMPTY", empty.path()},
+        {"FILE", only_fixes / "earth_fix.dat"}};
     std::vector<std::string> args;
     for (const std::string& arg : GetParam().args)
-        args.push_back(arg == "SAMPLE" ? sample : arg == "FIXES" ? only_fixes.path() : arg);
+        args.push_back(folders.contains(arg) ? folders.at(arg) : arg);
     const Result r = run(args);
     EXPECT_EQ(r.status, kUsage);
     EXPECT_TRUE(r.out.empty());
@@ -260,12 +272,26 @@ INSTANTIATE_TEST_SUITE_P(Cases, CliUsage, testing::Values(
     UsageCase{{"--bogus", "SAMPLE"}, "unknown option '--bogus'"},
     UsageCase{{"--categories", "fixes", "SAMPLE"}, "unknown category 'fixes'"},
     UsageCase{{"--categories", "airports", "FIXES"}, "category 'airports' has no apt.dat"},
-    UsageCase{{"/nonexistent/folder"}, "holds no source file"},
+    UsageCase{{"/nonexistent/folder"}, "'/nonexistent/folder' does not exist"},
+    UsageCase{{"FILE"}, "is not a folder"},
+    UsageCase{{"EMPTY"}, "' holds none of apt.dat, earth_nav.dat, earth_fix.dat, earth_awy.dat"},
+    UsageCase{{"--appdata", "/nonexistent/appdata", "SAMPLE"}, "'/nonexistent/appdata' does not exist"},
+    UsageCase{{"--list", "--appdata", "FILE"}, "earth_fix.dat' is not a folder"},
+    UsageCase{{"--appdata=", "SAMPLE"}, "option '--appdata' needs a folder"},
+    UsageCase{{"--restore", "SAMPLE"}, "--restore cannot be combined with a source folder"},
+    UsageCase{{"--restore", "--categories", "waypoints"}, "--restore cannot be combined with --categories"},
+    UsageCase{{"--restore", "--keep-intermediate"}, "--restore cannot be combined with --keep-intermediate"},
+    UsageCase{{"--list", "--restore"}, "--list cannot be combined with --restore"},
+    UsageCase{{"--check", "--list", "SAMPLE"}, "--check cannot be combined with --list"},
+    UsageCase{{"--check", "--restore"}, "--check cannot be combined with --restore"},
+    UsageCase{{"--list", "--categories", "waypoints", "SAMPLE"}, "--list cannot be combined with --categories"},
+    UsageCase{{"--list", "--keep-intermediate"}, "--list cannot be combined with --keep-intermediate"},
+    UsageCase{{"--list", "--targets", "efis-gps"}, "product database 'efis-gps' does not exist"},
     UsageCase{{"--targets", "mfd-gps", "SAMPLE"}, "product database 'mfd-gps' does not exist"},
     UsageCase{{"--targets", "gps", "SAMPLE"}, "unknown product database 'gps'"},
     UsageCase{{"--targets"}, "needs a value"},
     UsageCase{{"--", "SAMPLE", "--"}, "more than one source folder given"},
-    UsageCase{{"--", "--categories=waypoints"}, "'--categories=waypoints' holds no source file"}),
+    UsageCase{{"--", "--categories=waypoints"}, "'--categories=waypoints' does not exist"}),
     [](const testing::TestParamInfo<UsageCase>& case_info) {
         std::string name;
         for (char c : case_info.param.reason)
