@@ -14,7 +14,7 @@ using window::Control;
 using window::MessageKind;
 using window::Width;
 
-enum class Outcome { Success, PartlyPublished, Failure, AnotherUpdateRunning, AirportLineError };
+enum class Outcome { Success, PartlyPublished, Failure, AnotherUpdateRunning, AirportLineError, EmptySource };
 
 struct ExpectedMessage {
     MessageKind kind;
@@ -60,6 +60,11 @@ protected:
             window::MainWindowModel probe(view_, {});
             return std::make_shared<FileLock>(probe.work_folder() + std::string(kUpdateLockName));
         }
+        case Outcome::EmptySource:
+            install_target(0, true);
+            write_file(cycle_ / "apt.dat", "");
+            cycle_folder_ = cycle_.path();
+            break;
         case Outcome::AirportLineError:
             install_target(0, true);
             write_file(cycle_ / "apt.dat",
@@ -123,6 +128,7 @@ TEST_P(RunOutcomeTest, EndsWithItsMessagesWidthUnlockingAndStatus) {
 const std::string kPartly =
     "1 of the 2 selected product databases could not be updated. The progress list says why.";
 const std::string kAnother(kAnotherUpdateRunning);
+const std::string kEmptyAirports = "apt.dat holds no airport: it is empty or not an X-Plane apt.dat";
 
 INSTANTIATE_TEST_SUITE_P(
     Runs, RunOutcomeTest,
@@ -143,6 +149,9 @@ INSTANTIATE_TEST_SUITE_P(
                 {{MessageKind::Error, kAnother}}, Width::Narrow, 0, ""},
         RunCase{"another_update_unattended", Outcome::AnotherUpdateRunning, true, {}, Width::Narrow,
                 1, kAnother},
+        RunCase{"empty_source", Outcome::EmptySource, false, {{MessageKind::Error, kEmptyAirports}},
+                Width::Wide, 0, "Converting Airports..."},
+        RunCase{"empty_source_unattended", Outcome::EmptySource, true, {}, Width::Wide, 1, kEmptyAirports},
         RunCase{"airport_line_error", Outcome::AirportLineError, false,
                 {{MessageKind::Plain, kBadLine}, {MessageKind::Information, "Update Complete!"}},
                 Width::Narrow, 0, "Loading Airports (Land)..."},
