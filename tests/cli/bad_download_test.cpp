@@ -91,7 +91,7 @@ INSTANTIATE_TEST_SUITE_P(
         // Its lines lack the fields of an airway segment: the line is named.
         BadFileCase{"error_page_as_airways", "earth_awy.dat",
                     "I\n1100 Version\n<html>\n<body>Gateway Timeout</body>\n</html>\n", "earth_awy.dat, line 3"}),
-    [](const testing::TestParamInfo<BadFileCase>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<BadFileCase>& case_info) { return std::string(case_info.param.name); });
 
 TEST_F(BadDownload, ACutShortFileIsWarnedOfAndItsRecordsAreLoaded) {
     const std::string product = install(0);
@@ -201,7 +201,7 @@ INSTANTIATE_TEST_SUITE_P(
                        "<path> is not a product database: the file is not an SQLite database"},
         PassedOverCase{"first_read_only", 0, mark_read_only, "read-only"},
         PassedOverCase{"second_read_only", 5, mark_read_only, "read-only"}),
-    [](const testing::TestParamInfo<PassedOverCase>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<PassedOverCase>& case_info) { return std::string(case_info.param.name); });
 
 } // namespace
 } // namespace quill::cli

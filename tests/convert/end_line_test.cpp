@@ -40,7 +40,7 @@ INSTANTIATE_TEST_SUITE_P(
                     EndLineCase{"more_after_it", kRecords + "99\n45.25 -12.6 ADLEN ENRT QX 2105\n", false},
                     EndLineCase{"a_longer_number", kRecords + "199\n", false},
                     EndLineCase{"end_line_only_at_the_top", "99\n" + kRecords, false}),
-    [](const testing::TestParamInfo<EndLineCase>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<EndLineCase>& case_info) { return std::string(case_info.param.name); });
 
 TEST(EndLineErrors, AMissingFileIsAnError) {
     const test::TempDir folder;

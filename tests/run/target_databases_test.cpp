@@ -207,7 +207,7 @@ INSTANTIATE_TEST_SUITE_P(
                            Statement(other, "CREATE TABLE Notes (Text TEXT)").execute();
                        },
                        "<path> is not a product database: it has no table Airport"}),
-    [](const testing::TestParamInfo<BrokenSeedCase>& info) { return info.param.name; });
+    [](const testing::TestParamInfo<BrokenSeedCase>& case_info) { return case_info.param.name; });
 
 TEST_F(TargetDatabasesTest, PublishingGoesOnPastTargetsThatCannotBeWritten) {
     for (std::size_t row = 0; row < kTargetCount; ++row) install(row);
