@@ -178,9 +178,8 @@ TEST_P(PassedOver, IsReportedAndLeftAsItWasWhileTheOtherIsUpdated) {
     const Result r = run({"--categories", "waypoints", sample});
 
     EXPECT_EQ(r.status, kSomeNotUpdated) << r.err;
-    std::string reason = GetParam().reason;
-    if (const std::size_t at = reason.find("<path>"); at != std::string::npos) reason.replace(at, 6, spoiled);
-    const std::string line = "Could not update " + std::string(TargetTable[spoiled_row].caption) + ": " + reason + "\n";
+    const std::string line = "Could not update " + std::string(TargetTable[spoiled_row].caption) + ": " +
+                             test::naming(GetParam().reason, spoiled) + "\n";
     EXPECT_NE(r.out.find(line), std::string::npos) << r.out;
     EXPECT_EQ(read_file(spoiled), spoiled_before);
     EXPECT_EQ(test::sql_count(other, "SELECT count(*) FROM NavWPT WHERE WPTName = 'OLDWP'"), 0);

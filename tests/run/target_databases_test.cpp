@@ -157,12 +157,7 @@ protected:
         install(3);
         return broken;
     }
-    std::string expected_reason(const std::string& broken) const {
-        std::string reason = GetParam().reason;
-        if (const std::size_t at = reason.find("<path>"); at != std::string::npos)
-            reason.replace(at, 6, broken);
-        return reason;
-    }
+    std::string expected_reason(const std::string& broken) const { return test::naming(GetParam().reason, broken); }
 };
 
 TEST_P(BrokenSeedTest, IsPassedOverForTheNextSelectedTarget) {

@@ -73,6 +73,11 @@ std::string read_file(const std::string& path) {
 
 void make_folders(const std::string& path) { fs::create_directories(fs_path(path)); }
 
+std::string naming(std::string text, const std::string& path) {
+    if (const std::size_t at = text.find("<path>"); at != std::string::npos) text.replace(at, 6, path);
+    return text;
+}
+
 std::string sample_cycle_folder() { return QUILL_SOURCE_DIR "/data/sample"; }
 std::string product_schema_path() { return QUILL_SOURCE_DIR "/data/product_schema.sql"; }
 

@@ -53,6 +53,10 @@ void make_folders(const std::string& path);
 // (special_files_posix.cpp; Windows has none in its file system).
 void make_pipe(const std::string& path);
 
+// An expected message that names a file: the text with "<path>" replaced by
+// the path.
+std::string naming(std::string text, const std::string& path);
+
 // Bundled data of the repository.
 std::string sample_cycle_folder();
 std::string product_schema_path();
