@@ -2,6 +2,7 @@
 
 #include "database/statement.h"
 
+#include <algorithm>
 #include <span>
 #include <string>
 #include <utility>
@@ -40,6 +41,11 @@ std::array<Table, kWorkTableCount> make_tables(std::index_sequence<I...>) {
 } // namespace
 
 std::string_view table_name(WorkTable which) { return kTableNames[static_cast<std::size_t>(which)]; }
+
+Category category_of(WorkTable which) {
+    const auto fills = [&](Category category) { return std::ranges::count(tables_of(category), which) > 0; };
+    return *std::ranges::find_if(kCategories, fills);
+}
 
 WorkDatabase::WorkDatabase() : tables_(make_tables(std::make_index_sequence<kWorkTableCount>{})) {}
 

@@ -50,4 +50,7 @@ private:
 // The product database's name of a table.
 std::string_view table_name(WorkTable which);
 
+// The category whose data fills a table.
+Category category_of(WorkTable which);
+
 } // namespace quill

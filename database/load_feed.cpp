@@ -1,0 +1,29 @@
+#include "database/load_feed.h"
+
+#include "database/block_inserter.h"
+#include "database/block_reader.h"
+#include "database/row_batch.h"
+
+namespace quill {
+
+const AirwayLookups& LoadFeed::airway_lookups(const WorkDatabase& database) {
+    if (!lookups_) {
+        lookups_.emplace(database);
+        lookups_read();
+    }
+    return *lookups_;
+}
+
+void read_and_insert(const LoadBlock& block, const std::string& path, const AirwayLookups* lookups,
+                     BlockInserter& inserter, const std::function<void()>& before_batch) {
+    const std::unique_ptr<BlockReader> reader = read_block(block, path, lookups);
+    RowBatch batch;
+    for (bool more = true; more;) {
+        if (before_batch) before_batch();
+        batch.clear();
+        more = reader->read(batch);
+        inserter.insert(batch);
+    }
+}
+
+} // namespace quill
