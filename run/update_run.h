@@ -47,6 +47,9 @@ void ConvertCategory(Category category, const std::string& source_folder,
 struct RunOptions {
     std::string work_folder; // ends with a separator
     bool keep_intermediate = false;
+    // How many threads the run may use, the calling one included; 0 for as
+    // many as the machine has cores. One runs every step in order.
+    unsigned threads = 0;
 };
 
 struct RunOutcome {
@@ -59,6 +62,10 @@ struct RunOutcome {
 // database and publishes it over the selected targets. A failure of any step
 // is thrown, and then nothing is published. While another update holds the
 // work folder it fails at once with kAnotherUpdateRunning, touching nothing.
+// With a second thread the work database is seeded and loaded on it while the
+// categories are converted; the host is still called on the calling thread
+// alone, in the same order, and a failure is the one the steps in order would
+// have met first.
 RunOutcome RunUpdate(RunHost& host, const RunOptions& options);
 
 // "Could not update <caption>: <reason>"

@@ -1,0 +1,175 @@
+#include "database/load_alongside.h"
+
+#include "app/file_system.h"
+#include "database/block_inserter.h"
+#include "database/block_reader.h"
+#include "database/load_blocks.h"
+#include "database/load_work_database.h"
+#include "database/row_batch.h"
+#include "database/work_database.h"
+
+#include <utility>
+
+namespace quill {
+
+namespace {
+
+// Enough to keep the database thread busy while the reader is told a line.
+constexpr std::size_t kBatchesAhead = 4;
+
+std::size_t place_of(const LoadBlock& block) { return static_cast<std::size_t>(&block - kLoadBlocks.data()); }
+
+// Thrown on the database thread at its next wait once the load is stopped.
+struct LoadStopped {};
+
+} // namespace
+
+LoadAlongside::LoadAlongside(const CategorySelection& selected, std::string work_folder)
+    : work_folder_(std::move(work_folder)) {
+    // No conversion writes the files of a category that is not selected.
+    for (const Category category : kCategories) files_complete_[index_of(category)] = !selected[index_of(category)];
+}
+
+LoadAlongside::~LoadAlongside() = default;
+
+void LoadAlongside::run(LoadRequest request) {
+    request.progress = [this](const std::string& line) { add_line(line); };
+    std::exception_ptr failure;
+    try {
+        LoadWorkDatabase(request, *this);
+    } catch (const LoadStopped&) {
+    } catch (...) {
+        failure = std::current_exception();
+    }
+    end(failure);
+}
+
+void LoadAlongside::wait_for_files(Category category) {
+    std::unique_lock lock(mutex_);
+    changed_.wait(lock, [&] { return stopped_ || files_complete_[index_of(category)]; });
+    if (stopped_) throw LoadStopped{};
+}
+
+// A block nobody reads yet is read here until the calling thread helps; from
+// then on it reads every block that is left.
+void LoadAlongside::insert_rows(const LoadBlock& block, const std::string& path, BlockInserter& inserter) {
+    std::unique_lock lock(mutex_);
+    if (!helping_) {
+        next_block_ = place_of(block) + 1;
+        lock.unlock();
+        return read_and_insert(block, path, lookups(), inserter, [this] { throw_if_stopped(); });
+    }
+    lock.unlock();
+    take_handed(inserter);
+}
+
+// The calling thread reads the blocks in the order they are inserted, so the
+// first batch handed is always one of this block.
+void LoadAlongside::take_handed(BlockInserter& inserter) {
+    for (bool last = false; !last;) {
+        std::unique_lock lock(mutex_);
+        changed_.wait(lock, [&] { return stopped_ || !handed_.empty(); });
+        if (stopped_) throw LoadStopped{};
+        Handed handed = std::move(handed_.front());
+        handed_.pop_front();
+        lock.unlock();
+        inserter.insert(*handed.batch);
+        last = handed.last;
+        lock.lock();
+        spare_.push_back(std::move(handed.batch));
+        --batches_out_;
+        changed_.notify_all();
+    }
+}
+
+void LoadAlongside::lookups_read() {
+    const std::lock_guard lock(mutex_);
+    lookups_ready_ = true;
+    changed_.notify_all();
+}
+
+void LoadAlongside::throw_if_stopped() {
+    const std::lock_guard lock(mutex_);
+    if (stopped_) throw LoadStopped{};
+}
+
+void LoadAlongside::add_line(const std::string& line) {
+    const std::lock_guard lock(mutex_);
+    lines_.push_back(line);
+    changed_.notify_all();
+}
+
+void LoadAlongside::end(std::exception_ptr failure) {
+    const std::lock_guard lock(mutex_);
+    ended_ = true;
+    failure_ = std::move(failure);
+    changed_.notify_all();
+}
+
+void LoadAlongside::files_complete(Category category) {
+    const std::lock_guard lock(mutex_);
+    files_complete_[index_of(category)] = true;
+    changed_.notify_all();
+}
+
+void LoadAlongside::stop() {
+    const std::lock_guard lock(mutex_);
+    stopped_ = true;
+    changed_.notify_all();
+}
+
+std::exception_ptr LoadAlongside::help(const std::function<void(const std::string&)>& tell) {
+    std::unique_lock lock(mutex_);
+    helping_ = true;
+    for (;;) {
+        if (!lines_.empty()) {
+            const std::vector<std::string> lines = std::exchange(lines_, {});
+            lock.unlock();
+            for (const std::string& line : lines) tell(line);
+            lock.lock();
+        } else if (ended_) {
+            return failure_;
+        } else if (!read_ahead(lock)) {
+            changed_.wait(lock);
+        }
+    }
+}
+
+// Reads one batch with the lock let go; false when there is nothing to read yet.
+bool LoadAlongside::read_ahead(std::unique_lock<std::mutex>& lock) {
+    if (batches_out_ >= kBatchesAhead || (!reader_ && !start_next_block())) return false;
+    std::unique_ptr<RowBatch> batch;
+    if (spare_.empty()) {
+        batch = std::make_unique<RowBatch>();
+    } else {
+        batch = std::move(spare_.back());
+        spare_.pop_back();
+    }
+    ++batches_out_;
+    lock.unlock();
+    batch->clear();
+    const bool more = reader_->read(*batch);
+    lock.lock();
+    handed_.push_back({std::move(batch), !more});
+    if (!more) reader_.reset();
+    changed_.notify_all();
+    return true;
+}
+
+// Passes over blocks whose file does not exist, as the load does.
+bool LoadAlongside::start_next_block() {
+    for (; next_block_ < kLoadBlocks.size(); ++next_block_) {
+        const LoadBlock& block = kLoadBlocks[next_block_];
+        if (!files_complete_[index_of(category_of(block.table))]) return false;
+        const std::string path = work_folder_ + std::string(block.file);
+        if (!file_exists(path)) continue;
+        const bool airways = block.kind == BlockKind::Airways;
+        if (airways && !lookups_ready_) return false;
+        reader_ = read_block(block, path, airways ? lookups() : nullptr);
+        ++next_block_;
+        return true;
+    }
+    return false;
+}
+
+} // namespace quill
