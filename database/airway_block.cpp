@@ -25,8 +25,8 @@ void assign_utf8(std::string& out, std::string_view bytes) {
 } // namespace
 
 AirwayBlockReader::AirwayBlockReader(const LoadBlock& block, const AirwayLookups& lookups,
-                                     std::string path)
-    : BlockReader(std::move(path)), block_(block), lookups_(lookups) {}
+                                     std::string path, std::function<bool()> wait_for_more)
+    : BlockReader(std::move(path), std::move(wait_for_more)), block_(block), lookups_(lookups) {}
 
 void AirwayBlockReader::read_point(const FieldList& fields, Point& point) {
     point.index = lookups_.for_fix_type(fields[kFixType]);

@@ -15,7 +15,8 @@ namespace quill {
 // are chosen together (closest pair); a lone end takes the earliest row.
 class AirwayBlockReader : public BlockReader {
 public:
-    AirwayBlockReader(const LoadBlock& block, const AirwayLookups& lookups, std::string path);
+    AirwayBlockReader(const LoadBlock& block, const AirwayLookups& lookups, std::string path,
+                      std::function<bool()> wait_for_more);
 
 private:
     // One line of an airway file: one end of a segment.

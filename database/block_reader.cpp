@@ -8,14 +8,15 @@
 
 namespace quill {
 
-BlockReader::BlockReader(std::string path) : path_(std::move(path)) {}
+BlockReader::BlockReader(std::string path, std::function<bool()> wait_for_more)
+    : path_(std::move(path)), wait_for_more_(std::move(wait_for_more)) {}
 
 BlockReader::~BlockReader() = default;
 
 bool BlockReader::read(RowBatch& batch) {
     if (!reader_) {
         try {
-            reader_.emplace(path_);
+            reader_.emplace(path_, wait_for_more_);
         } catch (const Error& error) {
             batch.fail(error, false);
             return false;
@@ -47,9 +48,10 @@ bool BlockReader::read_lines(RowBatch& batch) {
 }
 
 std::unique_ptr<BlockReader> read_block(const LoadBlock& block, const std::string& path,
-                                        const AirwayLookups* lookups) {
-    if (block.kind == BlockKind::Airways) return std::make_unique<AirwayBlockReader>(block, *lookups, path);
-    return std::make_unique<TableBlockReader>(block, path);
+                                        const AirwayLookups* lookups, std::function<bool()> wait_for_more) {
+    if (block.kind == BlockKind::Airways)
+        return std::make_unique<AirwayBlockReader>(block, *lookups, path, std::move(wait_for_more));
+    return std::make_unique<TableBlockReader>(block, path, std::move(wait_for_more));
 }
 
 } // namespace quill

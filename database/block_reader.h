@@ -2,6 +2,7 @@
 
 #include "convert/line_reader.h"
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -19,7 +20,8 @@ struct LoadBlock;
 // located at their file and line, to be thrown where the rows are inserted.
 class BlockReader {
 public:
-    explicit BlockReader(std::string path);
+    // A file still being written is followed through wait_for_more (see LineReader).
+    BlockReader(std::string path, std::function<bool()> wait_for_more);
     virtual ~BlockReader();
     BlockReader(const BlockReader&) = delete;
     BlockReader& operator=(const BlockReader&) = delete;
@@ -43,6 +45,7 @@ private:
     bool read_lines(RowBatch& batch);
 
     std::string path_;
+    std::function<bool()> wait_for_more_;
     std::optional<LineReader> reader_;
     bool past_header_ = false;
 };
@@ -50,6 +53,7 @@ private:
 // The reader of a block's file; an airway block looks its fixes up in the
 // lookups, which must then be given.
 std::unique_ptr<BlockReader> read_block(const LoadBlock& block, const std::string& path,
-                                        const AirwayLookups* lookups);
+                                        const AirwayLookups* lookups,
+                                        std::function<bool()> wait_for_more = {});
 
 } // namespace quill

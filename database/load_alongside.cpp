@@ -8,6 +8,7 @@
 #include "database/row_batch.h"
 #include "database/work_database.h"
 
+#include <chrono>
 #include <utility>
 
 namespace quill {
@@ -16,6 +17,8 @@ namespace {
 
 // Enough to keep the database thread busy while the reader is told a line.
 constexpr std::size_t kBatchesAhead = 4;
+// How long a file being written is left before it is read again.
+constexpr std::chrono::milliseconds kFollowingPause{2};
 
 std::size_t place_of(const LoadBlock& block) { return static_cast<std::size_t>(&block - kLoadBlocks.data()); }
 
@@ -28,6 +31,10 @@ LoadAlongside::LoadAlongside(const CategorySelection& selected, std::string work
     : work_folder_(std::move(work_folder)) {
     // No conversion writes the files of a category that is not selected.
     for (const Category category : kCategories) files_complete_[index_of(category)] = !selected[index_of(category)];
+    // A file left over from before is never followed: only its complete
+    // category tells that it is this run's.
+    for (std::size_t block = 0; block < kLoadBlockCount; ++block)
+        made_by_run_[block] = !file_exists(work_folder_ + std::string(kLoadBlocks[block].file));
 }
 
 LoadAlongside::~LoadAlongside() = default;
@@ -44,10 +51,28 @@ void LoadAlongside::run(LoadRequest request) {
     end(failure);
 }
 
-void LoadAlongside::wait_for_files(Category category) {
+bool LoadAlongside::wait_for_file(const LoadBlock& block, const std::string& path) {
+    const std::size_t category = index_of(category_of(block.table));
     std::unique_lock lock(mutex_);
-    changed_.wait(lock, [&] { return stopped_ || files_complete_[index_of(category)]; });
+    for (;;) {
+        if (stopped_) throw LoadStopped{};
+        if (files_complete_[category]) return file_exists(path);
+        if (!made_by_run_[place_of(block)]) {
+            changed_.wait(lock, [&] { return stopped_ || files_complete_[category]; });
+        } else {
+            if (file_exists(path)) return true;
+            changed_.wait_for(lock, kFollowingPause);
+        }
+    }
+}
+
+// The pause of a reader following a file: false once the file is complete.
+bool LoadAlongside::wait_for_more(Category category) {
+    std::unique_lock lock(mutex_);
+    const bool complete = changed_.wait_for(
+        lock, kFollowingPause, [&] { return stopped_ || files_complete_[index_of(category)]; });
     if (stopped_) throw LoadStopped{};
+    return !complete;
 }
 
 // A block nobody reads yet is read here until the calling thread helps; from
@@ -57,7 +82,8 @@ void LoadAlongside::insert_rows(const LoadBlock& block, const std::string& path,
     if (!helping_) {
         next_block_ = place_of(block) + 1;
         lock.unlock();
-        return read_and_insert(block, path, lookups(), inserter, [this] { throw_if_stopped(); });
+        return read_and_insert(block, path, lookups(), inserter, [this] { throw_if_stopped(); },
+                               [this, category = category_of(block.table)] { return wait_for_more(category); });
     }
     lock.unlock();
     take_handed(inserter);

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "app/categories.h"
+#include "database/load_blocks.h"
 #include "database/load_feed.h"
 
+#include <array>
 #include <condition_variable>
 #include <cstddef>
 #include <deque>
@@ -20,11 +22,12 @@ class RowBatch;
 struct LoadRequest;
 
 // Where a load on the database thread meets the run's calling thread. The
-// database thread waits here for each category's files, leaves its loading
-// lines and its end, and takes each block's rows: it reads them itself until
-// the calling thread, its conversions ended, reads them ahead for it. The
-// calling thread reads blocks in loading order and at most a few batches
-// ahead, so what waits in memory does not grow with the cycle.
+// database thread waits here for each block's file, leaves its loading lines
+// and its end, and takes each block's rows: it reads them itself until the
+// calling thread, its conversions ended, reads them ahead for it. While its
+// category is still being converted, a file made by this run is followed as
+// it is written. The calling thread reads blocks in loading order and at most
+// a few batches ahead, so what waits in memory does not grow with the cycle.
 class LoadAlongside : public LoadFeed {
 public:
     LoadAlongside(const CategorySelection& selected, std::string work_folder);
@@ -33,7 +36,7 @@ public:
     // On the database thread: runs the load with this feed, leaving its
     // lines and its end here for the calling thread.
     void run(LoadRequest request);
-    void wait_for_files(Category category) override;
+    bool wait_for_file(const LoadBlock& block, const std::string& path) override;
     void insert_rows(const LoadBlock& block, const std::string& path, BlockInserter& inserter) override;
 
     // On the calling thread.
@@ -55,6 +58,7 @@ private:
     void add_line(const std::string& line);
     void end(std::exception_ptr failure);
     void throw_if_stopped();
+    bool wait_for_more(Category category);
     bool read_ahead(std::unique_lock<std::mutex>& lock);
     bool start_next_block();
     void take_handed(BlockInserter& inserter);
@@ -63,6 +67,8 @@ private:
     std::mutex mutex_;
     std::condition_variable changed_;
     CategorySelection files_complete_;
+    // Blocks whose file the run had not made yet when the load began.
+    std::array<bool, kLoadBlockCount> made_by_run_;
     bool lookups_ready_ = false;
     bool helping_ = false;
     bool stopped_ = false;

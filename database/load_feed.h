@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/categories.h"
+#include "app/file_system.h"
 #include "database/airway_lookups.h"
 
 #include <cstddef>
@@ -20,8 +21,9 @@ class LoadFeed {
 public:
     virtual ~LoadFeed() = default;
 
-    // Returns once the intermediate files of the category are complete.
-    virtual void wait_for_files(Category category) = 0;
+    // Returns once the block's file can be read: true when it exists, false
+    // when its category's files are complete without it.
+    virtual bool wait_for_file(const LoadBlock& block, const std::string& path) = 0;
     // Hands every batch of the block's rows to the inserter, in file order.
     virtual void insert_rows(const LoadBlock& block, const std::string& path, BlockInserter& inserter) = 0;
 
@@ -38,15 +40,17 @@ private:
 };
 
 // Reads a block's rows a batch at a time and inserts each; `before_batch`
-// runs before every batch is read.
+// runs before every batch is read. A file still being written is followed
+// through wait_for_more (see LineReader).
 void read_and_insert(const LoadBlock& block, const std::string& path, const AirwayLookups* lookups,
-                     BlockInserter& inserter, const std::function<void()>& before_batch = {});
+                     BlockInserter& inserter, const std::function<void()>& before_batch = {},
+                     std::function<bool()> wait_for_more = {});
 
 // The feed of a load that follows the conversions on one thread: every file
 // is complete, and each batch is inserted as soon as it is read.
 class InOrderFeed : public LoadFeed {
 public:
-    void wait_for_files(Category) override {}
+    bool wait_for_file(const LoadBlock&, const std::string& path) override { return file_exists(path); }
     void insert_rows(const LoadBlock& block, const std::string& path, BlockInserter& inserter) override {
         read_and_insert(block, path, lookups(), inserter);
     }

@@ -1,7 +1,6 @@
 #include "database/load_work_database.h"
 
 #include "app/work_folder.h"
-#include "convert/source_files.h"
 #include "database/block_inserter.h"
 #include "database/database_files.h"
 #include "database/intermediate_files.h"
@@ -16,13 +15,12 @@ namespace {
 constexpr Query kBegin{"BEGIN"};
 constexpr Query kCommit{"COMMIT"};
 
-// Runs a block once its files are complete, if its file exists. The airway
-// lookups are read when the first airway file needs them.
+// Runs a block if its file exists. The airway lookups are read when the
+// first airway file needs them.
 void run_block(const LoadBlock& block, const WorkDatabase& database, const LoadRequest& request,
                LoadFeed& feed) {
-    feed.wait_for_files(category_of(block.table));
     const std::string path = request.work_folder + std::string(block.file);
-    if (!file_exists(path)) return;
+    if (!feed.wait_for_file(block, path)) return;
     request.progress(std::string(block.progress));
     if (block.kind == BlockKind::Airways) feed.airway_lookups(database);
     BlockInserter inserter(block, database.table(block.table), path);

@@ -9,7 +9,7 @@ namespace quill {
 // column's value taken from its field.
 class TableBlockReader : public BlockReader {
 public:
-    TableBlockReader(const LoadBlock& block, std::string path);
+    TableBlockReader(const LoadBlock& block, std::string path, std::function<bool()> wait_for_more);
 
 private:
     void take_line(RowBatch& batch, std::string_view line, long number) override;

@@ -7,9 +7,13 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <filesystem>
+#include <fstream>
 #include <functional>
 #include <initializer_list>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace quill::test {
@@ -114,6 +118,41 @@ TEST_F(LoadAlongsideTest, ABlockWaitsForTheFilesOfItsCategory) {
     load.finish();
     EXPECT_THAT(progress, ElementsAre("Loading Airports (Land)...", "Loading Waypoints/Fixes..."));
     EXPECT_THAT(rows("SELECT count(*), max(WPTName) FROM NavWPT"), ElementsAre("5000|F999"));
+}
+
+// The first block's file appears and grows in pieces cut inside lines, as a
+// conversion writes it, while the load runs.
+TEST_F(LoadAlongsideTest, AFileStillBeingWrittenIsLoadedAsItGrows) {
+    make_product();
+    write_every_block();
+    load(kAllCategories, true);
+    const std::string in_order = read_file(database);
+    const std::string land = read_file(work + "apt_Land.csv");
+    std::filesystem::remove(fs_path(work + "apt_Land.csv"));
+
+    WorkDatabaseLoad growing(request(kAllCategories, true), WorkDatabaseLoad::Mode::Alongside);
+    for (std::size_t written = 0; written < land.size(); written += land.size() / 16) {
+        std::ofstream(fs_path(work + "apt_Land.csv"), std::ios::binary | std::ios::app)
+            << land.substr(written, land.size() / 16);
+        std::this_thread::sleep_for(std::chrono::milliseconds(3));
+    }
+    for (const Category category : kInOrder) growing.files_complete(category);
+    growing.finish();
+    EXPECT_TRUE(read_file(database) == in_order) << "the databases differ";
+}
+
+// A file that a failed deletion left is not this run's until its category is
+// complete: the conversion writes it anew.
+TEST_F(LoadAlongsideTest, AFileLeftFromBeforeIsReadOnlyOnceItsCategoryIsComplete) {
+    make_product();
+    write_intermediate("apt_Land.csv", {"1|1|1|OLD|XOLD|LEFT OVER|0|0"});
+    WorkDatabaseLoad load(request(), WorkDatabaseLoad::Mode::Alongside);
+    // Time enough for the load to reach the block.
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    write_intermediate("apt_Land.csv", {"1|40|-100|09/27|XAPT|EXAMPLE FIELD|1200|1"});
+    for (const Category category : kInOrder) load.files_complete(category);
+    load.finish();
+    EXPECT_THAT(rows("SELECT AirportID FROM Airport"), ElementsAre("XAPT"));
 }
 
 TEST_F(LoadAlongsideTest, StoppedWhileWaitingForFilesItLetsGoOfTheWorkDatabase) {
