@@ -7,12 +7,11 @@
 namespace quill {
 
 namespace {
-constexpr std::size_t kBlockSize = 1 << 20;
 constexpr char kEndOfFile = 26;
 } // namespace
 
-LineReader::LineReader(std::string path, std::function<bool()> wait_for_more)
-    : path_(std::move(path)), buffer_(new char[kBlockSize]), capacity_(kBlockSize),
+LineReader::LineReader(std::string path, std::function<bool()> wait_for_more, std::size_t block_size)
+    : path_(std::move(path)), buffer_(new char[block_size]), capacity_(block_size),
       wait_for_more_(std::move(wait_for_more)) {
     file_.emplace(located(path_, 0, [&] { return SystemFile::open_to_read(path_); }));
     skip_byte_order_mark();

@@ -23,7 +23,10 @@ namespace quill {
 // writer has finished it.
 class LineReader {
 public:
-    explicit LineReader(std::string path, std::function<bool()> wait_for_more = {});
+    // Lines are read in blocks of block_size bytes, or more for a longer line.
+    explicit LineReader(std::string path, std::function<bool()> wait_for_more = {},
+                        std::size_t block_size = kBlockSize);
+    static constexpr std::size_t kBlockSize = 1 << 20;
     ~LineReader();
     LineReader(const LineReader&) = delete;
     LineReader& operator=(const LineReader&) = delete;
