@@ -2,6 +2,7 @@
 
 #include "database/fix_index.h"
 
+#include <optional>
 #include <string_view>
 
 namespace quill {
@@ -10,10 +11,11 @@ class WorkDatabase;
 
 // The three tables where airway points find their fixes, read as they stand
 // once the navaid and fix blocks have run. Nothing writes them during the
-// airway blocks, so both airway files share one reading.
+// airway blocks, so both airway files share one reading. Waypoints foreseen
+// are taken instead of reading NavWPT anew where it holds exactly them.
 class AirwayLookups {
 public:
-    explicit AirwayLookups(const WorkDatabase& database);
+    explicit AirwayLookups(const WorkDatabase& database, std::optional<FixIndex> foreseen_waypoints = {});
 
     // The lookup table for a FIXTYPE ("WPT", "NDB", "VOR"); null for any other.
     const FixIndex* for_fix_type(std::string_view fix_type) const;

@@ -10,6 +10,7 @@
 #include <cmath>
 #include <cstring>
 #include <functional>
+#include <optional>
 #include <sqlite3.h>
 
 namespace quill {
@@ -54,27 +55,58 @@ bool read_coordinate(const Statement& select, int column, double& value) {
     }
 }
 
-} // namespace
-
-FixIndex::FixIndex(const Table& table, std::string_view key_column) {
+// Hands each named row to visit(name, position, bad_text), in stored order,
+// until it returns false. bad_text holds the first coordinate that is no
+// number, and then the position is no place.
+template <typename Visit>
+void visit_rows(const Table& table, std::string_view key_column, Visit visit) {
     Statement select(table.connection(), select_sql(table, key_column));
-    std::vector<std::uint32_t> starts;
-    std::vector<FixPosition> stored;
     while (select.step()) {
         if (select.column_type(kKey) == SQLITE_NULL) continue;
-        starts.push_back(static_cast<std::uint32_t>(text_.size()));
-        text_.append(select.column_text(kKey));
-        FixPosition position{};
-        const bool latitude = read_coordinate(select, kLatitude, position.latitude);
-        const bool longitude = latitude && read_coordinate(select, kLongitude, position.longitude);
-        if (!longitude) {
-            bad_texts_.emplace_back(select.column_text(latitude ? kLongitude : kLatitude));
-            position = {NAN, NAN, static_cast<std::uint32_t>(bad_texts_.size())};
-        }
-        stored.push_back(position);
+        FixPosition position{NAN, NAN, 0};
+        std::optional<std::string_view> bad_text;
+        if (!read_coordinate(select, kLatitude, position.latitude)) bad_text = select.column_text(kLatitude);
+        else if (!read_coordinate(select, kLongitude, position.longitude)) bad_text = select.column_text(kLongitude);
+        if (!visit(select.column_text(kKey), position, bad_text)) return;
     }
-    starts.push_back(static_cast<std::uint32_t>(text_.size()));
-    group_by_name(starts, std::move(stored));
+}
+
+} // namespace
+
+void FixRows::add(std::string_view name, const FixPosition& position) {
+    starts.push_back(static_cast<std::uint32_t>(names.size()));
+    names.append(name);
+    positions.push_back(position);
+}
+
+// A coordinate that is no number is kept as text; the row lies nowhere.
+FixRows read_fix_rows(const Table& table, std::string_view key_column) {
+    FixRows rows;
+    visit_rows(table, key_column,
+               [&](std::string_view name, FixPosition position, const std::optional<std::string_view>& bad_text) {
+        if (bad_text) {
+            rows.bad_texts.emplace_back(*bad_text);
+            position = {NAN, NAN, static_cast<std::uint32_t>(rows.bad_texts.size())};
+        }
+        rows.add(name, position);
+        return true;
+    });
+    return rows;
+}
+
+FixPosition stored_position(double latitude, double longitude) {
+    FixPosition position{NAN, NAN, 0};
+    stored_number(latitude, position.latitude);
+    stored_number(longitude, position.longitude);
+    return position;
+}
+
+FixIndex::FixIndex(const Table& table, std::string_view key_column)
+    : FixIndex(read_fix_rows(table, key_column)) {}
+
+FixIndex::FixIndex(FixRows rows) : text_(std::move(rows.names)), bad_texts_(std::move(rows.bad_texts)) {
+    rows.starts.push_back(static_cast<std::uint32_t>(text_.size()));
+    group_by_name(rows.starts, std::move(rows.positions));
 }
 
 // The rows are grouped by name in four steps, so that the rows of a name lie
@@ -160,6 +192,30 @@ std::size_t FixIndex::probe(std::string_view key) const {
 std::span<const FixPosition> FixIndex::find(std::string_view name) const {
     const std::size_t at = probe(name);
     return std::span(positions_).subspan(slots_[at].begin, slots_[at + 1].begin - slots_[at].begin);
+}
+
+// The place-th row of the slot's name, to the last bit.
+bool FixIndex::is_row(std::size_t slot, std::uint32_t place, const FixPosition& position) const {
+    if (slots_[slot].length == 0 || slots_[slot].begin + place >= slots_[slot + 1].begin) return false;
+    const FixPosition& mine = positions_[slots_[slot].begin + place];
+    return mine.bad_text == 0 &&
+           std::bit_cast<std::uint64_t>(mine.latitude) == std::bit_cast<std::uint64_t>(position.latitude) &&
+           std::bit_cast<std::uint64_t>(mine.longitude) == std::bit_cast<std::uint64_t>(position.longitude);
+}
+
+// The table's rows are walked in stored order: each must be the next row of
+// its name here, and as many as here.
+bool FixIndex::holds_rows_of(const Table& table, std::string_view key_column) const {
+    std::vector<std::uint32_t> met(slots_.size());
+    std::size_t rows = 0;
+    bool same = true;
+    visit_rows(table, key_column,
+               [&](std::string_view name, const FixPosition& position, const std::optional<std::string_view>& bad_text) {
+        const std::size_t slot = probe(name);
+        same = !bad_text && ++rows <= positions_.size() && is_row(slot, met[slot]++, position);
+        return same;
+    });
+    return same && rows == positions_.size();
 }
 
 void FixIndex::require_numbers(const FixPosition& position) const {

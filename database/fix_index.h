@@ -18,13 +18,37 @@ struct FixPosition {
     std::uint32_t bad_text; // 0, or 1 + the index of the offending text
 };
 
-// Every row of a lookup table (NavWPT, NavNDB, NavVOR) by its name column:
-// the rows of one name in stored order. Built once, then searched by exact name.
+// The rows of a lookup table as an index takes them, in stored order: each
+// row's name and where it lies. Rows without a name are left out.
+struct FixRows {
+    std::string names;                // one after another
+    std::vector<std::uint32_t> starts; // where each row's name begins in names
+    std::vector<FixPosition> positions;
+    std::vector<std::string> bad_texts;
+
+    void add(std::string_view name, const FixPosition& position);
+};
+
+// The rows of a table (NavWPT, NavNDB, NavVOR) by its name column.
+FixRows read_fix_rows(const Table& table, std::string_view key_column);
+
+// Where a fix bound with these coordinates lies once read back from a table
+// that stores them as numbers.
+FixPosition stored_position(double latitude, double longitude);
+
+// Every row of a lookup table by its name: the rows of one name in stored
+// order. Built once, then searched by exact name.
 class FixIndex {
 public:
+    explicit FixIndex(FixRows rows);
     FixIndex(const Table& table, std::string_view key_column);
+    FixIndex(FixIndex&&) = default;
     FixIndex(const FixIndex&) = delete;
     FixIndex& operator=(const FixIndex&) = delete;
+
+    // True when the table's rows are this index's: every name has the same
+    // rows in the same order, to the last bit of their coordinates.
+    bool holds_rows_of(const Table& table, std::string_view key_column) const;
 
     // The rows whose name equals the text exactly (same case), earliest first.
     std::span<const FixPosition> find(std::string_view name) const;
@@ -45,6 +69,7 @@ private:
     std::size_t probe(std::string_view key) const;
     bool holds(const Slot& slot, std::string_view key) const;
     void group_by_name(const std::vector<std::uint32_t>& starts, std::vector<FixPosition> stored);
+    bool is_row(std::size_t slot, std::uint32_t place, const FixPosition& position) const;
     std::vector<std::uint32_t> enter_names(const std::vector<std::uint32_t>& starts,
                                            std::vector<std::uint32_t>& rows_in_slot);
     std::vector<std::uint32_t> set_slice_begins(std::vector<std::uint32_t> rows_in_slot);

@@ -15,8 +15,9 @@ namespace quill {
 
 namespace {
 
-// Enough to keep the database thread busy while the reader is told a line.
-constexpr std::size_t kBatchesAhead = 4;
+// Enough rows of the fix block to keep the database thread busy while the
+// waypoints are grouped.
+constexpr std::size_t kBytesAhead = 8 << 20;
 // How long a file being written is left before it is read again.
 constexpr std::chrono::milliseconds kFollowingPause{2};
 
@@ -28,7 +29,7 @@ struct LoadStopped {};
 } // namespace
 
 LoadAlongside::LoadAlongside(const CategorySelection& selected, std::string work_folder)
-    : work_folder_(std::move(work_folder)) {
+    : work_folder_(std::move(work_folder)), waypoints_cleared_(selected[index_of(Category::Waypoints)]) {
     // No conversion writes the files of a category that is not selected.
     for (const Category category : kCategories) files_complete_[index_of(category)] = !selected[index_of(category)];
     // A file left over from before is never followed: only its complete
@@ -102,8 +103,8 @@ void LoadAlongside::take_handed(BlockInserter& inserter) {
         inserter.insert(*handed.batch);
         last = handed.last;
         lock.lock();
+        bytes_out_ -= handed.batch->bytes();
         spare_.push_back(std::move(handed.batch));
-        --batches_out_;
         changed_.notify_all();
     }
 }
@@ -155,7 +156,7 @@ std::exception_ptr LoadAlongside::help(const std::function<void(const std::strin
             lock.lock();
         } else if (ended_) {
             return failure_;
-        } else if (!read_ahead(lock)) {
+        } else if (!read_ahead(lock) && !group_foreseen(lock)) {
             changed_.wait(lock);
         }
     }
@@ -163,7 +164,7 @@ std::exception_ptr LoadAlongside::help(const std::function<void(const std::strin
 
 // Reads one batch with the lock let go; false when there is nothing to read yet.
 bool LoadAlongside::read_ahead(std::unique_lock<std::mutex>& lock) {
-    if (batches_out_ >= kBatchesAhead || (!reader_ && !start_next_block())) return false;
+    if (bytes_out_ >= kBytesAhead || (!reader_ && !start_next_block())) return false;
     std::unique_ptr<RowBatch> batch;
     if (spare_.empty()) {
         batch = std::make_unique<RowBatch>();
@@ -171,15 +172,42 @@ bool LoadAlongside::read_ahead(std::unique_lock<std::mutex>& lock) {
         batch = std::move(spare_.back());
         spare_.pop_back();
     }
-    ++batches_out_;
+    const bool foreseeing = foresight_ == Foresight::Reading;
     lock.unlock();
     batch->clear();
     const bool more = reader_->read(*batch);
+    const bool foreseeable = !batch->failure();
+    if (foreseeing && foreseeable) foreseen_rows_->add(*batch);
     lock.lock();
+    if (foreseeing) foresight_ = !foreseeable ? Foresight::None : more ? Foresight::Reading : Foresight::Read;
+    bytes_out_ += batch->bytes();
     handed_.push_back({std::move(batch), !more});
     if (!more) reader_.reset();
     changed_.notify_all();
     return true;
+}
+
+// The waypoints are grouped with the lock let go, once their block is read.
+bool LoadAlongside::group_foreseen(std::unique_lock<std::mutex>& lock) {
+    if (foresight_ != Foresight::Read) return false;
+    lock.unlock();
+    FixIndex grouped = foreseen_rows_->group();
+    lock.lock();
+    foreseen_rows_.reset();
+    foreseen_.emplace(std::move(grouped));
+    foresight_ = Foresight::Grouped;
+    changed_.notify_all();
+    return true;
+}
+
+// The database thread asks once it has inserted the fix block, which the
+// calling thread has read to its end by then if it foresees.
+std::optional<FixIndex> LoadAlongside::foreseen_waypoints() {
+    std::unique_lock lock(mutex_);
+    changed_.wait(lock, [&] { return stopped_ || foresight_ == Foresight::None || foresight_ == Foresight::Grouped; });
+    if (stopped_) throw LoadStopped{};
+    foresight_ = Foresight::None;
+    return std::exchange(foreseen_, std::nullopt);
 }
 
 // Passes over blocks whose file does not exist, as the load does.
@@ -192,6 +220,10 @@ bool LoadAlongside::start_next_block() {
         const bool airways = block.kind == BlockKind::Airways;
         if (airways && !lookups_ready_) return false;
         reader_ = read_block(block, path, airways ? lookups() : nullptr);
+        if (block.table == WorkTable::WPT && waypoints_cleared_) {
+            foreseen_rows_.emplace();
+            foresight_ = Foresight::Reading;
+        }
         ++next_block_;
         return true;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/categories.h"
+#include "database/foreseen_waypoints.h"
 #include "database/load_blocks.h"
 #include "database/load_feed.h"
 
@@ -12,6 +13,7 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,8 +28,10 @@ struct LoadRequest;
 // and its end, and takes each block's rows: it reads them itself until the
 // calling thread, its conversions ended, reads them ahead for it. While its
 // category is still being converted, a file made by this run is followed as
-// it is written. The calling thread reads blocks in loading order and at most
-// a few batches ahead, so what waits in memory does not grow with the cycle.
+// it is written. The calling thread reads blocks in loading order and a few
+// megabytes ahead at most, so what waits in memory does not grow with the
+// cycle. Reading the fix block ahead into a NavWPT that the load cleared, it
+// foresees the waypoint lookups and groups them while the block is inserted.
 class LoadAlongside : public LoadFeed {
 public:
     LoadAlongside(const CategorySelection& selected, std::string work_folder);
@@ -54,6 +58,10 @@ private:
         bool last;
     };
 
+    // The waypoints foreseen from the fix block, grouped by the calling thread.
+    enum class Foresight { None, Reading, Read, Grouped };
+
+    std::optional<FixIndex> foreseen_waypoints() override;
     void lookups_read() override;
     void add_line(const std::string& line);
     void end(std::exception_ptr failure);
@@ -61,6 +69,7 @@ private:
     bool wait_for_more(Category category);
     bool read_ahead(std::unique_lock<std::mutex>& lock);
     bool start_next_block();
+    bool group_foreseen(std::unique_lock<std::mutex>& lock);
     void take_handed(BlockInserter& inserter);
 
     const std::string work_folder_;
@@ -80,7 +89,11 @@ private:
     std::unique_ptr<BlockReader> reader_; // the calling thread's block
     std::deque<Handed> handed_;
     std::vector<std::unique_ptr<RowBatch>> spare_;
-    std::size_t batches_out_ = 0;
+    std::size_t bytes_out_ = 0;
+    const bool waypoints_cleared_;
+    Foresight foresight_ = Foresight::None;
+    std::optional<ForeseenWaypoints> foreseen_rows_; // the calling thread's while reading
+    std::optional<FixIndex> foreseen_;
 };
 
 } // namespace quill

@@ -8,7 +8,7 @@ namespace quill {
 
 const AirwayLookups& LoadFeed::airway_lookups(const WorkDatabase& database) {
     if (!lookups_) {
-        lookups_.emplace(database);
+        lookups_.emplace(database, foreseen_waypoints());
         lookups_read();
     }
     return *lookups_;

@@ -32,6 +32,8 @@ public:
     const AirwayLookups& airway_lookups(const WorkDatabase& database);
 
 protected:
+    // Waypoints foreseen for the lookups, if any.
+    virtual std::optional<FixIndex> foreseen_waypoints() { return {}; }
     virtual void lookups_read() {}
     const AirwayLookups* lookups() const { return lookups_ ? &*lookups_ : nullptr; }
 

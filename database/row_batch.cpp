@@ -46,6 +46,10 @@ std::string_view RowBatch::text(const Value& value) const {
 
 bool RowBatch::full() const { return lines_.size() >= kMaxRows || texts_.size() >= kMaxTextBytes; }
 
+std::size_t RowBatch::bytes() const {
+    return values_.size() * sizeof(Value) + texts_.size() + lines_.size() * (sizeof(long) + sizeof(std::uint32_t));
+}
+
 void RowBatch::clear() {
     values_.clear();
     row_ends_.clear();

@@ -51,6 +51,8 @@ public:
     // Full enough to hand over: the rows or their texts have reached the size
     // that keeps a reader well ahead without holding much memory.
     bool full() const;
+    // The memory its rows take.
+    std::size_t bytes() const;
 
     // Empties the batch, keeping its storage for the next rows.
     void clear();

@@ -90,21 +90,51 @@ protected:
                                                               Category::Waypoints, Category::Airways};
 };
 
-TEST_F(LoadAlongsideTest, GivesTheDatabaseAndLinesOfTheLoadInOrder) {
-    make_product();
+struct Alike {
+    const char* name;
+    CategorySelection selected;
+    std::string product_sql;
+    std::vector<std::string> fixes; // over those of write_every_block when given
+};
+
+void PrintTo(const Alike& alike, std::ostream* out) { *out << alike.name; }
+
+class LoadAlongsideAlikeTest : public LoadAlongsideTest, public ::testing::WithParamInterface<Alike> {};
+
+// Read by the database thread alone and read ahead for it, where the calling
+// thread foresees the waypoints for the airways: whether NavWPT holds them or
+// not, the airways are looked up in what it holds.
+TEST_P(LoadAlongsideAlikeTest, GivesTheDatabaseAndLinesOfTheLoadInOrder) {
+    const Alike& alike = GetParam();
+    make_product(alike.product_sql);
     write_every_block();
-    load(kAllCategories, true);
+    if (!alike.fixes.empty()) write("earth_fix.csv", alike.fixes);
+    load(alike.selected, true);
     const std::string in_order = read_file(database);
     const std::vector<std::string> lines = progress;
     ASSERT_EQ(lines.size(), kLoadBlocks.size());
 
-    load_alongside({Category::Airways, Category::Waypoints, Category::NavAids, Category::Airports});
+    load_alongside({Category::Airways, Category::Waypoints, Category::NavAids, Category::Airports}, alike.selected);
     EXPECT_EQ(progress, lines);
     EXPECT_TRUE(read_file(database) == in_order) << "read ahead, the databases differ";
-    load_alone();
+    load_alone(alike.selected);
     EXPECT_EQ(progress, lines);
     EXPECT_TRUE(read_file(database) == in_order) << "read alone, the databases differ";
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Loads, LoadAlongsideAlikeTest,
+    ::testing::Values(
+        Alike{"every_category", kAllCategories, "", {}},
+        Alike{"waypoints_not_cleared", {true, true, false, true},
+              "INSERT INTO NavWPT (WPTName, Latitude, Longitude) VALUES ('F7', 1, 1);", {}},
+        Alike{"waypoints_moved_as_they_are_inserted", kAllCategories,
+              "CREATE TRIGGER moved AFTER INSERT ON NavWPT BEGIN "
+              "UPDATE NavWPT SET Latitude = Latitude + 0.5 WHERE rowid = new.rowid; END;",
+              {}},
+        Alike{"waypoints_on_the_equator_south", kAllCategories, "",
+              numbered(kFixes, [](int i) { return std::to_string(i) + "|-0.0|" + std::to_string(i % 180) + "|F" + std::to_string(i); })}),
+    [](const testing::TestParamInfo<Alike>& case_info) { return std::string(case_info.param.name); });
 
 TEST_F(LoadAlongsideTest, ABlockWaitsForTheFilesOfItsCategory) {
     make_product();
