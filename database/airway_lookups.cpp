@@ -6,15 +6,15 @@ namespace quill {
 
 namespace {
 
-FixIndex waypoints_of(const Table& table, std::optional<FixIndex> foreseen) {
-    if (foreseen && foreseen->holds_rows_of(table, "WPTName")) return std::move(*foreseen);
+FixIndex waypoints_of(const Table& table, std::optional<ForeseenWaypoints> foreseen) {
+    if (foreseen && foreseen->held_by(table)) return std::move(*foreseen).index();
     return FixIndex(table, "WPTName");
 }
 
 } // namespace
 
-AirwayLookups::AirwayLookups(const WorkDatabase& database, std::optional<FixIndex> foreseen_waypoints)
-    : waypoints_(waypoints_of(database.table(WorkTable::WPT), std::move(foreseen_waypoints))),
+AirwayLookups::AirwayLookups(const WorkDatabase& database, std::optional<ForeseenWaypoints> foreseen)
+    : waypoints_(waypoints_of(database.table(WorkTable::WPT), std::move(foreseen))),
       ndbs_(database.table(WorkTable::NDB), "NDBID"), vors_(database.table(WorkTable::VOR), "VORID") {}
 
 const FixIndex* AirwayLookups::for_fix_type(std::string_view fix_type) const {

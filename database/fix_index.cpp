@@ -55,22 +55,6 @@ bool read_coordinate(const Statement& select, int column, double& value) {
     }
 }
 
-// Hands each named row to visit(name, position, bad_text), in stored order,
-// until it returns false. bad_text holds the first coordinate that is no
-// number, and then the position is no place.
-template <typename Visit>
-void visit_rows(const Table& table, std::string_view key_column, Visit visit) {
-    Statement select(table.connection(), select_sql(table, key_column));
-    while (select.step()) {
-        if (select.column_type(kKey) == SQLITE_NULL) continue;
-        FixPosition position{NAN, NAN, 0};
-        std::optional<std::string_view> bad_text;
-        if (!read_coordinate(select, kLatitude, position.latitude)) bad_text = select.column_text(kLatitude);
-        else if (!read_coordinate(select, kLongitude, position.longitude)) bad_text = select.column_text(kLongitude);
-        if (!visit(select.column_text(kKey), position, bad_text)) return;
-    }
-}
-
 } // namespace
 
 void FixRows::add(std::string_view name, const FixPosition& position) {
@@ -79,18 +63,37 @@ void FixRows::add(std::string_view name, const FixPosition& position) {
     positions.push_back(position);
 }
 
+FixRowReader::FixRowReader(const Table& table, std::string_view key_column)
+    : select_(table.connection(), select_sql(table, key_column)) {}
+
+bool FixRowReader::next(std::string_view& name, FixPosition& position, std::optional<std::string_view>& bad_text) {
+    while (select_.step()) {
+        if (select_.column_type(kKey) == SQLITE_NULL) continue;
+        name = select_.column_text(kKey);
+        position = {NAN, NAN, 0};
+        bad_text.reset();
+        if (!read_coordinate(select_, kLatitude, position.latitude)) bad_text = select_.column_text(kLatitude);
+        else if (!read_coordinate(select_, kLongitude, position.longitude)) bad_text = select_.column_text(kLongitude);
+        if (bad_text) position = {NAN, NAN, 0};
+        return true;
+    }
+    return false;
+}
+
 // A coordinate that is no number is kept as text; the row lies nowhere.
 FixRows read_fix_rows(const Table& table, std::string_view key_column) {
+    FixRowReader reader(table, key_column);
     FixRows rows;
-    visit_rows(table, key_column,
-               [&](std::string_view name, FixPosition position, const std::optional<std::string_view>& bad_text) {
+    std::string_view name;
+    FixPosition position{};
+    std::optional<std::string_view> bad_text;
+    while (reader.next(name, position, bad_text)) {
         if (bad_text) {
             rows.bad_texts.emplace_back(*bad_text);
-            position = {NAN, NAN, static_cast<std::uint32_t>(rows.bad_texts.size())};
+            position.bad_text = static_cast<std::uint32_t>(rows.bad_texts.size());
         }
         rows.add(name, position);
-        return true;
-    });
+    }
     return rows;
 }
 
@@ -192,30 +195,6 @@ std::size_t FixIndex::probe(std::string_view key) const {
 std::span<const FixPosition> FixIndex::find(std::string_view name) const {
     const std::size_t at = probe(name);
     return std::span(positions_).subspan(slots_[at].begin, slots_[at + 1].begin - slots_[at].begin);
-}
-
-// The place-th row of the slot's name, to the last bit.
-bool FixIndex::is_row(std::size_t slot, std::uint32_t place, const FixPosition& position) const {
-    if (slots_[slot].length == 0 || slots_[slot].begin + place >= slots_[slot + 1].begin) return false;
-    const FixPosition& mine = positions_[slots_[slot].begin + place];
-    return mine.bad_text == 0 &&
-           std::bit_cast<std::uint64_t>(mine.latitude) == std::bit_cast<std::uint64_t>(position.latitude) &&
-           std::bit_cast<std::uint64_t>(mine.longitude) == std::bit_cast<std::uint64_t>(position.longitude);
-}
-
-// The table's rows are walked in stored order: each must be the next row of
-// its name here, and as many as here.
-bool FixIndex::holds_rows_of(const Table& table, std::string_view key_column) const {
-    std::vector<std::uint32_t> met(slots_.size());
-    std::size_t rows = 0;
-    bool same = true;
-    visit_rows(table, key_column,
-               [&](std::string_view name, const FixPosition& position, const std::optional<std::string_view>& bad_text) {
-        const std::size_t slot = probe(name);
-        same = !bad_text && ++rows <= positions_.size() && is_row(slot, met[slot]++, position);
-        return same;
-    });
-    return same && rows == positions_.size();
 }
 
 void FixIndex::require_numbers(const FixPosition& position) const {

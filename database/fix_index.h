@@ -1,6 +1,9 @@
 #pragma once
 
+#include "database/statement.h"
+
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -29,7 +32,21 @@ struct FixRows {
     void add(std::string_view name, const FixPosition& position);
 };
 
-// The rows of a table (NavWPT, NavNDB, NavVOR) by its name column.
+// The named rows of a table (NavWPT, NavNDB, NavVOR) one by one, in stored
+// order, as an index takes them.
+class FixRowReader {
+public:
+    FixRowReader(const Table& table, std::string_view key_column);
+
+    // False after the last row. A coordinate that is no number leaves its
+    // text in bad_text, and then the position is no place.
+    bool next(std::string_view& name, FixPosition& position, std::optional<std::string_view>& bad_text);
+
+private:
+    Statement select_;
+};
+
+// Every named row of a table by its name column.
 FixRows read_fix_rows(const Table& table, std::string_view key_column);
 
 // Where a fix bound with these coordinates lies once read back from a table
@@ -46,9 +63,6 @@ public:
     FixIndex(const FixIndex&) = delete;
     FixIndex& operator=(const FixIndex&) = delete;
 
-    // True when the table's rows are this index's: every name has the same
-    // rows in the same order, to the last bit of their coordinates.
-    bool holds_rows_of(const Table& table, std::string_view key_column) const;
 
     // The rows whose name equals the text exactly (same case), earliest first.
     std::span<const FixPosition> find(std::string_view name) const;
@@ -69,7 +83,6 @@ private:
     std::size_t probe(std::string_view key) const;
     bool holds(const Slot& slot, std::string_view key) const;
     void group_by_name(const std::vector<std::uint32_t>& starts, std::vector<FixPosition> stored);
-    bool is_row(std::size_t slot, std::uint32_t place, const FixPosition& position) const;
     std::vector<std::uint32_t> enter_names(const std::vector<std::uint32_t>& starts,
                                            std::vector<std::uint32_t>& rows_in_slot);
     std::vector<std::uint32_t> set_slice_begins(std::vector<std::uint32_t> rows_in_slot);

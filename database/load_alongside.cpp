@@ -177,7 +177,7 @@ bool LoadAlongside::read_ahead(std::unique_lock<std::mutex>& lock) {
     batch->clear();
     const bool more = reader_->read(*batch);
     const bool foreseeable = !batch->failure();
-    if (foreseeing && foreseeable) foreseen_rows_->add(*batch);
+    if (foreseeing && foreseeable) foreseen_->add(*batch);
     lock.lock();
     if (foreseeing) foresight_ = !foreseeable ? Foresight::None : more ? Foresight::Reading : Foresight::Read;
     bytes_out_ += batch->bytes();
@@ -191,10 +191,8 @@ bool LoadAlongside::read_ahead(std::unique_lock<std::mutex>& lock) {
 bool LoadAlongside::group_foreseen(std::unique_lock<std::mutex>& lock) {
     if (foresight_ != Foresight::Read) return false;
     lock.unlock();
-    FixIndex grouped = foreseen_rows_->group();
+    foreseen_->group();
     lock.lock();
-    foreseen_rows_.reset();
-    foreseen_.emplace(std::move(grouped));
     foresight_ = Foresight::Grouped;
     changed_.notify_all();
     return true;
@@ -202,10 +200,11 @@ bool LoadAlongside::group_foreseen(std::unique_lock<std::mutex>& lock) {
 
 // The database thread asks once it has inserted the fix block, which the
 // calling thread has read to its end by then if it foresees.
-std::optional<FixIndex> LoadAlongside::foreseen_waypoints() {
+std::optional<ForeseenWaypoints> LoadAlongside::foreseen_waypoints() {
     std::unique_lock lock(mutex_);
     changed_.wait(lock, [&] { return stopped_ || foresight_ == Foresight::None || foresight_ == Foresight::Grouped; });
     if (stopped_) throw LoadStopped{};
+    if (foresight_ == Foresight::None) return std::nullopt;
     foresight_ = Foresight::None;
     return std::exchange(foreseen_, std::nullopt);
 }
@@ -221,7 +220,7 @@ bool LoadAlongside::start_next_block() {
         if (airways && !lookups_ready_) return false;
         reader_ = read_block(block, path, airways ? lookups() : nullptr);
         if (block.table == WorkTable::WPT && waypoints_cleared_) {
-            foreseen_rows_.emplace();
+            foreseen_.emplace(path);
             foresight_ = Foresight::Reading;
         }
         ++next_block_;

@@ -61,7 +61,7 @@ private:
     // The waypoints foreseen from the fix block, grouped by the calling thread.
     enum class Foresight { None, Reading, Read, Grouped };
 
-    std::optional<FixIndex> foreseen_waypoints() override;
+    std::optional<ForeseenWaypoints> foreseen_waypoints() override;
     void lookups_read() override;
     void add_line(const std::string& line);
     void end(std::exception_ptr failure);
@@ -92,8 +92,7 @@ private:
     std::size_t bytes_out_ = 0;
     const bool waypoints_cleared_;
     Foresight foresight_ = Foresight::None;
-    std::optional<ForeseenWaypoints> foreseen_rows_; // the calling thread's while reading
-    std::optional<FixIndex> foreseen_;
+    std::optional<ForeseenWaypoints> foreseen_; // the calling thread's until grouped
 };
 
 } // namespace quill

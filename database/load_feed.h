@@ -33,7 +33,7 @@ public:
 
 protected:
     // Waypoints foreseen for the lookups, if any.
-    virtual std::optional<FixIndex> foreseen_waypoints() { return {}; }
+    virtual std::optional<ForeseenWaypoints> foreseen_waypoints() { return {}; }
     virtual void lookups_read() {}
     const AirwayLookups* lookups() const { return lookups_ ? &*lookups_ : nullptr; }
 

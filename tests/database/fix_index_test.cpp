@@ -6,8 +6,6 @@
 
 #include <gtest/gtest.h>
 #include <optional>
-#include <tuple>
-#include <vector>
 
 namespace quill::test {
 namespace {
@@ -78,46 +76,6 @@ TEST_P(StoredNumberTest, CoordinateIsReadAsSqlitesText) {
 INSTANTIATE_TEST_SUITE_P(Values, StoredNumberTest,
                          ::testing::Values(47.5, -122.25, 0.00003, 47.123456789012345, -33.94611111111111,
                                            1.0 / 3.0, 179.99999999999997, 123456789.12345679, 1e-7, 0.0));
-
-struct HoldsCase {
-    const char* name;
-    std::string table_rows; // (WPTName, Latitude, Longitude) values
-    std::vector<std::tuple<std::string, double, double>> foreseen;
-    bool holds;
-};
-
-void PrintTo(const HoldsCase& c, std::ostream* out) { *out << c.name; }
-
-class HoldsRowsTest : public FixIndexTest, public ::testing::WithParamInterface<HoldsCase> {};
-
-// Rows foreseen as a load binds them, against what the table really holds.
-TEST_P(HoldsRowsTest, OnlyTheSameRowsOfEveryNameInTheSameOrderAreHeld) {
-    sql_exec(path, "INSERT INTO NavWPT (WPTName, Latitude, Longitude) VALUES " + GetParam().table_rows);
-    FixRows rows;
-    for (const auto& [name, latitude, longitude] : GetParam().foreseen)
-        rows.add(name, stored_position(latitude, longitude));
-    const FixIndex foreseen(std::move(rows));
-    table.open(connection);
-    EXPECT_EQ(foreseen.holds_rows_of(table, "WPTName"), GetParam().holds);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Tables, HoldsRowsTest,
-    ::testing::Values(
-        HoldsCase{"same_rows", "('A', 1, 2), ('B', 3.25, 4), ('A', 5, 6)",
-                  {{"A", 1, 2}, {"B", 3.25, 4}, {"A", 5, 6}}, true},
-        HoldsCase{"names_met_in_another_order", "('B', 3, 4), ('A', 1, 2), ('A', 5, 6)",
-                  {{"A", 1, 2}, {"B", 3, 4}, {"A", 5, 6}}, true},
-        HoldsCase{"unnamed_rows_are_not_looked_up", "(NULL, 7, 8), ('A', 1, 2)", {{"A", 1, 2}}, true},
-        HoldsCase{"rows_of_a_name_in_another_order", "('A', 5, 6), ('A', 1, 2)", {{"A", 1, 2}, {"A", 5, 6}},
-                  false},
-        HoldsCase{"a_row_more", "('A', 1, 2), ('B', 3, 4)", {{"A", 1, 2}}, false},
-        HoldsCase{"a_row_fewer", "('A', 1, 2)", {{"A", 1, 2}, {"A", 1, 2}}, false},
-        HoldsCase{"another_name", "('a', 1, 2)", {{"A", 1, 2}}, false},
-        HoldsCase{"another_coordinate", "('A', 1, 2.5)", {{"A", 1, 2}}, false},
-        HoldsCase{"negative_zero_stored_as_zero", "('A', -0.0, 2)", {{"A", -0.0, 2}}, false},
-        HoldsCase{"coordinate_that_is_no_number", "('A', 1, 'x')", {{"A", 1, 2}}, false}),
-    [](const testing::TestParamInfo<HoldsCase>& case_info) { return std::string(case_info.param.name); });
 
 } // namespace
 } // namespace quill::test
