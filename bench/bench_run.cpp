@@ -148,7 +148,8 @@ void print_result(const Samples& m, double megabytes, double peak_mb) {
 }
 
 bool met(const Samples& m, double peak_mb) {
-    return median(m.cpu_ratio) <= kTarget && median(m.wall_ratio) <= kWallTarget && peak_mb < kMemoryLimitMb;
+    return median(m.cpu_ratio) <= kTarget && median(m.wall_ratio) <= kWallTarget &&
+           peak_mb < kMemoryLimitMb;
 }
 
 } // namespace
@@ -158,8 +159,8 @@ int main(int argc, char** argv) {
         const Options options = parse(argc, argv);
         const std::string appdata = options.scratch + "appdata";
         const double megabytes = source_megabytes(options);
-        std::printf("build %s, %d runs, medians; %.1f MB of source; %u cores\n", QUILL_BUILD_TYPE, options.runs,
-                    megabytes, std::thread::hardware_concurrency());
+        std::printf("build %s, %d runs, medians; %.1f MB of source; %u cores\n", QUILL_BUILD_TYPE,
+                    options.runs, megabytes, std::thread::hardware_concurrency());
 
         // A spawned child's peak memory counts its parent's from before the
         // exec, so the first run, started while this program is still small,

@@ -10,7 +10,8 @@ namespace {
 constexpr char kEndOfFile = 26;
 } // namespace
 
-LineReader::LineReader(std::string path, std::function<bool()> wait_for_more, std::size_t block_size)
+LineReader::LineReader(std::string path, std::function<bool()> wait_for_more,
+                       std::size_t block_size)
     : path_(std::move(path)), buffer_(new char[block_size]), capacity_(block_size),
       wait_for_more_(std::move(wait_for_more)) {
     file_.emplace(located(path_, 0, [&] { return SystemFile::open_to_read(path_); }));
@@ -41,7 +42,8 @@ void LineReader::refill() {
     }
     cr_known_ = false;
     const auto read = [&] {
-        return located(path_, line_number_ + 1, [&] { return file_->read(buffer_.get() + end_, capacity_ - end_); });
+        return located(path_, line_number_ + 1,
+                       [&] { return file_->read(buffer_.get() + end_, capacity_ - end_); });
     };
     std::size_t got = read();
     // What the writer adds until it finishes is read after it finished too.

@@ -13,9 +13,11 @@ FixIndex waypoints_of(const Table& table, std::optional<ForeseenWaypoints> fores
 
 } // namespace
 
-AirwayLookups::AirwayLookups(const WorkDatabase& database, std::optional<ForeseenWaypoints> foreseen)
+AirwayLookups::AirwayLookups(const WorkDatabase& database,
+                             std::optional<ForeseenWaypoints> foreseen)
     : waypoints_(waypoints_of(database.table(WorkTable::WPT), std::move(foreseen))),
-      ndbs_(database.table(WorkTable::NDB), "NDBID"), vors_(database.table(WorkTable::VOR), "VORID") {}
+      ndbs_(database.table(WorkTable::NDB), "NDBID"),
+      vors_(database.table(WorkTable::VOR), "VORID") {}
 
 const FixIndex* AirwayLookups::for_fix_type(std::string_view fix_type) const {
     if (fix_type == "WPT") return &waypoints_;

@@ -16,7 +16,8 @@ class WorkDatabase;
 // are taken instead of grouping NavWPT anew where it holds exactly them.
 class AirwayLookups {
 public:
-    explicit AirwayLookups(const WorkDatabase& database, std::optional<ForeseenWaypoints> foreseen = {});
+    explicit AirwayLookups(const WorkDatabase& database,
+                           std::optional<ForeseenWaypoints> foreseen = {});
 
     // The lookup table for a FIXTYPE ("WPT", "NDB", "VOR"); null for any other.
     const FixIndex* for_fix_type(std::string_view fix_type) const;

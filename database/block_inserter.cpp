@@ -19,7 +19,8 @@ void BlockInserter::post(const RowBatch& batch, std::size_t row) {
     located(path_, line, [&] {
         int column = 0;
         for (const RowBatch::Value& value : batch.row(row)) {
-            if (value.text_length == RowBatch::kNumber) appender_->set_number(column++, value.number);
+            if (value.text_length == RowBatch::kNumber)
+                appender_->set_number(column++, value.number);
             else appender_->set_text(column++, batch.text(value));
         }
         appender_->post();

@@ -48,7 +48,8 @@ bool BlockReader::read_lines(RowBatch& batch) {
 }
 
 std::unique_ptr<BlockReader> read_block(const LoadBlock& block, const std::string& path,
-                                        const AirwayLookups* lookups, std::function<bool()> wait_for_more) {
+                                        const AirwayLookups* lookups,
+                                        std::function<bool()> wait_for_more) {
     if (block.kind == BlockKind::Airways)
         return std::make_unique<AirwayBlockReader>(block, *lookups, path, std::move(wait_for_more));
     return std::make_unique<TableBlockReader>(block, path, std::move(wait_for_more));

@@ -66,14 +66,17 @@ void FixRows::add(std::string_view name, const FixPosition& position) {
 FixRowReader::FixRowReader(const Table& table, std::string_view key_column)
     : select_(table.connection(), select_sql(table, key_column)) {}
 
-bool FixRowReader::next(std::string_view& name, FixPosition& position, std::optional<std::string_view>& bad_text) {
+bool FixRowReader::next(std::string_view& name, FixPosition& position,
+                        std::optional<std::string_view>& bad_text) {
     while (select_.step()) {
         if (select_.column_type(kKey) == SQLITE_NULL) continue;
         name = select_.column_text(kKey);
         position = {NAN, NAN, 0};
         bad_text.reset();
-        if (!read_coordinate(select_, kLatitude, position.latitude)) bad_text = select_.column_text(kLatitude);
-        else if (!read_coordinate(select_, kLongitude, position.longitude)) bad_text = select_.column_text(kLongitude);
+        if (!read_coordinate(select_, kLatitude, position.latitude))
+            bad_text = select_.column_text(kLatitude);
+        else if (!read_coordinate(select_, kLongitude, position.longitude))
+            bad_text = select_.column_text(kLongitude);
         if (bad_text) position = {NAN, NAN, 0};
         return true;
     }
@@ -107,7 +110,8 @@ FixPosition stored_position(double latitude, double longitude) {
 FixIndex::FixIndex(const Table& table, std::string_view key_column)
     : FixIndex(read_fix_rows(table, key_column)) {}
 
-FixIndex::FixIndex(FixRows rows) : text_(std::move(rows.names)), bad_texts_(std::move(rows.bad_texts)) {
+FixIndex::FixIndex(FixRows rows)
+    : text_(std::move(rows.names)), bad_texts_(std::move(rows.bad_texts)) {
     rows.starts.push_back(static_cast<std::uint32_t>(text_.size()));
     group_by_name(rows.starts, std::move(rows.positions));
 }

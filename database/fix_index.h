@@ -24,7 +24,7 @@ struct FixPosition {
 // The rows of a lookup table as an index takes them, in stored order: each
 // row's name and where it lies. Rows without a name are left out.
 struct FixRows {
-    std::string names;                // one after another
+    std::string names;                 // one after another
     std::vector<std::uint32_t> starts; // where each row's name begins in names
     std::vector<FixPosition> positions;
     std::vector<std::string> bad_texts;
@@ -40,7 +40,8 @@ public:
 
     // False after the last row. A coordinate that is no number leaves its
     // text in bad_text, and then the position is no place.
-    bool next(std::string_view& name, FixPosition& position, std::optional<std::string_view>& bad_text);
+    bool next(std::string_view& name, FixPosition& position,
+              std::optional<std::string_view>& bad_text);
 
 private:
     Statement select_;
@@ -62,7 +63,6 @@ public:
     FixIndex(FixIndex&&) = default;
     FixIndex(const FixIndex&) = delete;
     FixIndex& operator=(const FixIndex&) = delete;
-
 
     // The rows whose name equals the text exactly (same case), earliest first.
     std::span<const FixPosition> find(std::string_view name) const;

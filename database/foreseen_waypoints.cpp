@@ -13,7 +13,9 @@ namespace quill {
 
 namespace {
 
-const LoadBlock& fix_block() { return *std::ranges::find(kLoadBlocks, WorkTable::WPT, &LoadBlock::table); }
+const LoadBlock& fix_block() {
+    return *std::ranges::find(kLoadBlocks, WorkTable::WPT, &LoadBlock::table);
+}
 
 // Where a column's value comes in each row of the block.
 std::size_t place_of(std::string_view column) {
@@ -39,7 +41,9 @@ void take_row(const RowBatch& batch, std::size_t row, BoundRow& bound) {
     bound.position = stored_position(values[latitude].number, values[longitude].number);
 }
 
-bool same_bits(double a, double b) { return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b); }
+bool same_bits(double a, double b) {
+    return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
+}
 
 } // namespace
 

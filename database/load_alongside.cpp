@@ -21,7 +21,9 @@ constexpr std::size_t kBytesAhead = 8 << 20;
 // How long a file being written is left before it is read again.
 constexpr std::chrono::milliseconds kFollowingPause{2};
 
-std::size_t place_of(const LoadBlock& block) { return static_cast<std::size_t>(&block - kLoadBlocks.data()); }
+std::size_t place_of(const LoadBlock& block) {
+    return static_cast<std::size_t>(&block - kLoadBlocks.data());
+}
 
 // Thrown on the database thread at its next wait once the load is stopped.
 struct LoadStopped {};
@@ -29,9 +31,11 @@ struct LoadStopped {};
 } // namespace
 
 LoadAlongside::LoadAlongside(const CategorySelection& selected, std::string work_folder)
-    : work_folder_(std::move(work_folder)), waypoints_cleared_(selected[index_of(Category::Waypoints)]) {
+    : work_folder_(std::move(work_folder)),
+      waypoints_cleared_(selected[index_of(Category::Waypoints)]) {
     // No conversion writes the files of a category that is not selected.
-    for (const Category category : kCategories) files_complete_[index_of(category)] = !selected[index_of(category)];
+    for (const Category category : kCategories)
+        files_complete_[index_of(category)] = !selected[index_of(category)];
     // A file left over from before is never followed: only its complete
     // category tells that it is this run's.
     for (std::size_t block = 0; block < kLoadBlockCount; ++block)
@@ -78,13 +82,15 @@ bool LoadAlongside::wait_for_more(Category category) {
 
 // A block nobody reads yet is read here until the calling thread helps; from
 // then on it reads every block that is left.
-void LoadAlongside::insert_rows(const LoadBlock& block, const std::string& path, BlockInserter& inserter) {
+void LoadAlongside::insert_rows(const LoadBlock& block, const std::string& path,
+                                BlockInserter& inserter) {
     std::unique_lock lock(mutex_);
     if (!helping_) {
         next_block_ = place_of(block) + 1;
         lock.unlock();
-        return read_and_insert(block, path, lookups(), inserter, [this] { throw_if_stopped(); },
-                               [this, category = category_of(block.table)] { return wait_for_more(category); });
+        return read_and_insert(
+            block, path, lookups(), inserter, [this] { throw_if_stopped(); },
+            [this, category = category_of(block.table)] { return wait_for_more(category); });
     }
     lock.unlock();
     take_handed(inserter);
@@ -179,7 +185,8 @@ bool LoadAlongside::read_ahead(std::unique_lock<std::mutex>& lock) {
     const bool foreseeable = !batch->failure();
     if (foreseeing && foreseeable) foreseen_->add(*batch);
     lock.lock();
-    if (foreseeing) foresight_ = !foreseeable ? Foresight::None : more ? Foresight::Reading : Foresight::Read;
+    if (foreseeing)
+        foresight_ = !foreseeable ? Foresight::None : more ? Foresight::Reading : Foresight::Read;
     bytes_out_ += batch->bytes();
     handed_.push_back({std::move(batch), !more});
     if (!more) reader_.reset();
@@ -202,7 +209,9 @@ bool LoadAlongside::group_foreseen(std::unique_lock<std::mutex>& lock) {
 // calling thread has read to its end by then if it foresees.
 std::optional<ForeseenWaypoints> LoadAlongside::foreseen_waypoints() {
     std::unique_lock lock(mutex_);
-    changed_.wait(lock, [&] { return stopped_ || foresight_ == Foresight::None || foresight_ == Foresight::Grouped; });
+    changed_.wait(lock, [&] {
+        return stopped_ || foresight_ == Foresight::None || foresight_ == Foresight::Grouped;
+    });
     if (stopped_) throw LoadStopped{};
     if (foresight_ == Foresight::None) return std::nullopt;
     foresight_ = Foresight::None;

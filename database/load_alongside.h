@@ -41,7 +41,8 @@ public:
     // lines and its end here for the calling thread.
     void run(LoadRequest request);
     bool wait_for_file(const LoadBlock& block, const std::string& path) override;
-    void insert_rows(const LoadBlock& block, const std::string& path, BlockInserter& inserter) override;
+    void insert_rows(const LoadBlock& block, const std::string& path,
+                     BlockInserter& inserter) override;
 
     // On the calling thread.
     void files_complete(Category category);

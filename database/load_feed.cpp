@@ -17,7 +17,8 @@ const AirwayLookups& LoadFeed::airway_lookups(const WorkDatabase& database) {
 void read_and_insert(const LoadBlock& block, const std::string& path, const AirwayLookups* lookups,
                      BlockInserter& inserter, const std::function<void()>& before_batch,
                      std::function<bool()> wait_for_more) {
-    const std::unique_ptr<BlockReader> reader = read_block(block, path, lookups, std::move(wait_for_more));
+    const std::unique_ptr<BlockReader> reader =
+        read_block(block, path, lookups, std::move(wait_for_more));
     RowBatch batch;
     for (bool more = true; more;) {
         if (before_batch) before_batch();

@@ -25,7 +25,8 @@ public:
     // when its category's files are complete without it.
     virtual bool wait_for_file(const LoadBlock& block, const std::string& path) = 0;
     // Hands every batch of the block's rows to the inserter, in file order.
-    virtual void insert_rows(const LoadBlock& block, const std::string& path, BlockInserter& inserter) = 0;
+    virtual void insert_rows(const LoadBlock& block, const std::string& path,
+                             BlockInserter& inserter) = 0;
 
     // The tables where airway points find their fixes, read when the first
     // airway block needs them and kept to the end of the load.
@@ -52,8 +53,11 @@ void read_and_insert(const LoadBlock& block, const std::string& path, const Airw
 // is complete, and each batch is inserted as soon as it is read.
 class InOrderFeed : public LoadFeed {
 public:
-    bool wait_for_file(const LoadBlock&, const std::string& path) override { return file_exists(path); }
-    void insert_rows(const LoadBlock& block, const std::string& path, BlockInserter& inserter) override {
+    bool wait_for_file(const LoadBlock&, const std::string& path) override {
+        return file_exists(path);
+    }
+    void insert_rows(const LoadBlock& block, const std::string& path,
+                     BlockInserter& inserter) override {
         read_and_insert(block, path, lookups(), inserter);
     }
 };

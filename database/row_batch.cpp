@@ -20,7 +20,8 @@ void RowBatch::start_row(long line) {
 void RowBatch::add_number(double value) { values_.push_back({value, 0, kNumber}); }
 
 void RowBatch::add_text(std::string_view text) {
-    values_.push_back({0, static_cast<std::uint32_t>(texts_.size()), static_cast<std::uint32_t>(text.size())});
+    values_.push_back(
+        {0, static_cast<std::uint32_t>(texts_.size()), static_cast<std::uint32_t>(text.size())});
     texts_.append(text);
 }
 
@@ -47,7 +48,8 @@ std::string_view RowBatch::text(const Value& value) const {
 bool RowBatch::full() const { return lines_.size() >= kMaxRows || texts_.size() >= kMaxTextBytes; }
 
 std::size_t RowBatch::bytes() const {
-    return values_.size() * sizeof(Value) + texts_.size() + lines_.size() * (sizeof(long) + sizeof(std::uint32_t));
+    return values_.size() * sizeof(Value) + texts_.size() +
+           lines_.size() * (sizeof(long) + sizeof(std::uint32_t));
 }
 
 void RowBatch::clear() {

@@ -6,7 +6,8 @@
 
 namespace quill {
 
-TableBlockReader::TableBlockReader(const LoadBlock& block, std::string path, std::function<bool()> wait_for_more)
+TableBlockReader::TableBlockReader(const LoadBlock& block, std::string path,
+                                   std::function<bool()> wait_for_more)
     : BlockReader(std::move(path), std::move(wait_for_more)), block_(block) {}
 
 // Every line is a row, so its failures all come after the insert is prepared.

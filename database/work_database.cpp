@@ -43,7 +43,9 @@ std::array<Table, kWorkTableCount> make_tables(std::index_sequence<I...>) {
 std::string_view table_name(WorkTable which) { return kTableNames[static_cast<std::size_t>(which)]; }
 
 Category category_of(WorkTable which) {
-    const auto fills = [&](Category category) { return std::ranges::count(tables_of(category), which) > 0; };
+    const auto fills = [&](Category category) {
+        return std::ranges::count(tables_of(category), which) > 0;
+    };
     return *std::ranges::find_if(kCategories, fills);
 }
 

@@ -49,19 +49,21 @@ namespace {
 
 CategorySelection selected_categories(RunHost& host) {
     CategorySelection selection{};
-    for (Category category : kCategories) selection[index_of(category)] = host.category_selected(category);
+    for (Category category : kCategories)
+        selection[index_of(category)] = host.category_selected(category);
     return selection;
 }
 
 // The run needs no more than two threads: one that converts and tells the
 // host, one that writes the work database.
 bool second_thread(const RunOptions& options) {
-    const unsigned threads = options.threads != 0 ? options.threads : std::thread::hardware_concurrency();
+    const unsigned threads =
+        options.threads != 0 ? options.threads : std::thread::hardware_concurrency();
     return threads > 1;
 }
 
-void convert_selected(RunHost& host, const CategorySelection& selected, const std::string& work_folder,
-                      WorkDatabaseLoad& load) {
+void convert_selected(RunHost& host, const CategorySelection& selected,
+                      const std::string& work_folder, WorkDatabaseLoad& load) {
     for (Category category : kCategories) {
         if (!selected[index_of(category)]) continue;
         host.category_starting(category);
@@ -78,11 +80,14 @@ void make_work_database(RunHost& host, const RunOptions& options, const Category
     LoadRequest request;
     request.work_folder = options.work_folder;
     request.selected = selected;
-    request.seed = [targets, work_folder = options.work_folder] { SeedWorkDatabase(targets, work_folder); };
+    request.seed = [targets, work_folder = options.work_folder] {
+        SeedWorkDatabase(targets, work_folder);
+    };
     request.progress = [&](const std::string& line) { host.progress(line); };
     request.keep_intermediate = options.keep_intermediate;
-    WorkDatabaseLoad load(std::move(request), second_thread(options) ? WorkDatabaseLoad::Mode::Alongside
-                                                                      : WorkDatabaseLoad::Mode::InOrder);
+    WorkDatabaseLoad load(std::move(request), second_thread(options)
+                                                  ? WorkDatabaseLoad::Mode::Alongside
+                                                  : WorkDatabaseLoad::Mode::InOrder);
     convert_selected(host, selected, options.work_folder, load);
     host.loading_starting();
     host.progress(" ");
@@ -111,7 +116,8 @@ std::vector<PublishResult> publish(RunHost& host, const std::string& work_folder
         else host.progress(publish_failure_line(result));
     };
     std::vector<PublishResult> failures;
-    for (const PublishResult& result : PublishWorkDatabase(targets, work_folder, target_done, ahead))
+    for (const PublishResult& result :
+         PublishWorkDatabase(targets, work_folder, target_done, ahead))
         if (!result.written) failures.push_back(result);
     return failures;
 }
@@ -136,7 +142,8 @@ RunOutcome RunUpdate(RunHost& host, const RunOptions& options) {
     make_work_database(host, options, selected, targets);
     // The copies that replace the targets are made while the work database is checked.
     std::optional<CopiesAhead> ahead;
-    if (second_thread(options) && kRenameReplacesOpenFiles) ahead.emplace(targets, work_database_path(work_folder));
+    if (second_thread(options) && kRenameReplacesOpenFiles)
+        ahead.emplace(targets, work_database_path(work_folder));
     CheckWorkDatabase(work_database_path(work_folder));
     outcome.failures = publish(host, work_folder, targets, cycles, ahead ? &*ahead : nullptr);
     return outcome;

@@ -30,6 +30,7 @@ inline constexpr std::uint64_t kDefaultSeed = 2606;
 
 // The whole cycle: the four files, in that order, from a world made for the
 // scale. The same seed always gives the same files.
-std::vector<FileSummary> write_cycle(const std::string& folder, int scale, std::uint64_t seed = kDefaultSeed);
+std::vector<FileSummary> write_cycle(const std::string& folder, int scale,
+                                     std::uint64_t seed = kDefaultSeed);
 
 } // namespace quill::bench

@@ -46,7 +46,8 @@ std::vector<std::string> read_lines_as_written(const std::string& path, const st
     std::size_t written = 0;
     LineReader reader(path, [&] {
         const std::size_t size = std::min(piece, bytes.size() - written);
-        std::ofstream(test::fs_path(path), std::ios::binary | std::ios::app) << bytes.substr(written, size);
+        std::ofstream(test::fs_path(path), std::ios::binary | std::ios::app)
+            << bytes.substr(written, size);
         written += size;
         return written < bytes.size();
     });

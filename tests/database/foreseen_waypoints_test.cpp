@@ -22,7 +22,8 @@ class HeldByTest : public ProductDatabaseTest, public ::testing::WithParamInterf
 
 // The rows the fix block would bind, against what NavWPT really holds.
 TEST_P(HeldByTest, OnlyTheRowsOfTheFileInItsOrderAreHeld) {
-    sql_exec(path, "INSERT INTO NavWPT (WPTName, Latitude, Longitude) VALUES " + GetParam().table_rows);
+    sql_exec(path,
+             "INSERT INTO NavWPT (WPTName, Latitude, Longitude) VALUES " + GetParam().table_rows);
     const std::string file = temp / "earth_fix.csv";
     write_file(file, "SHAPEID|LAT(Y)|LON(X)|NAME\r\n" + GetParam().fix_file);
     Table table("NavWPT");
@@ -33,11 +34,13 @@ TEST_P(HeldByTest, OnlyTheRowsOfTheFileInItsOrderAreHeld) {
 INSTANTIATE_TEST_SUITE_P(
     Tables, HeldByTest,
     ::testing::Values(
-        HeldCase{"same_rows", "('A', 1, 2), ('B', 3.25, 4), ('A', 5, 6)", "1|1|2|A\r\n2|3.25|4|B\r\n3|5|6|A\r\n",
+        HeldCase{"same_rows", "('A', 1, 2), ('B', 3.25, 4), ('A', 5, 6)",
+                 "1|1|2|A\r\n2|3.25|4|B\r\n3|5|6|A\r\n", true},
+        HeldCase{"unnamed_rows_are_not_looked_up", "(NULL, 7, 8), ('A', 1, 2)", "1|1|2|A\r\n",
                  true},
-        HeldCase{"unnamed_rows_are_not_looked_up", "(NULL, 7, 8), ('A', 1, 2)", "1|1|2|A\r\n", true},
         HeldCase{"name_stored_as_utf8", "('\xC3\x89TAPE', 1, 2)", "1|1|2|\xC9TAPE\r\n", true},
-        HeldCase{"rows_in_another_order", "('B', 3, 4), ('A', 1, 2)", "1|1|2|A\r\n2|3|4|B\r\n", false},
+        HeldCase{"rows_in_another_order", "('B', 3, 4), ('A', 1, 2)", "1|1|2|A\r\n2|3|4|B\r\n",
+                 false},
         HeldCase{"a_row_more", "('A', 1, 2), ('B', 3, 4)", "1|1|2|A\r\n", false},
         HeldCase{"a_row_fewer", "('A', 1, 2)", "1|1|2|A\r\n2|1|2|A\r\n", false},
         HeldCase{"another_name", "('a', 1, 2)", "1|1|2|A\r\n", false},
@@ -45,7 +48,9 @@ INSTANTIATE_TEST_SUITE_P(
         HeldCase{"negative_zero_stored_as_zero", "('A', -0.0, 2)", "1|-0.0|2|A\r\n", false},
         HeldCase{"coordinate_that_is_no_number", "('A', 1, 'x')", "1|1|2|A\r\n", false},
         HeldCase{"file_that_cannot_be_read", "('A', 1, 2)", "1|x|2|A\r\n", false}),
-    [](const testing::TestParamInfo<HeldCase>& case_info) { return std::string(case_info.param.name); });
+    [](const testing::TestParamInfo<HeldCase>& case_info) {
+        return std::string(case_info.param.name);
+    });
 
 } // namespace
 } // namespace quill::test

@@ -42,20 +42,24 @@ protected:
     void write_every_block() const {
         for (const LoadBlock& block : kLoadBlocks) write_intermediate(block.file, {});
         write("apt_Land.csv", numbered(3000, [](int i) {
-                  return std::to_string(i) + "|40." + std::to_string(i) + "|-100|09/27|X" + std::to_string(i) +
-                         "|FIELD|1200|1";
+                  return std::to_string(i) + "|40." + std::to_string(i) + "|-100|09/27|X" +
+                         std::to_string(i) + "|FIELD|1200|1";
               }));
         write_intermediate("earth_nav_ndb.csv", {"1|47.4|-122.3|400|ABC|ALPHA NDB|NDB|350"});
         write_intermediate("earth_nav_vor.csv", {"1|47.4|-122.3|400|KLM|KILO VOR|VOR|11630|19.0"});
         write("earth_fix.csv", numbered(kFixes, [](int i) {
-                  return std::to_string(i) + "|" + std::to_string(i % 90) + ".5|-122.25|F" + std::to_string(i);
+                  return std::to_string(i) + "|" + std::to_string(i % 90) + ".5|-122.25|F" +
+                         std::to_string(i);
               }));
         for (const char* level : {"High", "Low"})
             write(std::string("earth_awy_") + level + ".csv", numbered(kFixes, [&](int i) {
-                      const std::string fix = i % 100 == 0 ? "KLM|VOR" : i % 101 == 0 ? "ABC|NDB" : "F" + std::to_string(i) + "|WPT";
+                      const std::string fix = i % 100 == 0   ? "KLM|VOR"
+                                              : i % 101 == 0 ? "ABC|NDB"
+                                                             : "F" + std::to_string(i) + "|WPT";
                       return std::to_string((i + 1) / 2) + "|||" + fix + "|J1-J2|180|450|" + level;
                   }));
-        write_intermediate("earth_nav_LTP.csv", {"1|47.4|-122.3|400|50.0|KSEA|R16LY|16L|163.5|3.00|56789|WAAS"});
+        write_intermediate("earth_nav_LTP.csv",
+                           {"1|47.4|-122.3|400|50.0|KSEA|R16LY|16L|163.5|3.00|56789|WAAS"});
     }
 
     // Loads alongside, keeping the intermediate files: the files of each
@@ -74,7 +78,8 @@ protected:
         for (const Category category : kCategories) feed.files_complete(category);
         const LoadRequest alone = request(selected, true);
         feed.run(alone);
-        if (const std::exception_ptr failure = feed.help(alone.progress)) std::rethrow_exception(failure);
+        if (const std::exception_ptr failure = feed.help(alone.progress))
+            std::rethrow_exception(failure);
     }
 
     static std::string error_of(const std::function<void()>& load) {
@@ -86,8 +91,8 @@ protected:
         return "no error";
     }
 
-    static constexpr std::initializer_list<Category> kInOrder{Category::Airports, Category::NavAids,
-                                                              Category::Waypoints, Category::Airways};
+    static constexpr std::initializer_list<Category> kInOrder{
+        Category::Airports, Category::NavAids, Category::Waypoints, Category::Airways};
 };
 
 struct Alike {
@@ -99,7 +104,8 @@ struct Alike {
 
 void PrintTo(const Alike& alike, std::ostream* out) { *out << alike.name; }
 
-class LoadAlongsideAlikeTest : public LoadAlongsideTest, public ::testing::WithParamInterface<Alike> {};
+class LoadAlongsideAlikeTest : public LoadAlongsideTest,
+                               public ::testing::WithParamInterface<Alike> {};
 
 // Read by the database thread alone and read ahead for it, where the calling
 // thread foresees the waypoints for the airways: whether NavWPT holds them or
@@ -114,7 +120,8 @@ TEST_P(LoadAlongsideAlikeTest, GivesTheDatabaseAndLinesOfTheLoadInOrder) {
     const std::vector<std::string> lines = progress;
     ASSERT_EQ(lines.size(), kLoadBlocks.size());
 
-    load_alongside({Category::Airways, Category::Waypoints, Category::NavAids, Category::Airports}, alike.selected);
+    load_alongside({Category::Airways, Category::Waypoints, Category::NavAids, Category::Airports},
+                   alike.selected);
     EXPECT_EQ(progress, lines);
     EXPECT_TRUE(read_file(database) == in_order) << "read ahead, the databases differ";
     load_alone(alike.selected);
@@ -126,15 +133,24 @@ INSTANTIATE_TEST_SUITE_P(
     Loads, LoadAlongsideAlikeTest,
     ::testing::Values(
         Alike{"every_category", kAllCategories, "", {}},
-        Alike{"waypoints_not_cleared", {true, true, false, true},
-              "INSERT INTO NavWPT (WPTName, Latitude, Longitude) VALUES ('F7', 1, 1);", {}},
-        Alike{"waypoints_moved_as_they_are_inserted", kAllCategories,
+        Alike{"waypoints_not_cleared",
+              {true, true, false, true},
+              "INSERT INTO NavWPT (WPTName, Latitude, Longitude) VALUES ('F7', 1, 1);",
+              {}},
+        Alike{"waypoints_moved_as_they_are_inserted",
+              kAllCategories,
               "CREATE TRIGGER moved AFTER INSERT ON NavWPT BEGIN "
               "UPDATE NavWPT SET Latitude = Latitude + 0.5 WHERE rowid = new.rowid; END;",
               {}},
         Alike{"waypoints_on_the_equator_south", kAllCategories, "",
-              numbered(kFixes, [](int i) { return std::to_string(i) + "|-0.0|" + std::to_string(i % 180) + "|F" + std::to_string(i); })}),
-    [](const testing::TestParamInfo<Alike>& case_info) { return std::string(case_info.param.name); });
+              numbered(kFixes,
+                       [](int i) {
+                           return std::to_string(i) + "|-0.0|" + std::to_string(i % 180) + "|F" +
+                                  std::to_string(i);
+                       })}),
+    [](const testing::TestParamInfo<Alike>& case_info) {
+        return std::string(case_info.param.name);
+    });
 
 TEST_F(LoadAlongsideTest, ABlockWaitsForTheFilesOfItsCategory) {
     make_product();
@@ -142,7 +158,8 @@ TEST_F(LoadAlongsideTest, ABlockWaitsForTheFilesOfItsCategory) {
     WorkDatabaseLoad load(request(), WorkDatabaseLoad::Mode::Alongside);
     load.files_complete(Category::Airports);
     load.files_complete(Category::NavAids);
-    write("earth_fix.csv", numbered(kFixes, [](int i) { return std::to_string(i) + "|1|2|F" + std::to_string(i); }));
+    write("earth_fix.csv",
+          numbered(kFixes, [](int i) { return std::to_string(i) + "|1|2|F" + std::to_string(i); }));
     load.files_complete(Category::Waypoints);
     load.files_complete(Category::Airways);
     load.finish();
@@ -201,13 +218,14 @@ struct Failure {
     const char* name;
     CategorySelection selected;
     std::string product_sql;
-    std::string file;   // written over the file of write_every_block
+    std::string file; // written over the file of write_every_block
     std::vector<std::string> records;
 };
 
 void PrintTo(const Failure& failure, std::ostream* out) { *out << failure.name; }
 
-class LoadAlongsideFailureTest : public LoadAlongsideTest, public ::testing::WithParamInterface<Failure> {};
+class LoadAlongsideFailureTest : public LoadAlongsideTest,
+                                 public ::testing::WithParamInterface<Failure> {};
 
 // Failures in every part of the load: its first steps, its first and last
 // blocks, a table block and an airway block, after rows of the same batch and
@@ -228,27 +246,49 @@ TEST_P(LoadAlongsideFailureTest, IsTheFailureOfTheLoadInOrderAfterTheSameLines) 
 }
 
 std::vector<std::string> fixes_failing_at(int bad) {
-    return numbered(kFixes, [&](int i) { return std::to_string(i) + (i == bad ? "|4,5" : "|4.5") + "|2|F" + std::to_string(i); });
+    return numbered(kFixes, [&](int i) {
+        return std::to_string(i) + (i == bad ? "|4,5" : "|4.5") + "|2|F" + std::to_string(i);
+    });
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Steps, LoadAlongsideFailureTest,
     ::testing::Values(
         Failure{"missing_table", kAllCategories, "DROP TABLE NavLTP;", "", {}},
-        Failure{"missing_column_of_the_first_block", kAllCategories, "ALTER TABLE Airport DROP COLUMN Runway;",
-                "", {}},
+        Failure{"missing_column_of_the_first_block",
+                kAllCategories,
+                "ALTER TABLE Airport DROP COLUMN Runway;",
+                "",
+                {}},
         Failure{"first_batch_of_a_block", kAllCategories, "", "earth_fix.csv", fixes_failing_at(3)},
-        Failure{"later_batch_of_a_block", kAllCategories, "", "earth_fix.csv", fixes_failing_at(4000)},
+        Failure{"later_batch_of_a_block", kAllCategories, "", "earth_fix.csv",
+                fixes_failing_at(4000)},
         Failure{"short_line", kAllCategories, "", "earth_fix.csv", {"1|2|3|A", "2|2|3"}},
-        Failure{"missing_column_of_the_last_block", kAllCategories,
-                "ALTER TABLE NavLTP DROP COLUMN ProviderName;", "", {}},
-        Failure{"airway_fix_without_coordinates", {false, false, false, true},
-                "INSERT INTO NavWPT (WPTName, Latitude, Longitude) VALUES ('F4001', '', 5);", "earth_fix.csv",
-                numbered(4000, [](int i) { return std::to_string(i) + "|1|2|F" + std::to_string(i); })},
-        Failure{"short_airway_line", kAllCategories, "", "earth_awy_Low.csv", {"1|||F1|WPT|J1-J2", "1|||F2"}},
-        Failure{"insert_that_fails", kAllCategories,
-                "CREATE TRIGGER no_ltp BEFORE INSERT ON NavLTP BEGIN SELECT RAISE(FAIL, 'no LTP'); END;", "", {}}),
-    [](const testing::TestParamInfo<Failure>& case_info) { return std::string(case_info.param.name); });
+        Failure{"missing_column_of_the_last_block",
+                kAllCategories,
+                "ALTER TABLE NavLTP DROP COLUMN ProviderName;",
+                "",
+                {}},
+        Failure{
+            "airway_fix_without_coordinates",
+            {false, false, false, true},
+            "INSERT INTO NavWPT (WPTName, Latitude, Longitude) VALUES ('F4001', '', 5);",
+            "earth_fix.csv",
+            numbered(4000, [](int i) { return std::to_string(i) + "|1|2|F" + std::to_string(i); })},
+        Failure{"short_airway_line",
+                kAllCategories,
+                "",
+                "earth_awy_Low.csv",
+                {"1|||F1|WPT|J1-J2", "1|||F2"}},
+        Failure{"insert_that_fails",
+                kAllCategories,
+                "CREATE TRIGGER no_ltp BEFORE INSERT ON NavLTP BEGIN SELECT RAISE(FAIL, 'no LTP'); "
+                "END;",
+                "",
+                {}}),
+    [](const testing::TestParamInfo<Failure>& case_info) {
+        return std::string(case_info.param.name);
+    });
 
 } // namespace
 } // namespace quill::test

@@ -25,7 +25,8 @@ LoadRequest LoadFixture::request(const CategorySelection& selected, bool keep_in
     progress.clear();
     return {work, selected,
             [this] {
-                std::filesystem::copy_file(product, database, std::filesystem::copy_options::overwrite_existing);
+                std::filesystem::copy_file(product, database,
+                                           std::filesystem::copy_options::overwrite_existing);
             },
             [this](const std::string& line) { progress.push_back(line); }, keep_intermediate};
 }

@@ -31,7 +31,8 @@ void RecordingHost::note(std::string call) {
 }
 
 ThreadsRun::ThreadsRun(const std::string& cycle_folder, unsigned threads,
-                       const std::function<void(Category)>& before_converting, std::string_view product_sql) {
+                       const std::function<void(Category)>& before_converting,
+                       std::string_view product_sql) {
     const ScopedVariable appdata("APPDATA", appdata_.path());
     for (std::size_t row = 0; row < kTargetCount; ++row) {
         if (!RecordingHost::kTargets[row]) continue;
@@ -42,12 +43,15 @@ ThreadsRun::ThreadsRun(const std::string& cycle_folder, unsigned threads,
     host.before_converting = before_converting;
     RunOptions options;
     options.work_folder = MakeWorkFolder();
-    work_folder_ = utf8_path(std::filesystem::relative(fs_path(options.work_folder), fs_path(appdata_.path())));
+    work_folder_ = utf8_path(
+        std::filesystem::relative(fs_path(options.work_folder), fs_path(appdata_.path())));
     options.keep_intermediate = true;
     options.threads = threads;
     try {
         const RunOutcome outcome = RunUpdate(host, options);
-        ended_ = outcome.failures.empty() ? "updated" : std::to_string(outcome.failures.size()) + " not updated";
+        ended_ = outcome.failures.empty()
+                     ? "updated"
+                     : std::to_string(outcome.failures.size()) + " not updated";
     } catch (const Error& error) {
         ended_ = error.display();
         failed_ = true;
@@ -76,7 +80,8 @@ std::set<std::string> files_left(const ThreadsRun& run) {
 
 // The text with the run's application-data folder named alike in every run.
 std::string in_any_folder(std::string text, const ThreadsRun& run) {
-    for (std::size_t at = text.find(run.appdata()); at != std::string::npos; at = text.find(run.appdata()))
+    for (std::size_t at = text.find(run.appdata()); at != std::string::npos;
+         at = text.find(run.appdata()))
         text.replace(at, run.appdata().size(), "<appdata>");
     return text;
 }
@@ -90,12 +95,14 @@ std::vector<std::string> calls_in_any_folder(const ThreadsRun& run) {
 } // namespace
 
 void expect_same_runs(const ThreadsRun& in_order, const ThreadsRun& alongside) {
-    EXPECT_EQ(in_any_folder(alongside.ended(), alongside), in_any_folder(in_order.ended(), in_order));
+    EXPECT_EQ(in_any_folder(alongside.ended(), alongside),
+              in_any_folder(in_order.ended(), in_order));
     EXPECT_EQ(calls_in_any_folder(alongside), calls_in_any_folder(in_order));
     const std::set<std::string> files = files_left(in_order);
     ASSERT_EQ(files_left(alongside), files);
     for (const std::string& name : files) {
-        const bool same = read_file(in_order.appdata() + "/" + name) == read_file(alongside.appdata() + "/" + name);
+        const bool same = read_file(in_order.appdata() + "/" + name) ==
+                          read_file(alongside.appdata() + "/" + name);
         EXPECT_TRUE(same) << name << " differs";
     }
 }

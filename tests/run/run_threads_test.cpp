@@ -19,7 +19,8 @@ class WorkDatabaseWatch {
 public:
     WorkDatabaseWatch()
         : hook_(FileLayerHook::on_open_and_close(
-              native_path("/Orvanel/Quillstrom/GPS.db"), [this] { count(opened_); }, [this] { count(closed_); })) {}
+              native_path("/Orvanel/Quillstrom/GPS.db"), [this] { count(opened_); },
+              [this] { count(closed_); })) {}
 
     void wait_until_opened(int times) { wait_until(opened_, times); }
     void wait_until_closed(int times) { wait_until(closed_, times); }
@@ -32,8 +33,9 @@ private:
     }
     void wait_until(const int& counter, int times) {
         std::unique_lock lock(mutex_);
-        ASSERT_TRUE(changed_.wait_for(lock, std::chrono::seconds(30), [&] { return counter >= times; }))
-            << "the work database was not reached";
+        ASSERT_TRUE(changed_.wait_for(lock, std::chrono::seconds(30), [&] {
+            return counter >= times;
+        })) << "the work database was not reached";
     }
 
     std::mutex mutex_;
@@ -73,7 +75,8 @@ TEST_F(RunThreadsTest, TheSampleCycleRunsAsInOrder) {
 }
 
 TEST_F(RunThreadsTest, AirportLineErrorsAreToldOnTheHostsThreadBeforeTheNextCategory) {
-    const std::string cycle = cycle_with("apt.dat", "I\n1100 Version\n1 10 0 0 XAPT Example\n100 short row\n99\n");
+    const std::string cycle =
+        cycle_with("apt.dat", "I\n1100 Version\n1 10 0 0 XAPT Example\n100 short row\n99\n");
     const ThreadsRun in_order(cycle, 1);
     const ThreadsRun alongside(cycle, 2);
     const auto converting = std::ranges::find(in_order.calls(), "convert airports");
@@ -83,11 +86,13 @@ TEST_F(RunThreadsTest, AirportLineErrorsAreToldOnTheHostsThreadBeforeTheNextCate
 }
 
 TEST_F(RunThreadsTest, AConversionThatFailsWhileTheLoadRunsIsTheFailure) {
-    const std::string cycle = cycle_with("earth_awy.dat", "I\n1100 Version\nA K1 11 B K1 11 N\n99\n");
+    const std::string cycle =
+        cycle_with("earth_awy.dat", "I\n1100 Version\nA K1 11 B K1 11 N\n99\n");
     const ThreadsRun in_order(cycle, 1);
     WorkDatabaseWatch watch;
     const ThreadsRun alongside(cycle, 2, before_airways([&] { watch.wait_until_opened(2); }));
-    ASSERT_NE(in_order.ended().find("List index out of bounds (7)"), std::string::npos) << in_order.ended();
+    ASSERT_NE(in_order.ended().find("List index out of bounds (7)"), std::string::npos)
+        << in_order.ended();
     expect_same_runs(in_order, alongside);
     // Its thread has closed the work database: nothing holds a lock on it any more.
     EXPECT_NO_THROW(sql_exec(alongside.appdata() + "/" + alongside.work_folder() + "/GPS.db",
@@ -97,18 +102,21 @@ TEST_F(RunThreadsTest, AConversionThatFailsWhileTheLoadRunsIsTheFailure) {
 TEST_F(RunThreadsTest, ALoadThatFailsWhileAConversionRunsIsToldAfterTheConversions) {
     const ThreadsRun in_order(sample_cycle_folder(), 1, {}, kNoLtpTable);
     WorkDatabaseWatch watch;
-    const ThreadsRun alongside(sample_cycle_folder(), 2, before_airways([&] { watch.wait_until_closed(2); }),
-                               kNoLtpTable);
+    const ThreadsRun alongside(sample_cycle_folder(), 2,
+                               before_airways([&] { watch.wait_until_closed(2); }), kNoLtpTable);
     ASSERT_EQ(in_order.ended(), "no such table: NavLTP");
     expect_same_runs(in_order, alongside);
 }
 
 TEST_F(RunThreadsTest, AConversionThatFailsAfterTheLoadFailedIsTheFailure) {
-    const std::string cycle = cycle_with("earth_awy.dat", "I\n1100 Version\nA K1 11 B K1 11 N\n99\n");
+    const std::string cycle =
+        cycle_with("earth_awy.dat", "I\n1100 Version\nA K1 11 B K1 11 N\n99\n");
     const ThreadsRun in_order(cycle, 1, {}, kNoLtpTable);
     WorkDatabaseWatch watch;
-    const ThreadsRun alongside(cycle, 2, before_airways([&] { watch.wait_until_closed(2); }), kNoLtpTable);
-    ASSERT_NE(in_order.ended().find("List index out of bounds (7)"), std::string::npos) << in_order.ended();
+    const ThreadsRun alongside(cycle, 2, before_airways([&] { watch.wait_until_closed(2); }),
+                               kNoLtpTable);
+    ASSERT_NE(in_order.ended().find("List index out of bounds (7)"), std::string::npos)
+        << in_order.ended();
     expect_same_runs(in_order, alongside);
 }
 
