@@ -13,8 +13,8 @@
 namespace quill {
 
 // Rows of one load block, read from its intermediate file and made ready to be
-// inserted: each row's values as they are bound, with the line the row came
-// from. Reading apart from inserting lets a second thread read ahead of the
+// inserted: each row's values, numbers already converted, with the line the
+// row came from. Reading apart from inserting lets a second thread read ahead of the
 // one that writes the database. A failure met while reading ends the batch;
 // the inserting throws it after the rows before it, where reading and
 // inserting line by line would have met it.
