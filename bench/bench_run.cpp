@@ -2,7 +2,8 @@
 // categories, two product databases) against a floor measured in the same
 // run: reading the four source files and finding their line ends, inserting
 // the rows the run loaded with one prepared statement per table in one
-// transaction, and two plain copies of the resulting database.
+// transaction, and two plain copies of the resulting database. The run may
+// use every core; the floor uses one.
 #include "app/categories.h"
 #include "app/target_table.h"
 #include "app/work_folder.h"
@@ -27,6 +28,7 @@
 #include <string_view>
 #include <sys/resource.h>
 #include <sys/wait.h>
+#include <thread>
 #include <vector>
 
 extern char** environ;
@@ -37,6 +39,9 @@ namespace fs = std::filesystem;
 using namespace quill::bench;
 
 constexpr double kTarget = 1.5;
+// With two cores the run's steps overlap: its wall time against the floor's,
+// which does its work on one core.
+constexpr double kWallTarget = 1.1;
 constexpr double kMemoryLimitMb = 100;
 constexpr std::array<std::string_view, 2> kTargets{"skelmar-builder", "efis-brannock3"};
 
@@ -124,17 +129,27 @@ struct Samples {
     std::vector<double> run_wall, run_cpu, floor_wall, floor_cpu, wall_ratio, cpu_ratio;
 };
 
+void print_ratio(const char* clock, const std::vector<double>& ratios, double target) {
+    const double ratio = median(ratios);
+    std::printf("ratio %5.2f %-4s (min %5.2f max %5.2f)  target %.1f  %s\n", ratio, clock,
+                *std::ranges::min_element(ratios), *std::ranges::max_element(ratios), target,
+                ratio <= target ? "ok" : "OVER");
+}
+
 void print_result(const Samples& m, double megabytes, double peak_mb) {
-    const double ratio = median(m.cpu_ratio);
     std::printf("run   %8.1f ms  cpu %8.1f ms  (%.2f cpu ms per MB of source)\n", median(m.run_wall) * 1e3,
                 median(m.run_cpu) * 1e3, median(m.run_cpu) * 1e3 / megabytes);
     std::printf("floor %8.1f ms  cpu %8.1f ms  (%.2f cpu ms per MB of source)\n", median(m.floor_wall) * 1e3,
                 median(m.floor_cpu) * 1e3, median(m.floor_cpu) * 1e3 / megabytes);
-    std::printf("ratio %5.2f cpu (min %5.2f max %5.2f), %5.2f wall  target %.1f  %s\n", ratio,
-                *std::ranges::min_element(m.cpu_ratio), *std::ranges::max_element(m.cpu_ratio),
-                median(m.wall_ratio), kTarget, ratio <= kTarget ? "ok" : "OVER");
+    print_ratio("cpu", m.cpu_ratio, kTarget);
+    print_ratio("wall", m.wall_ratio, kWallTarget);
     std::printf("peak resident memory of the run %.1f MB  limit %.0f MB  %s\n", peak_mb, kMemoryLimitMb,
                 peak_mb < kMemoryLimitMb ? "ok" : "OVER");
+}
+
+bool met(const Samples& m, double peak_mb) {
+    return median(m.cpu_ratio) <= kTarget && median(m.wall_ratio) <= kWallTarget &&
+           peak_mb < kMemoryLimitMb;
 }
 
 } // namespace
@@ -144,7 +159,8 @@ int main(int argc, char** argv) {
         const Options options = parse(argc, argv);
         const std::string appdata = options.scratch + "appdata";
         const double megabytes = source_megabytes(options);
-        std::printf("build %s, %d runs, medians; %.1f MB of source\n", QUILL_BUILD_TYPE, options.runs, megabytes);
+        std::printf("build %s, %d runs, medians; %.1f MB of source; %u cores\n", QUILL_BUILD_TYPE,
+                    options.runs, megabytes, std::thread::hardware_concurrency());
 
         // A spawned child's peak memory counts its parent's from before the
         // exec, so the first run, started while this program is still small,
@@ -172,7 +188,7 @@ int main(int argc, char** argv) {
         }
         print_result(m, megabytes, first.peak_mb);
         fs::remove_all(options.scratch);
-        return median(m.cpu_ratio) <= kTarget && first.peak_mb < kMemoryLimitMb ? 0 : 1;
+        return met(m, first.peak_mb) ? 0 : 1;
     } catch (const std::exception& error) {
         std::fprintf(stderr, "bench_run: %s\n", error.what());
         return 2;

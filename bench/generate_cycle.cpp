@@ -11,12 +11,9 @@
 
 namespace {
 
-constexpr std::uint64_t kDefaultSeed = 2606;
-constexpr int kRegionsPerScale = 300;
-
 struct Options {
     int scale = 1;
-    std::uint64_t seed = kDefaultSeed;
+    std::uint64_t seed = quill::bench::kDefaultSeed;
     std::string folder;
 };
 
@@ -56,13 +53,9 @@ int main(int argc, char** argv) {
         const Options options = parse(argc, argv);
         std::filesystem::create_directories(options.folder);
         const auto start = std::chrono::steady_clock::now();
-        quill::bench::Random random(options.seed);
-        quill::bench::World world = quill::bench::make_world(random, kRegionsPerScale * options.scale);
-        // Each file draws from its own stream: later files refer to what earlier ones wrote.
-        print(write_airport_file(options.folder, world, random.fork(1), options.scale));
-        print(write_navaid_file(options.folder, world, random.fork(2), options.scale));
-        print(write_fix_file(options.folder, world, random.fork(3), options.scale));
-        print(write_airway_file(options.folder, world, random.fork(4), options.scale));
+        for (const quill::bench::FileSummary& summary :
+             quill::bench::write_cycle(options.folder, options.scale, options.seed))
+            print(summary);
         const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
         std::printf("scale %d, seed %llu, %.1f s\n", options.scale, static_cast<unsigned long long>(options.seed),
                     took.count());

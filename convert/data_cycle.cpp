@@ -10,11 +10,13 @@ namespace quill {
 namespace {
 constexpr std::string_view kMarker = "data cycle ";
 constexpr int kLinesLooked = 3;
+// The first lines are short: a block of a whole file's size would be read for nothing.
+constexpr std::size_t kFirstLinesBlock = 1 << 12;
 } // namespace
 
 std::string data_cycle(const std::string& path) {
     try {
-        LineReader reader(path);
+        LineReader reader(path, {}, kFirstLinesBlock);
         std::string_view line;
         for (int n = 0; n < kLinesLooked && reader.next(line); ++n) {
             const std::size_t at = line.find(kMarker);

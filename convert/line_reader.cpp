@@ -7,12 +7,13 @@
 namespace quill {
 
 namespace {
-constexpr std::size_t kBlockSize = 1 << 20;
 constexpr char kEndOfFile = 26;
 } // namespace
 
-LineReader::LineReader(std::string path)
-    : path_(std::move(path)), buffer_(new char[kBlockSize]), capacity_(kBlockSize) {
+LineReader::LineReader(std::string path, std::function<bool()> wait_for_more,
+                       std::size_t block_size)
+    : path_(std::move(path)), buffer_(new char[block_size]), capacity_(block_size),
+      wait_for_more_(std::move(wait_for_more)) {
     file_.emplace(located(path_, 0, [&] { return SystemFile::open_to_read(path_); }));
     skip_byte_order_mark();
 }
@@ -40,9 +41,17 @@ void LineReader::refill() {
         capacity_ *= 2;
     }
     cr_known_ = false;
-    const std::size_t got = located(path_, line_number_ + 1, [&] {
-        return file_->read(buffer_.get() + end_, capacity_ - end_);
-    });
+    const auto read = [&] {
+        return located(path_, line_number_ + 1,
+                       [&] { return file_->read(buffer_.get() + end_, capacity_ - end_); });
+    };
+    std::size_t got = read();
+    // What the writer adds until it finishes is read after it finished too.
+    while (got == 0 && wait_for_more_) {
+        const bool more = wait_for_more_();
+        got = read();
+        if (!more) break;
+    }
     if (got == 0) {
         at_eof_ = true;
         return;

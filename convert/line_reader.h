@@ -2,6 +2,7 @@
 
 #include "app/platform.h"
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -14,9 +15,18 @@ namespace quill {
 // A UTF-8 byte-order mark at the very start is skipped, so the header line "I"
 // of a file saved by a Windows editor is still recognised. Only a regular
 // file (or a link to one) is read; anything else fails as access denied.
+//
+// A file that another thread is still writing is followed when
+// `wait_for_more` is given: at the end of what is written so far the reader
+// calls it, and it waits a moment and says whether the writer may still add
+// to the file. Lines are then only taken whole, and the file ends once the
+// writer has finished it.
 class LineReader {
 public:
-    explicit LineReader(std::string path);
+    // Lines are read in blocks of block_size bytes, or more for a longer line.
+    explicit LineReader(std::string path, std::function<bool()> wait_for_more = {},
+                        std::size_t block_size = kBlockSize);
+    static constexpr std::size_t kBlockSize = 1 << 20;
     ~LineReader();
     LineReader(const LineReader&) = delete;
     LineReader& operator=(const LineReader&) = delete;
@@ -43,6 +53,7 @@ private:
     std::size_t begin_ = 0;
     std::size_t end_ = 0;
     bool at_eof_ = false;
+    std::function<bool()> wait_for_more_;
     // Most files hold no CR, or one per line: the next CR at or after begin_
     // (end_ when none is buffered) is found once, not on every line.
     std::size_t cr_ = 0;

@@ -1,16 +1,13 @@
 #include "database/airway_block.h"
 
 #include "app/error.h"
-#include "convert/field_list.h"
-#include "convert/line_reader.h"
 #include "convert/number_text.h"
 #include "convert/text_encoding.h"
 #include "database/airway_lookups.h"
 #include "database/load_blocks.h"
-#include "database/row_appender.h"
+#include "database/row_batch.h"
 #include "database/segment_ends.h"
 
-#include <optional>
 #include <utility>
 
 namespace quill {
@@ -19,60 +16,19 @@ namespace {
 
 // 3|||ABCDE|WPT|J13-J15|180|450|High
 enum AirwayField { kShape = 0, kFixName = 3, kFixType = 4, kSegment = 5 };
-// The columns of the block, in the order of its column list.
-enum AirwayColumn {
-    kTypeColumn,
-    kShapeColumn,
-    kLatitudeColumn,
-    kLongitudeColumn,
-    kFixColumn,
-    kSegmentColumn
-};
-
-// One line of an airway file: one end of a segment.
-struct AirwayPoint {
-    long line = 0;
-    std::string shape;
-    std::string fix_name;
-    std::string segment;
-    const FixIndex* index = nullptr;
-    std::span<const FixPosition> candidates;
-};
 
 void assign_utf8(std::string& out, std::string_view bytes) {
     if (is_ascii(bytes)) out.assign(bytes);
     else out = to_utf8(bytes);
 }
 
-class AirwayLoader {
-public:
-    AirwayLoader(const LoadBlock& block, const AirwayLookups& lookups, const Table& table,
-                 const std::string& path)
-        : block_(block), lookups_(lookups), table_(table), path_(path) {}
+} // namespace
 
-    void run();
+AirwayBlockReader::AirwayBlockReader(const LoadBlock& block, const AirwayLookups& lookups,
+                                     std::string path, std::function<bool()> wait_for_more)
+    : BlockReader(std::move(path), std::move(wait_for_more)), block_(block), lookups_(lookups) {}
 
-private:
-    void read(const FieldList& fields, AirwayPoint& point);
-    std::span<const FixPosition> find(const AirwayPoint& point);
-    void take(AirwayPoint& point);
-    void write_segment(const AirwayPoint& first, const AirwayPoint& second);
-    void write_alone(const AirwayPoint& point);
-    void write(const AirwayPoint& point, const FixPosition& position);
-
-    const LoadBlock& block_;
-    const AirwayLookups& lookups_;
-    const Table& table_;
-    const std::string& path_;
-    std::optional<RowAppender> appender_;
-    AirwayPoint pending_;
-    bool has_pending_ = false;
-    const FixIndex* found_index_ = nullptr;
-    std::string found_name_;
-    std::span<const FixPosition> found_;
-};
-
-void AirwayLoader::read(const FieldList& fields, AirwayPoint& point) {
+void AirwayBlockReader::read_point(const FieldList& fields, Point& point) {
     point.index = lookups_.for_fix_type(fields[kFixType]);
     point.candidates = {};
     // The shape tells the segment's two ends even when a point is dropped.
@@ -85,7 +41,7 @@ void AirwayLoader::read(const FieldList& fields, AirwayPoint& point) {
 
 // One segment's last fix is mostly the next one's first: the rows of the
 // fix named last are kept.
-std::span<const FixPosition> AirwayLoader::find(const AirwayPoint& point) {
+std::span<const FixPosition> AirwayBlockReader::find(const Point& point) {
     if (point.index != found_index_ || point.fix_name != found_name_) {
         found_index_ = point.index;
         found_name_ = point.fix_name;
@@ -95,74 +51,62 @@ std::span<const FixPosition> AirwayLoader::find(const AirwayPoint& point) {
 }
 
 // A point waits for the next line, which may be the other end of its segment.
-void AirwayLoader::take(AirwayPoint& point) {
+void AirwayBlockReader::take(RowBatch& batch, Point& point) {
     if (has_pending_ && pending_.shape == point.shape) {
-        write_segment(pending_, point);
+        add_segment(batch, pending_, point);
         has_pending_ = false;
         return;
     }
-    if (has_pending_) write_alone(pending_);
+    if (has_pending_) add_alone(batch, pending_);
     std::swap(pending_, point);
     has_pending_ = true;
 }
 
-void AirwayLoader::write_segment(const AirwayPoint& first, const AirwayPoint& second) {
+void AirwayBlockReader::add_segment(RowBatch& batch, const Point& first, const Point& second) {
     if (first.candidates.empty() || second.candidates.empty()) {
-        write_alone(first);
-        write_alone(second);
+        add_alone(batch, first);
+        add_alone(batch, second);
         return;
     }
     const EndChoice choice = closest_ends(first.candidates, second.candidates);
-    write(first, first.candidates[choice.first]);
-    write(second, second.candidates[choice.second]);
+    add(batch, first, first.candidates[choice.first]);
+    add(batch, second, second.candidates[choice.second]);
 }
 
-void AirwayLoader::write_alone(const AirwayPoint& point) {
-    if (!point.candidates.empty()) write(point, point.candidates.front());
+void AirwayBlockReader::add_alone(RowBatch& batch, const Point& point) {
+    if (!point.candidates.empty()) add(batch, point, point.candidates.front());
 }
 
-void AirwayLoader::write(const AirwayPoint& point, const FixPosition& position) {
+// The first row written prepares the insert, so a failure while writing one
+// comes after it.
+void AirwayBlockReader::add(RowBatch& batch, const Point& point, const FixPosition& position) {
+    writing_row_ = true;
     try {
-        if (!appender_) appender_.emplace(table_, column_names(block_));
-        appender_->set_text(kTypeColumn, block_.type_value);
-        appender_->set_number(kShapeColumn, text_to_number(point.shape));
+        batch.start_row(point.line);
+        batch.add_text(block_.type_value);
+        batch.add_number(text_to_number(point.shape));
         point.index->require_numbers(position);
-        appender_->set_number(kLatitudeColumn, position.latitude);
-        appender_->set_number(kLongitudeColumn, position.longitude);
-        appender_->set_text(kFixColumn, point.fix_name);
-        appender_->set_text(kSegmentColumn, point.segment);
-        appender_->post();
+        batch.add_number(position.latitude);
+        batch.add_number(position.longitude);
+        batch.add_text(point.fix_name);
+        batch.add_text(point.segment);
+        batch.end_row();
     } catch (Error& error) {
-        error.locate(path_, point.line);
+        error.locate(path(), point.line);
         throw;
     }
+    writing_row_ = false;
 }
 
-void AirwayLoader::run() {
-    LineReader reader(path_);
-    FieldList fields;
-    AirwayPoint point;
-    std::string_view line;
-    try {
-        reader.next(line);
-        while (reader.next(line)) {
-            fields.split_pipes(line);
-            point.line = reader.line_number();
-            read(fields, point);
-            take(point);
-        }
-        if (has_pending_) write_alone(pending_);
-    } catch (Error& error) {
-        error.locate(path_, reader.line_number());
-        throw;
-    }
+void AirwayBlockReader::take_line(RowBatch& batch, std::string_view line, long number) {
+    fields_.split_pipes(line);
+    point_.line = number;
+    read_point(fields_, point_);
+    take(batch, point_);
 }
 
-} // namespace
-
-void load_airways(const LoadBlock& block, const AirwayLookups& lookups, const Table& table,
-                  const std::string& path) {
-    AirwayLoader(block, lookups, table, path).run();
+void AirwayBlockReader::end_of_file(RowBatch& batch) {
+    if (std::exchange(has_pending_, false)) add_alone(batch, pending_);
 }
 
 } // namespace quill

@@ -4,8 +4,19 @@
 
 namespace quill {
 
-AirwayLookups::AirwayLookups(const WorkDatabase& database)
-    : waypoints_(database.table(WorkTable::WPT), "WPTName"), ndbs_(database.table(WorkTable::NDB), "NDBID"),
+namespace {
+
+FixIndex waypoints_of(const Table& table, std::optional<ForeseenWaypoints> foreseen) {
+    if (foreseen && foreseen->held_by(table)) return std::move(*foreseen).index();
+    return FixIndex(table, "WPTName");
+}
+
+} // namespace
+
+AirwayLookups::AirwayLookups(const WorkDatabase& database,
+                             std::optional<ForeseenWaypoints> foreseen)
+    : waypoints_(waypoints_of(database.table(WorkTable::WPT), std::move(foreseen))),
+      ndbs_(database.table(WorkTable::NDB), "NDBID"),
       vors_(database.table(WorkTable::VOR), "VORID") {}
 
 const FixIndex* AirwayLookups::for_fix_type(std::string_view fix_type) const {

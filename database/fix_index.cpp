@@ -10,6 +10,7 @@
 #include <cmath>
 #include <cstring>
 #include <functional>
+#include <optional>
 #include <sqlite3.h>
 
 namespace quill {
@@ -56,25 +57,63 @@ bool read_coordinate(const Statement& select, int column, double& value) {
 
 } // namespace
 
-FixIndex::FixIndex(const Table& table, std::string_view key_column) {
-    Statement select(table.connection(), select_sql(table, key_column));
-    std::vector<std::uint32_t> starts;
-    std::vector<FixPosition> stored;
-    while (select.step()) {
-        if (select.column_type(kKey) == SQLITE_NULL) continue;
-        starts.push_back(static_cast<std::uint32_t>(text_.size()));
-        text_.append(select.column_text(kKey));
-        FixPosition position{};
-        const bool latitude = read_coordinate(select, kLatitude, position.latitude);
-        const bool longitude = latitude && read_coordinate(select, kLongitude, position.longitude);
-        if (!longitude) {
-            bad_texts_.emplace_back(select.column_text(latitude ? kLongitude : kLatitude));
-            position = {NAN, NAN, static_cast<std::uint32_t>(bad_texts_.size())};
-        }
-        stored.push_back(position);
+void FixRows::add(std::string_view name, const FixPosition& position) {
+    starts.push_back(static_cast<std::uint32_t>(names.size()));
+    names.append(name);
+    positions.push_back(position);
+}
+
+FixRowReader::FixRowReader(const Table& table, std::string_view key_column)
+    : select_(table.connection(), select_sql(table, key_column)) {}
+
+bool FixRowReader::next(std::string_view& name, FixPosition& position,
+                        std::optional<std::string_view>& bad_text) {
+    while (select_.step()) {
+        if (select_.column_type(kKey) == SQLITE_NULL) continue;
+        name = select_.column_text(kKey);
+        position = {NAN, NAN, 0};
+        bad_text.reset();
+        if (!read_coordinate(select_, kLatitude, position.latitude))
+            bad_text = select_.column_text(kLatitude);
+        else if (!read_coordinate(select_, kLongitude, position.longitude))
+            bad_text = select_.column_text(kLongitude);
+        if (bad_text) position = {NAN, NAN, 0};
+        return true;
     }
-    starts.push_back(static_cast<std::uint32_t>(text_.size()));
-    group_by_name(starts, std::move(stored));
+    return false;
+}
+
+// A coordinate that is no number is kept as text; the row lies nowhere.
+FixRows read_fix_rows(const Table& table, std::string_view key_column) {
+    FixRowReader reader(table, key_column);
+    FixRows rows;
+    std::string_view name;
+    FixPosition position{};
+    std::optional<std::string_view> bad_text;
+    while (reader.next(name, position, bad_text)) {
+        if (bad_text) {
+            rows.bad_texts.emplace_back(*bad_text);
+            position.bad_text = static_cast<std::uint32_t>(rows.bad_texts.size());
+        }
+        rows.add(name, position);
+    }
+    return rows;
+}
+
+FixPosition stored_position(double latitude, double longitude) {
+    FixPosition position{NAN, NAN, 0};
+    stored_number(latitude, position.latitude);
+    stored_number(longitude, position.longitude);
+    return position;
+}
+
+FixIndex::FixIndex(const Table& table, std::string_view key_column)
+    : FixIndex(read_fix_rows(table, key_column)) {}
+
+FixIndex::FixIndex(FixRows rows)
+    : text_(std::move(rows.names)), bad_texts_(std::move(rows.bad_texts)) {
+    rows.starts.push_back(static_cast<std::uint32_t>(text_.size()));
+    group_by_name(rows.starts, std::move(rows.positions));
 }
 
 // The rows are grouped by name in four steps, so that the rows of a name lie

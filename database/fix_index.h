@@ -1,6 +1,9 @@
 #pragma once
 
+#include "database/statement.h"
+
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -18,11 +21,46 @@ struct FixPosition {
     std::uint32_t bad_text; // 0, or 1 + the index of the offending text
 };
 
-// Every row of a lookup table (NavWPT, NavNDB, NavVOR) by its name column:
-// the rows of one name in stored order. Built once, then searched by exact name.
+// The rows of a lookup table as an index takes them, in stored order: each
+// row's name and where it lies. Rows without a name are left out.
+struct FixRows {
+    std::string names;                 // one after another
+    std::vector<std::uint32_t> starts; // where each row's name begins in names
+    std::vector<FixPosition> positions;
+    std::vector<std::string> bad_texts;
+
+    void add(std::string_view name, const FixPosition& position);
+};
+
+// The named rows of a table (NavWPT, NavNDB, NavVOR) one by one, in stored
+// order, as an index takes them.
+class FixRowReader {
+public:
+    FixRowReader(const Table& table, std::string_view key_column);
+
+    // False after the last row. A coordinate that is no number leaves its
+    // text in bad_text, and then the position is no place.
+    bool next(std::string_view& name, FixPosition& position,
+              std::optional<std::string_view>& bad_text);
+
+private:
+    Statement select_;
+};
+
+// Every named row of a table by its name column.
+FixRows read_fix_rows(const Table& table, std::string_view key_column);
+
+// Where a fix bound with these coordinates lies once read back from a table
+// that stores them as numbers.
+FixPosition stored_position(double latitude, double longitude);
+
+// Every row of a lookup table by its name: the rows of one name in stored
+// order. Built once, then searched by exact name.
 class FixIndex {
 public:
+    explicit FixIndex(FixRows rows);
     FixIndex(const Table& table, std::string_view key_column);
+    FixIndex(FixIndex&&) = default;
     FixIndex(const FixIndex&) = delete;
     FixIndex& operator=(const FixIndex&) = delete;
 

@@ -70,7 +70,7 @@ constexpr auto kRows = BlockKind::Rows;
 
 } // namespace
 
-const std::array<LoadBlock, 20> kLoadBlocks{{
+const std::array<LoadBlock, kLoadBlockCount> kLoadBlocks{{
     {"apt_Land.csv", "Loading Airports (Land)...",
      WorkTable::Airport, kRows, "AirportType", "Land", kRunway},
     {"apt_Water.csv", "Loading Airports (Water)...",

@@ -38,7 +38,8 @@ struct LoadBlock {
 };
 
 // The twenty load blocks in loading order.
-extern const std::array<LoadBlock, 20> kLoadBlocks;
+inline constexpr std::size_t kLoadBlockCount = 20;
+extern const std::array<LoadBlock, kLoadBlockCount> kLoadBlocks;
 
 // The columns a block sets, in the order it sets them: the type column first.
 std::vector<std::string_view> column_names(const LoadBlock& block);

@@ -1,16 +1,12 @@
 #include "database/load_work_database.h"
 
 #include "app/work_folder.h"
-#include "convert/source_files.h"
-#include "database/airway_block.h"
-#include "database/airway_lookups.h"
+#include "database/block_inserter.h"
 #include "database/database_files.h"
-#include "database/work_database.h"
 #include "database/intermediate_files.h"
 #include "database/load_blocks.h"
-#include "database/table_block.h"
-
-#include <optional>
+#include "database/load_feed.h"
+#include "database/work_database.h"
 
 namespace quill {
 
@@ -22,18 +18,23 @@ constexpr Query kCommit{"COMMIT"};
 // Runs a block if its file exists. The airway lookups are read when the
 // first airway file needs them.
 void run_block(const LoadBlock& block, const WorkDatabase& database, const LoadRequest& request,
-               std::optional<AirwayLookups>& lookups) {
+               LoadFeed& feed) {
     const std::string path = request.work_folder + std::string(block.file);
-    if (!file_exists(path)) return;
+    if (!feed.wait_for_file(block, path)) return;
     request.progress(std::string(block.progress));
-    if (block.kind == BlockKind::Rows) return load_rows(block, database.table(block.table), path);
-    if (!lookups) lookups.emplace(database);
-    load_airways(block, *lookups, database.table(block.table), path);
+    if (block.kind == BlockKind::Airways) feed.airway_lookups(database);
+    BlockInserter inserter(block, database.table(block.table), path);
+    feed.insert_rows(block, path, inserter);
 }
 
 } // namespace
 
 void LoadWorkDatabase(const LoadRequest& request) {
+    InOrderFeed feed;
+    LoadWorkDatabase(request, feed);
+}
+
+void LoadWorkDatabase(const LoadRequest& request, LoadFeed& feed) {
     const std::string path = work_database_path(request.work_folder);
     remove_database_files(path);
     request.seed();
@@ -48,8 +49,7 @@ void LoadWorkDatabase(const LoadRequest& request) {
     for (const Category category : kCategories)
         if (request.selected[index_of(category)]) database.clear(category);
     database.open_tables();
-    std::optional<AirwayLookups> lookups;
-    for (const LoadBlock& block : kLoadBlocks) run_block(block, database, request, lookups);
+    for (const LoadBlock& block : kLoadBlocks) run_block(block, database, request, feed);
     kCommit.execute(database.connection);
     database.close();
 

@@ -8,6 +8,8 @@
 
 namespace quill {
 
+class LoadFeed;
+
 struct LoadRequest {
     std::string work_folder; // ends with a separator
     CategorySelection selected;
@@ -24,5 +26,9 @@ struct LoadRequest {
 // On failure the database is closed and left as a scratch file; the error
 // carries the file and line.
 void LoadWorkDatabase(const LoadRequest& request);
+
+// The same steps, waiting for each block's files and taking its rows through
+// the feed.
+void LoadWorkDatabase(const LoadRequest& request, LoadFeed& feed);
 
 } // namespace quill

@@ -1,14 +1,21 @@
 #pragma once
 
-#include <string>
+#include "convert/field_list.h"
+#include "database/block_reader.h"
 
 namespace quill {
 
-class Table;
-struct LoadBlock;
+// The rows of a table block: one row per line of the intermediate file, each
+// column's value taken from its field.
+class TableBlockReader : public BlockReader {
+public:
+    TableBlockReader(const LoadBlock& block, std::string path, std::function<bool()> wait_for_more);
 
-// Appends one row per line of the intermediate file (after its header line),
-// each column set from its field. Errors carry the file and line.
-void load_rows(const LoadBlock& block, const Table& table, const std::string& path);
+private:
+    void take_line(RowBatch& batch, std::string_view line, long number) override;
+
+    const LoadBlock& block_;
+    FieldList fields_;
+};
 
 } // namespace quill

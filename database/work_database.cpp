@@ -2,6 +2,7 @@
 
 #include "database/statement.h"
 
+#include <algorithm>
 #include <span>
 #include <string>
 #include <utility>
@@ -59,6 +60,13 @@ std::string_view missing_work_table(const Connection& connection) {
         if (!query.step()) return name;
     }
     return {};
+}
+
+Category category_of(WorkTable which) {
+    const auto fills = [&](Category category) {
+        return std::ranges::count(tables_of(category), which) > 0;
+    };
+    return *std::ranges::find_if(kCategories, fills);
 }
 
 WorkDatabase::WorkDatabase() : tables_(make_tables(std::make_index_sequence<kWorkTableCount>{})) {}

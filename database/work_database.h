@@ -59,4 +59,7 @@ std::int64_t count_category_rows(const Connection& connection, Category category
 // at all fails with SQLite's message.
 std::string_view missing_work_table(const Connection& connection);
 
+// The category whose data fills a table.
+Category category_of(WorkTable which);
+
 } // namespace quill

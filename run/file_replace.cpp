@@ -1,6 +1,7 @@
 #include "run/file_replace.h"
 
 #include <memory>
+#include <utility>
 
 #include "app/error.h"
 #include "app/file_system.h"
@@ -55,6 +56,10 @@ StagedCopy::StagedCopy(const std::string& source, const std::string& target)
         throw;
     }
 }
+
+StagedCopy::StagedCopy(StagedCopy&& other) noexcept
+    : temporary_(std::move(other.temporary_)), target_(std::move(other.target_)),
+      committed_(std::exchange(other.committed_, true)) {}
 
 StagedCopy::~StagedCopy() {
     if (!committed_) remove_file(temporary_);

@@ -15,6 +15,8 @@ class StagedCopy {
 public:
     StagedCopy(const std::string& source, const std::string& target);
     ~StagedCopy();
+    // The moved copy is left as if committed: it removes nothing.
+    StagedCopy(StagedCopy&& other) noexcept;
     StagedCopy(const StagedCopy&) = delete;
     StagedCopy& operator=(const StagedCopy&) = delete;
 

@@ -12,6 +12,7 @@
 #include "database/product_check.h"
 #include "database/query.h"
 #include "database/sqlite_error.h"
+#include "run/copies_ahead.h"
 #include "run/file_replace.h"
 #include "run/previous_database.h"
 
@@ -19,10 +20,18 @@ namespace quill {
 
 namespace {
 
+// The copy of the source that replaces the target, made now unless it was made ahead.
+StagedCopy staged_copy(const std::string& source, std::size_t row, CopiesAhead* ahead) {
+    if (ahead) return ahead->take(row);
+    return StagedCopy(source, target_path(TargetTable[row]));
+}
+
 // Where the whole-file replacement is safe, the target is held clean and
 // locked while the new file is renamed over it. Elsewhere the new content is
 // written into the target through SQLite, under its locks and journal.
-void replace_database(const std::string& source, const std::string& target, PreviousKeeper& previous) {
+void replace_database(const std::string& source, std::size_t row, PreviousKeeper& previous,
+                      CopiesAhead* ahead) {
+    const std::string target = target_path(TargetTable[row]);
     if (!kRenameReplacesOpenFiles) {
         Connection from;
         from.open(source);
@@ -33,7 +42,7 @@ void replace_database(const std::string& source, const std::string& target, Prev
         copy_database(from, to);
         return;
     }
-    StagedCopy staged(source, target);
+    StagedCopy staged = staged_copy(source, row, ahead);
     const CleanHold held(target);
     previous.take_file(target);
     staged.commit();
@@ -41,22 +50,24 @@ void replace_database(const std::string& source, const std::string& target, Prev
 
 // A target whose file vanished after detection is made anew; a journal left
 // beside the missing file must not meet the new one.
-void recreate_database(const std::string& source, const std::string& target) {
+void recreate_database(const std::string& source, std::size_t row, CopiesAhead* ahead) {
+    const std::string target = target_path(TargetTable[row]);
     if (file_exists(target + "-journal") || file_exists(target + "-wal")) throw Error(kInUseReason);
-    StagedCopy(source, target).commit();
+    staged_copy(source, row, ahead).commit();
 }
 
 } // namespace
 
-bool ReplaceTarget(const std::string& source, std::size_t row, const std::string& work_folder) {
+bool ReplaceTarget(const std::string& source, std::size_t row, const std::string& work_folder,
+                   CopiesAhead* ahead) {
     const std::string target = target_path(TargetTable[row]);
     if (is_marked_read_only(target)) throw Error(kReadOnlyReason);
     if (!file_exists(target)) {
-        recreate_database(source, target);
+        recreate_database(source, row, ahead);
         return false;
     }
     PreviousKeeper previous(previous_database_path(work_folder, TargetTable[row]));
-    replace_database(source, target, previous);
+    replace_database(source, row, previous, ahead);
     return previous.keep();
 }
 
@@ -101,13 +112,13 @@ std::vector<PublishResult> SeedWorkDatabase(const TargetSelection& selected, con
 std::vector<PublishResult>
 ReplaceSelectedTargets(const TargetSelection& selected, const std::string& work_folder,
                        const std::function<std::string(std::size_t)>& source_of,
-                       const TargetDone& done) {
+                       const TargetDone& done, CopiesAhead* ahead) {
     std::vector<PublishResult> results;
     for (std::size_t row = 0; row < kTargetCount; ++row) {
         if (!selected[row]) continue;
         PublishResult result{row, true, false, {}};
         try {
-            result.kept_previous = ReplaceTarget(source_of(row), row, work_folder);
+            result.kept_previous = ReplaceTarget(source_of(row), row, work_folder, ahead);
         } catch (const Error& failure) {
             result.written = false;
             result.reason = failure.message();
@@ -137,10 +148,10 @@ std::vector<PublishResult> TryTargets(const TargetSelection& selected) {
 
 std::vector<PublishResult> PublishWorkDatabase(const TargetSelection& selected,
                                                const std::string& work_folder,
-                                               const TargetDone& done) {
+                                               const TargetDone& done, CopiesAhead* ahead) {
     const std::string work_database = work_database_path(work_folder);
     return ReplaceSelectedTargets(
-        selected, work_folder, [&](std::size_t) { return work_database; }, done);
+        selected, work_folder, [&](std::size_t) { return work_database; }, done, ahead);
 }
 
 } // namespace quill

@@ -9,13 +9,17 @@
 
 namespace quill {
 
+class CopiesAhead;
+
 // Replaces the database of a TargetTable row with the database file at
 // `source`, safely: the old file is held clean and locked, then replaced
 // whole, so it is always either its old self or the new one. The old file is
 // kept as the row's previous database in the work folder; false when there
 // was no old file to keep. Throws an Error whose message is the reason, for
-// example "in use by another program".
-bool ReplaceTarget(const std::string& source, std::size_t row, const std::string& work_folder);
+// example "in use by another program". The copy that replaces the target is
+// taken from `ahead` where one was made there.
+bool ReplaceTarget(const std::string& source, std::size_t row, const std::string& work_folder,
+                   CopiesAhead* ahead = nullptr);
 
 // The outcome of publishing to one target.
 struct PublishResult {
@@ -44,14 +48,15 @@ using TargetDone = std::function<void(const PublishResult&)>;
 std::vector<PublishResult>
 ReplaceSelectedTargets(const TargetSelection& selected, const std::string& work_folder,
                        const std::function<std::string(std::size_t)>& source_of,
-                       const TargetDone& done);
+                       const TargetDone& done, CopiesAhead* ahead = nullptr);
 
 // Replaces every selected target's database with the work database, in table
 // order. A target that cannot be written keeps its old file whole and the
 // next one is still tried. One result per selected target.
 std::vector<PublishResult> PublishWorkDatabase(const TargetSelection& selected,
                                                const std::string& work_folder,
-                                               const TargetDone& done = {});
+                                               const TargetDone& done = {},
+                                               CopiesAhead* ahead = nullptr);
 
 // In place of publishing, as a check does: each selected target is read as
 // a product database, and one marked read-only or that cannot be read is

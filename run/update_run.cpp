@@ -1,5 +1,6 @@
 #include "run/update_run.h"
 
+#include "run/copies_ahead.h"
 #include "run/holdings_record.h"
 #include "run/target_databases.h"
 #include "app/error.h"
@@ -11,10 +12,13 @@
 #include "convert/navaid_converter.h"
 #include "database/integrity_check.h"
 #include "database/intermediate_files.h"
-#include "database/load_work_database.h"
+#include "database/work_database_load.h"
 
+#include <algorithm>
 #include <array>
 #include <iostream>
+#include <optional>
+#include <thread>
 
 namespace quill {
 
@@ -52,25 +56,58 @@ Error no_record_error(Category category) {
                  ": it is empty or not an X-Plane " + file);
 }
 
-bool convert_selected(RunHost& host, const std::string& work_folder, RunOutcome& outcome) {
-    bool any = false;
+CategorySelection selected_categories(RunHost& host) {
+    CategorySelection selection{};
+    for (Category category : kCategories)
+        selection[index_of(category)] = host.category_selected(category);
+    return selection;
+}
+
+// The run needs no more than two threads: one that converts and tells the
+// host, one that writes the work database.
+bool second_thread(const RunOptions& options) {
+    const unsigned threads =
+        options.threads != 0 ? options.threads : std::thread::hardware_concurrency();
+    return threads > 1;
+}
+
+void convert_selected(RunHost& host, const CategorySelection& selected,
+                      const std::string& work_folder, WorkDatabaseLoad& load, RunOutcome& outcome) {
     for (Category category : kCategories) {
-        if (!host.category_selected(category)) continue;
+        if (!selected[index_of(category)]) continue;
         host.category_starting(category);
         host.progress(std::string(converting_line(category)));
         const std::size_t records = host.convert(category, work_folder);
         // A file that yields nothing would empty the product's tables.
         if (records == 0) throw no_record_error(category);
         outcome.records[index_of(category)] = records;
-        any = true;
+        load.files_complete(category);
     }
-    return any;
 }
 
-CategorySelection selected_categories(RunHost& host) {
-    CategorySelection selection{};
-    for (Category category : kCategories) selection[index_of(category)] = host.category_selected(category);
-    return selection;
+// Converts the selected categories and loads the work database from their
+// files, seeded from the first selected target that can be read as a product
+// database. Gives the targets passed over on the way.
+std::vector<PublishResult> make_work_database(RunHost& host, const RunOptions& options,
+                                              const CategorySelection& selected,
+                                              const TargetSelection& targets, RunOutcome& outcome) {
+    std::vector<PublishResult> passed_over;
+    LoadRequest request;
+    request.work_folder = options.work_folder;
+    request.selected = selected;
+    request.seed = [targets, work_folder = options.work_folder, &passed_over] {
+        passed_over = SeedWorkDatabase(targets, work_folder);
+    };
+    request.progress = [&](const std::string& line) { host.progress(line); };
+    request.keep_intermediate = options.keep_intermediate;
+    WorkDatabaseLoad load(std::move(request), second_thread(options)
+                                                  ? WorkDatabaseLoad::Mode::Alongside
+                                                  : WorkDatabaseLoad::Mode::InOrder);
+    convert_selected(host, selected, options.work_folder, load, outcome);
+    host.loading_starting();
+    host.progress(" ");
+    load.finish();
+    return passed_over;
 }
 
 // The record is a help for the user, not part of the update: a failure to
@@ -85,6 +122,22 @@ void record_published(RunHost& host, const std::string& work_folder, const Publi
     }
 }
 
+// Each target is recorded as soon as it is replaced, so that a run stopped
+// part way leaves the record true to the files. Gives the targets not updated.
+std::vector<PublishResult> publish(RunHost& host, const std::string& work_folder,
+                                   const TargetSelection& targets, const SelectedCycles& cycles,
+                                   CopiesAhead* ahead) {
+    const auto target_done = [&](const PublishResult& result) {
+        if (result.written) record_published(host, work_folder, result, cycles);
+        else host.progress(publish_failure_line(result));
+    };
+    std::vector<PublishResult> failures;
+    for (const PublishResult& result :
+         PublishWorkDatabase(targets, work_folder, target_done, ahead))
+        if (!result.written) failures.push_back(result);
+    return failures;
+}
+
 } // namespace
 
 RunOutcome RunUpdate(RunHost& host, const RunOptions& options) {
@@ -93,29 +146,25 @@ RunOutcome RunUpdate(RunHost& host, const RunOptions& options) {
     // A leftover of a failed run must never reach a table that is not cleared.
     DeleteIntermediateFiles(work_folder);
 
+    const CategorySelection selected = selected_categories(host);
+    const TargetSelection targets = host.targets_selected();
     RunOutcome outcome;
-    outcome.sources = ExamineSources(host.source_folder(), selected_categories(host),
-                                     host.targets_selected(), work_folder);
+    outcome.sources = ExamineSources(host.source_folder(), selected, targets, work_folder);
     for (const SourceWarning& warning : outcome.sources.warnings) host.warning(warning.text);
 
-    outcome.categories_ran = convert_selected(host, work_folder, outcome);
+    outcome.categories_ran = std::ranges::find(selected, true) != selected.end();
     if (!outcome.categories_ran) return outcome;
 
-    host.loading_starting();
-    host.progress(" ");
-    std::vector<PublishResult> passed_over;
-    LoadRequest load;
-    load.work_folder = work_folder;
-    load.selected = selected_categories(host);
-    load.seed = [&] { passed_over = SeedWorkDatabase(host.targets_selected(), work_folder); };
-    load.progress = [&](const std::string& line) { host.progress(line); };
-    load.keep_intermediate = options.keep_intermediate;
-    LoadWorkDatabase(load);
-    CheckWorkDatabase(work_database_path(work_folder));
-
-    TargetSelection receivers = host.targets_selected();
+    std::vector<PublishResult> passed_over = make_work_database(host, options, selected, targets, outcome);
+    TargetSelection receivers = targets;
     for (const PublishResult& result : passed_over) receivers[result.row] = false;
     outcome.seed = first_selected(receivers);
+    // The copies that replace the targets are made while the work database is checked.
+    std::optional<CopiesAhead> ahead;
+    if (options.publish && second_thread(options) && kRenameReplacesOpenFiles)
+        ahead.emplace(receivers, work_database_path(work_folder));
+    CheckWorkDatabase(work_database_path(work_folder));
+
     // Every target passed over lies before the seed in table order, so its
     // line comes before those of the targets published.
     outcome.failures = std::move(passed_over);
@@ -124,15 +173,9 @@ RunOutcome RunUpdate(RunHost& host, const RunOptions& options) {
         return outcome;
     }
     for (const PublishResult& result : outcome.failures) host.progress(publish_failure_line(result));
-
-    // Each target is recorded as soon as it is replaced, so that a run
-    // stopped part way leaves the record true to the files.
-    const auto target_done = [&](const PublishResult& result) {
-        if (result.written) record_published(host, work_folder, result, outcome.sources.cycles);
-        else host.progress(publish_failure_line(result));
-    };
-    for (PublishResult& result : PublishWorkDatabase(receivers, work_folder, target_done))
-        if (!result.written) outcome.failures.push_back(std::move(result));
+    for (PublishResult& result :
+         publish(host, work_folder, receivers, outcome.sources.cycles, ahead ? &*ahead : nullptr))
+        outcome.failures.push_back(std::move(result));
     return outcome;
 }
 

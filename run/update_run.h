@@ -55,6 +55,9 @@ struct RunOptions {
     // False for a check: everything up to the loaded and checked work
     // database, then each selected target is only tried for reading.
     bool publish = true;
+    // How many threads the run may use, the calling one included; 0 for as
+    // many as the machine has cores. One runs every step in order.
+    unsigned threads = 0;
 };
 
 struct RunOutcome {
@@ -79,6 +82,10 @@ struct RunOutcome {
 // database when seeding is passed over and counted as not updated. While
 // another update holds the work folder it fails at once with
 // kAnotherUpdateRunning, touching nothing.
+// With a second thread the work database is seeded and loaded on it while the
+// categories are converted; the host is still called on the calling thread
+// alone, in the same order, and a failure is the one the steps in order would
+// have met first.
 RunOutcome RunUpdate(RunHost& host, const RunOptions& options);
 
 // "Could not update <caption>: <reason>"

@@ -3,6 +3,7 @@
 #include "cycle/random.h"
 #include "cycle/world.h"
 
+#include <cstdint>
 #include <string>
 #include <utility>
 #include <vector>
@@ -24,5 +25,12 @@ FileSummary write_airport_file(const std::string& folder, World& world, Random r
 FileSummary write_navaid_file(const std::string& folder, World& world, Random random, int scale);
 FileSummary write_fix_file(const std::string& folder, World& world, Random random, int scale);
 FileSummary write_airway_file(const std::string& folder, World& world, Random random, int scale);
+
+inline constexpr std::uint64_t kDefaultSeed = 2606;
+
+// The whole cycle: the four files, in that order, from a world made for the
+// scale. The same seed always gives the same files.
+std::vector<FileSummary> write_cycle(const std::string& folder, int scale,
+                                     std::uint64_t seed = kDefaultSeed);
 
 } // namespace quill::bench

@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -35,10 +37,35 @@ void PrintTo(const ReadCase& c, std::ostream* os) { *os << c.name; }
 
 class LineReading : public testing::TestWithParam<ReadCase> {};
 
+// A file that is written while it is read: each wait of the reader adds the
+// next piece, so lines and line ends are cut at every place in small files;
+// the writer finishes as it adds the last one.
+std::vector<std::string> read_lines_as_written(const std::string& path, const std::string& bytes) {
+    write_file(path, "");
+    const std::size_t piece = std::max<std::size_t>(1, bytes.size() / 64);
+    std::size_t written = 0;
+    LineReader reader(path, [&] {
+        const std::size_t size = std::min(piece, bytes.size() - written);
+        std::ofstream(test::fs_path(path), std::ios::binary | std::ios::app)
+            << bytes.substr(written, size);
+        written += size;
+        return written < bytes.size();
+    });
+    std::vector<std::string> lines;
+    std::string_view line;
+    while (reader.next(line)) lines.emplace_back(line);
+    return lines;
+}
+
 TEST_P(LineReading, GivesTheLines) {
     TempDir dir;
     write_file(dir / "source.dat", GetParam().bytes);
     EXPECT_EQ(read_lines(dir / "source.dat"), GetParam().lines);
+}
+
+TEST_P(LineReading, GivesTheSameLinesOfAFileFollowedAsItIsWritten) {
+    TempDir dir;
+    EXPECT_EQ(read_lines_as_written(dir / "source.dat", GetParam().bytes), GetParam().lines);
 }
 
 const std::string kLong(kBlock - 1, 'x');

@@ -21,15 +21,18 @@ void LoadFixture::write_intermediate(std::string_view name,
     write_file(work + std::string(name), text);
 }
 
-void LoadFixture::load(const CategorySelection& selected, bool keep_intermediate) {
+LoadRequest LoadFixture::request(const CategorySelection& selected, bool keep_intermediate) {
     progress.clear();
-    const LoadRequest request{
-        work, selected,
-        [this] {
-            std::filesystem::copy_file(product, database, std::filesystem::copy_options::overwrite_existing);
-        },
-        [this](const std::string& line) { progress.push_back(line); }, keep_intermediate};
-    LoadWorkDatabase(request);
+    return {work, selected,
+            [this] {
+                std::filesystem::copy_file(product, database,
+                                           std::filesystem::copy_options::overwrite_existing);
+            },
+            [this](const std::string& line) { progress.push_back(line); }, keep_intermediate};
+}
+
+void LoadFixture::load(const CategorySelection& selected, bool keep_intermediate) {
+    LoadWorkDatabase(request(selected, keep_intermediate));
 }
 
 std::string LoadFixture::load_error(const CategorySelection& selected) {

@@ -25,6 +25,9 @@ protected:
     void make_product(std::string_view extra_sql = {}) const;
     // Writes an intermediate file: a header line, then the records, CR LF ended.
     void write_intermediate(std::string_view name, std::initializer_list<std::string_view> records) const;
+    // A load of the work folder seeded from the product, its lines kept in `progress`.
+    LoadRequest request(const CategorySelection& selected = kAllCategories,
+                        bool keep_intermediate = false);
     void load(const CategorySelection& selected = kAllCategories, bool keep_intermediate = false);
     std::vector<std::string> rows(std::string_view sql) const { return sql_rows(database, sql); }
     // The message and location of the error a load throws.

@@ -18,6 +18,7 @@ struct Hand {
     std::string path;
     sqlite3_int64 room = -1; // no limit
     std::function<void()> opening;
+    std::function<void()> closed;
 };
 Hand hand;
 
@@ -32,7 +33,12 @@ sqlite3_file* real_file(sqlite3_file* file) {
 }
 const sqlite3_io_methods* real_methods(sqlite3_file* file) { return real_file(file)->pMethods; }
 
-int close(sqlite3_file* file) { return real_methods(file)->xClose(real_file(file)); }
+int close(sqlite3_file* file) {
+    const bool hooked = reinterpret_cast<HookedFile*>(file)->hooked;
+    const int rc = real_methods(file)->xClose(real_file(file));
+    if (hooked && hand.closed) hand.closed();
+    return rc;
+}
 int read(sqlite3_file* file, void* data, int amount, sqlite3_int64 offset) {
     return real_methods(file)->xRead(real_file(file), data, amount, offset);
 }
@@ -126,16 +132,22 @@ int open(sqlite3_vfs*, const char* name, sqlite3_file* file, int flags, int* out
 } // namespace
 
 FileLayerHook FileLayerHook::full_disk(std::string path, std::int64_t room) {
-    return FileLayerHook(std::move(path), room, {});
+    return FileLayerHook(std::move(path), room, {}, {});
 }
 
 FileLayerHook FileLayerHook::on_open(std::string path, std::function<void()> opening) {
-    return FileLayerHook(std::move(path), -1, std::move(opening));
+    return FileLayerHook(std::move(path), -1, std::move(opening), {});
+}
+
+FileLayerHook FileLayerHook::on_open_and_close(std::string path, std::function<void()> opening,
+                                               std::function<void()> closed) {
+    return FileLayerHook(std::move(path), -1, std::move(opening), std::move(closed));
 }
 
 // Registered under the name of the layer it wraps, in front of it, so that
 // a connection asking for that layer by name or by default gets this one.
-FileLayerHook::FileLayerHook(std::string path, std::int64_t room, std::function<void()> opening) {
+FileLayerHook::FileLayerHook(std::string path, std::int64_t room, std::function<void()> opening,
+                             std::function<void()> closed) {
     if (hand.real) throw std::logic_error("one file layer hook at a time");
     hand.real = sqlite3_vfs_find(database_file(path).file_layer);
     hand.layer = *hand.real;
@@ -145,6 +157,7 @@ FileLayerHook::FileLayerHook(std::string path, std::int64_t room, std::function<
     hand.path = std::move(path);
     hand.room = room;
     hand.opening = std::move(opening);
+    hand.closed = std::move(closed);
     sqlite3_vfs_register(&hand.layer, 1);
 }
 

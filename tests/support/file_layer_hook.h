@@ -20,13 +20,18 @@ public:
     // sees the disk as the program has left it so far, which is what a kill
     // at that moment would leave.
     static FileLayerHook on_open(std::string path, std::function<void()> opening);
+    // As on_open; `closed` runs each time the program has closed the file,
+    // just after, on the thread that closed it.
+    static FileLayerHook on_open_and_close(std::string path, std::function<void()> opening,
+                                           std::function<void()> closed);
 
     ~FileLayerHook();
     FileLayerHook(const FileLayerHook&) = delete;
     FileLayerHook& operator=(const FileLayerHook&) = delete;
 
 private:
-    FileLayerHook(std::string path, std::int64_t room, std::function<void()> opening);
+    FileLayerHook(std::string path, std::int64_t room, std::function<void()> opening,
+                  std::function<void()> closed);
 };
 
 } // namespace quill::test

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "database/row_appender.h"
+
+#include <optional>
+#include <string>
+
+namespace quill {
+
+class RowBatch;
+class Table;
+struct LoadBlock;
+
+// Inserts the batches of one load block into its table, on the thread that
+// writes the database. The insert is prepared with the first row, so a
+// header-only file needs no columns; errors carry the file and the row's line.
+class BlockInserter {
+public:
+    BlockInserter(const LoadBlock& block, const Table& table, std::string path);
+
+    // Inserts the batch's rows, then throws the failure that ended it, if any.
+    void insert(const RowBatch& batch);
+
+private:
+    void prepare(long line);
+    void post(const RowBatch& batch, std::size_t row);
+
+    const LoadBlock& block_;
+    const Table& table_;
+    std::string path_;
+    std::optional<RowAppender> appender_;
+};
+
+} // namespace quill

@@ -1,0 +1,135 @@
+#include "run_threads.h"
+
+#include "support/file_layer_hook.h"
+#include "support/sql_rows.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+
+namespace quill::test {
+namespace {
+
+// How often the run has opened and closed its work database, on whichever
+// thread it did; the seeding opens it once, the load once more.
+class WorkDatabaseWatch {
+public:
+    WorkDatabaseWatch()
+        : hook_(FileLayerHook::on_open_and_close(
+              native_path("/Orvanel/Quillstrom/GPS.db"), [this] { count(opened_); },
+              [this] { count(closed_); })) {}
+
+    void wait_until_opened(int times) { wait_until(opened_, times); }
+    void wait_until_closed(int times) { wait_until(closed_, times); }
+
+private:
+    void count(int& counter) {
+        const std::lock_guard lock(mutex_);
+        ++counter;
+        changed_.notify_all();
+    }
+    void wait_until(const int& counter, int times) {
+        std::unique_lock lock(mutex_);
+        ASSERT_TRUE(changed_.wait_for(lock, std::chrono::seconds(30), [&] {
+            return counter >= times;
+        })) << "the work database was not reached";
+    }
+
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    int opened_ = 0;
+    int closed_ = 0;
+    FileLayerHook hook_;
+};
+
+// A product that the load cannot fill: it fails as soon as it clears the tables.
+constexpr std::string_view kNoLtpTable = "DROP TABLE NavLTP;";
+
+class RunThreadsTest : public testing::Test {
+protected:
+    // The bundled sample, with one file replaced.
+    std::string cycle_with(std::string_view name, std::string_view text) {
+        for (const char* file : {"apt.dat", "earth_nav.dat", "earth_fix.dat", "earth_awy.dat"})
+            write_file(cycle_ / file, read_file(sample_cycle_folder() + "/" + file));
+        write_file(cycle_ / std::string(name), text);
+        return cycle_.path();
+    }
+    // Waits, just before the airways are converted, until the load has reached the point.
+    static std::function<void(Category)> before_airways(const std::function<void()>& wait) {
+        return [=](Category category) {
+            if (category == Category::Airways) wait();
+        };
+    }
+
+    TempDir cycle_;
+};
+
+TEST_F(RunThreadsTest, TheSampleCycleRunsAsInOrder) {
+    const ThreadsRun in_order(sample_cycle_folder(), 1);
+    const ThreadsRun alongside(sample_cycle_folder(), 2);
+    ASSERT_EQ(in_order.ended(), "updated");
+    expect_same_runs(in_order, alongside);
+}
+
+TEST_F(RunThreadsTest, AirportLineErrorsAreToldOnTheHostsThreadBeforeTheNextCategory) {
+    const std::string cycle =
+        cycle_with("apt.dat", "I\n1100 Version\n1 10 0 0 XAPT Example\n100 short row\n99\n");
+    const ThreadsRun in_order(cycle, 1);
+    const ThreadsRun alongside(cycle, 2);
+    const auto converting = std::ranges::find(in_order.calls(), "convert airports");
+    ASSERT_NE(converting, in_order.calls().end());
+    ASSERT_EQ(converting[1], "line error Error in apt.dat at line (data read): 100 short row");
+    expect_same_runs(in_order, alongside);
+}
+
+TEST_F(RunThreadsTest, AConversionThatFailsWhileTheLoadRunsIsTheFailure) {
+    const std::string cycle =
+        cycle_with("earth_awy.dat", "I\n1100 Version\nA K1 11 B K1 11 N\n99\n");
+    const ThreadsRun in_order(cycle, 1);
+    WorkDatabaseWatch watch;
+    const ThreadsRun alongside(cycle, 2, before_airways([&] { watch.wait_until_opened(2); }));
+    ASSERT_NE(in_order.ended().find("List index out of bounds (7)"), std::string::npos)
+        << in_order.ended();
+    expect_same_runs(in_order, alongside);
+    // Its thread has closed the work database: nothing holds a lock on it any more.
+    EXPECT_NO_THROW(sql_exec(alongside.appdata() + "/" + alongside.work_folder() + "/GPS.db",
+                             "BEGIN EXCLUSIVE; ROLLBACK;"));
+}
+
+TEST_F(RunThreadsTest, ALoadThatFailsWhileAConversionRunsIsToldAfterTheConversions) {
+    const ThreadsRun in_order(sample_cycle_folder(), 1, {}, kNoLtpTable);
+    WorkDatabaseWatch watch;
+    const ThreadsRun alongside(sample_cycle_folder(), 2,
+                               before_airways([&] { watch.wait_until_closed(2); }), kNoLtpTable);
+    ASSERT_EQ(in_order.ended(), "no such table: NavLTP");
+    expect_same_runs(in_order, alongside);
+}
+
+TEST_F(RunThreadsTest, AConversionThatFailsAfterTheLoadFailedIsTheFailure) {
+    const std::string cycle =
+        cycle_with("earth_awy.dat", "I\n1100 Version\nA K1 11 B K1 11 N\n99\n");
+    const ThreadsRun in_order(cycle, 1, {}, kNoLtpTable);
+    WorkDatabaseWatch watch;
+    const ThreadsRun alongside(cycle, 2, before_airways([&] { watch.wait_until_closed(2); }),
+                               kNoLtpTable);
+    ASSERT_NE(in_order.ended().find("List index out of bounds (7)"), std::string::npos)
+        << in_order.ended();
+    expect_same_runs(in_order, alongside);
+}
+
+TEST_F(RunThreadsTest, ATargetThatCannotBeReplacedIsToldInItsTurn) {
+    // A folder where the temporary copy has to go: the second product cannot be replaced by rename.
+    const auto blocked = [](Category category) {
+        if (category != Category::Airports) return;
+        make_folders(target_path(TargetTable[5]) + ".tmp/blocker");
+    };
+    const ThreadsRun in_order(sample_cycle_folder(), 1, blocked);
+    const ThreadsRun alongside(sample_cycle_folder(), 2, blocked);
+    expect_same_runs(in_order, alongside);
+}
+
+} // namespace
+} // namespace quill::test
