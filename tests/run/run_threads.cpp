@@ -19,10 +19,10 @@ void RecordingHost::category_starting(Category category) {
     note("starting " + std::string(category_key(category)));
 }
 
-void RecordingHost::convert(Category category, const std::string& work_folder) {
+std::size_t RecordingHost::convert(Category category, const std::string& work_folder) {
     note("convert " + std::string(category_key(category)));
     if (before_converting) before_converting(category);
-    RunHost::convert(category, work_folder);
+    return RunHost::convert(category, work_folder);
 }
 
 void RecordingHost::note(std::string call) {

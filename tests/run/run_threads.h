@@ -26,7 +26,7 @@ public:
     void airport_line_error(const std::string& message) override { note("line error " + message); }
     void warning(const std::string& line) override { note("warning " + line); }
     void category_starting(Category category) override;
-    void convert(Category category, const std::string& work_folder) override;
+    std::size_t convert(Category category, const std::string& work_folder) override;
     void loading_starting() override { note("loading starting"); }
 
     // The two products a run updates.

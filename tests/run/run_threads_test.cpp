@@ -45,8 +45,8 @@ private:
     FileLayerHook hook_;
 };
 
-// A product that the load cannot fill: it fails as soon as it clears the tables.
-constexpr std::string_view kNoLtpTable = "DROP TABLE NavLTP;";
+// A product that the load cannot fill: it fails at its first block.
+constexpr std::string_view kAirportWithoutAColumn = "ALTER TABLE Airport DROP COLUMN HasTower;";
 
 class RunThreadsTest : public testing::Test {
 protected:
@@ -76,7 +76,7 @@ TEST_F(RunThreadsTest, TheSampleCycleRunsAsInOrder) {
 
 TEST_F(RunThreadsTest, AirportLineErrorsAreToldOnTheHostsThreadBeforeTheNextCategory) {
     const std::string cycle =
-        cycle_with("apt.dat", "I\n1100 Version\n1 10 0 0 XAPT Example\n100 short row\n99\n");
+        cycle_with("apt.dat", "I\n1100 Version\n1 10 0 0 XAPT Example\n100 short row\n102 H1 40.0 -100.0 0 10 10 1 0 0 0 0\n99\n");
     const ThreadsRun in_order(cycle, 1);
     const ThreadsRun alongside(cycle, 2);
     const auto converting = std::ranges::find(in_order.calls(), "convert airports");
@@ -99,22 +99,31 @@ TEST_F(RunThreadsTest, AConversionThatFailsWhileTheLoadRunsIsTheFailure) {
                              "BEGIN EXCLUSIVE; ROLLBACK;"));
 }
 
+TEST_F(RunThreadsTest, AFileWithoutARecordIsRefusedWhileTheLoadRuns) {
+    const std::string cycle = cycle_with("earth_fix.dat", "I\n1100 Version - data cycle 2606\n\n99\n");
+    const ThreadsRun in_order(cycle, 1);
+    WorkDatabaseWatch watch;
+    const ThreadsRun alongside(cycle, 2, before_airways([&] { watch.wait_until_opened(2); }));
+    ASSERT_EQ(in_order.ended(), "earth_fix.dat holds no fix: it is empty or not an X-Plane earth_fix.dat");
+    expect_same_runs(in_order, alongside);
+}
+
 TEST_F(RunThreadsTest, ALoadThatFailsWhileAConversionRunsIsToldAfterTheConversions) {
-    const ThreadsRun in_order(sample_cycle_folder(), 1, {}, kNoLtpTable);
+    const ThreadsRun in_order(sample_cycle_folder(), 1, {}, kAirportWithoutAColumn);
     WorkDatabaseWatch watch;
     const ThreadsRun alongside(sample_cycle_folder(), 2,
-                               before_airways([&] { watch.wait_until_closed(2); }), kNoLtpTable);
-    ASSERT_EQ(in_order.ended(), "no such table: NavLTP");
+                               before_airways([&] { watch.wait_until_closed(2); }), kAirportWithoutAColumn);
+    ASSERT_NE(in_order.ended().find("Field 'HasTower' not found"), std::string::npos) << in_order.ended();
     expect_same_runs(in_order, alongside);
 }
 
 TEST_F(RunThreadsTest, AConversionThatFailsAfterTheLoadFailedIsTheFailure) {
     const std::string cycle =
         cycle_with("earth_awy.dat", "I\n1100 Version\nA K1 11 B K1 11 N\n99\n");
-    const ThreadsRun in_order(cycle, 1, {}, kNoLtpTable);
+    const ThreadsRun in_order(cycle, 1, {}, kAirportWithoutAColumn);
     WorkDatabaseWatch watch;
     const ThreadsRun alongside(cycle, 2, before_airways([&] { watch.wait_until_closed(2); }),
-                               kNoLtpTable);
+                               kAirportWithoutAColumn);
     ASSERT_NE(in_order.ended().find("List index out of bounds (7)"), std::string::npos)
         << in_order.ended();
     expect_same_runs(in_order, alongside);
