@@ -28,7 +28,7 @@ CategoryCycles held_cycles(const std::optional<HoldingsRecord>& record, std::siz
 }
 
 // The work database holds the selected categories from the source files and
-// every other one as the seed holds it.
+// every other one as the product it was copied from holds it.
 CategoryCycles cycles_after(const RunOutcome& outcome, const std::optional<HoldingsRecord>& record) {
     CategoryCycles cycles = held_cycles(record, *outcome.seed);
     for (const Category c : kCategories)

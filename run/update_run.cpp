@@ -165,7 +165,7 @@ RunOutcome RunUpdate(RunHost& host, const RunOptions& options) {
         ahead.emplace(receivers, work_database_path(work_folder));
     CheckWorkDatabase(work_database_path(work_folder));
 
-    // Every target passed over lies before the seed in table order, so its
+    // Every target passed over comes before the one copied from, so its
     // line comes before those of the targets published.
     outcome.failures = std::move(passed_over);
     if (!options.publish) {
