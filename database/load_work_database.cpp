@@ -41,8 +41,7 @@ void LoadWorkDatabase(const LoadRequest& request, LoadFeed& feed) {
 
     WorkDatabase database;
     database.connection.open(path);
-    WorkDatabase::kJournalOff.execute(database.connection);
-    WorkDatabase::kCacheSize.execute(database.connection);
+    WorkDatabase::prepare_to_load(database.connection);
     // One transaction for the whole load; without a journal a failed load
     // leaves a scratch file that the next run replaces.
     kBegin.execute(database.connection);

@@ -71,6 +71,12 @@ Category category_of(WorkTable which) {
 
 WorkDatabase::WorkDatabase() : tables_(make_tables(std::make_index_sequence<kWorkTableCount>{})) {}
 
+void WorkDatabase::prepare_to_load(const Connection& connection) {
+    for (const char* setting :
+         {"PRAGMA journal_mode = OFF", "PRAGMA synchronous = OFF", "PRAGMA cache_size = -8192"})
+        Query(setting).execute(connection);
+}
+
 void WorkDatabase::clear(Category category) {
     for (const WorkTable which : tables_of(category))
         Statement(connection, "Delete from " + std::string(table_name(which))).execute();

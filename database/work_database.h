@@ -23,12 +23,13 @@ inline constexpr std::size_t kWorkTableCount = 13;
 // table object per table, indexed by WorkTable.
 class WorkDatabase {
 public:
-    // Loading needs no journal: a failed load leaves a scratch file that the
-    // next run replaces.
-    static constexpr Query kJournalOff{"PRAGMA journal_mode = OFF;"};
-    // The waypoint name index of a world cycle outgrows SQLite's default 2 MB
-    // page cache; every page it spills costs a write and a read back.
-    static constexpr Query kCacheSize{"PRAGMA cache_size = -8192;"};
+    // The settings of the connection that loads. No journal: a failed load
+    // leaves a scratch file that the next run replaces. No flush to disk:
+    // only the copies that replace product databases must outlive a crash,
+    // and each is flushed before it does. A page cache of 8 MB: the waypoint
+    // name index of a world cycle outgrows SQLite's default 2 MB, and every
+    // page it spills costs a write and a read back.
+    static void prepare_to_load(const Connection& connection);
 
     WorkDatabase();
 

@@ -90,8 +90,7 @@ void insert_floor(const std::string& database, const std::vector<TableRows>& tab
     Connection connection;
     connection.open(database);
     // The loader's own connection settings.
-    WorkDatabase::kJournalOff.execute(connection);
-    WorkDatabase::kCacheSize.execute(connection);
+    WorkDatabase::prepare_to_load(connection);
     Query("BEGIN").execute(connection);
     for (const TableRows& rows : tables) insert_table(connection, rows);
     Query("COMMIT").execute(connection);
