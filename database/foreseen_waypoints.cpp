@@ -3,7 +3,6 @@
 #include "convert/text_encoding.h"
 #include "database/load_blocks.h"
 #include "database/row_batch.h"
-#include "database/table_block.h"
 #include "database/work_database.h"
 
 #include <algorithm>
@@ -47,7 +46,7 @@ bool same_bits(double a, double b) {
 
 } // namespace
 
-ForeseenWaypoints::ForeseenWaypoints(std::string path) : path_(std::move(path)) {}
+ForeseenWaypoints::ForeseenWaypoints(FixFileRows& file) : file_(&file) {}
 
 void ForeseenWaypoints::add(const RowBatch& batch) {
     BoundRow bound;
@@ -63,18 +62,14 @@ FixIndex ForeseenWaypoints::index() && { return std::move(*grouped_); }
 
 bool ForeseenWaypoints::held_by(const Table& table) const {
     FixRowReader theirs(table, "WPTName");
-    TableBlockReader file(fix_block(), path_, {});
-    RowBatch batch;
     BoundRow mine;
     std::string_view name;
     FixPosition position{};
     std::optional<std::string_view> bad_text;
-    for (bool more = true; more;) {
-        batch.clear();
-        more = file.read(batch);
-        if (batch.failure()) return false;
-        for (std::size_t row = 0; row < batch.size(); ++row) {
-            take_row(batch, row, mine);
+    while (const RowBatch* batch = file_->next()) {
+        if (batch->failure()) return false;
+        for (std::size_t row = 0; row < batch->size(); ++row) {
+            take_row(*batch, row, mine);
             if (!theirs.next(name, position, bad_text) || bad_text || name != mine.name ||
                 !same_bits(position.latitude, mine.position.latitude) ||
                 !same_bits(position.longitude, mine.position.longitude))

@@ -32,7 +32,7 @@ struct LoadStopped {};
 
 LoadAlongside::LoadAlongside(const CategorySelection& selected, std::string work_folder)
     : work_folder_(std::move(work_folder)),
-      waypoints_cleared_(selected[index_of(Category::Waypoints)]) {
+      foreseeing_(selected[index_of(Category::Waypoints)] && selected[index_of(Category::Airways)]) {
     // No conversion writes the files of a category that is not selected.
     for (const Category category : kCategories)
         files_complete_[index_of(category)] = !selected[index_of(category)];
@@ -109,16 +109,47 @@ void LoadAlongside::take_handed(BlockInserter& inserter) {
         inserter.insert(*handed.batch);
         last = handed.last;
         lock.lock();
-        bytes_out_ -= handed.batch->bytes();
-        spare_.push_back(std::move(handed.batch));
-        changed_.notify_all();
+        recycle(std::move(handed.batch));
     }
 }
 
+// With the lock held.
+void LoadAlongside::recycle(std::unique_ptr<RowBatch> batch) {
+    if (!batch) return;
+    bytes_out_ -= batch->bytes();
+    spare_.push_back(std::move(batch));
+    changed_.notify_all();
+}
+
+// With the lock held.
+std::unique_ptr<RowBatch> LoadAlongside::spare_batch() {
+    if (spare_.empty()) return std::make_unique<RowBatch>();
+    std::unique_ptr<RowBatch> batch = std::move(spare_.back());
+    spare_.pop_back();
+    return batch;
+}
+
+// The fix block's file is no longer read anew once the lookups are read.
 void LoadAlongside::lookups_read() {
     const std::lock_guard lock(mutex_);
     lookups_ready_ = true;
+    read_again_ended_ = true;
+    recycle(std::move(compared_));
+    for (std::unique_ptr<RowBatch>& batch : read_again_) recycle(std::move(batch));
+    read_again_.clear();
     changed_.notify_all();
+}
+
+// On the database thread, comparing the foreseen waypoints with the table.
+const RowBatch* LoadAlongside::next() {
+    std::unique_lock lock(mutex_);
+    recycle(std::move(compared_));
+    changed_.wait(lock, [&] { return stopped_ || !read_again_.empty() || read_again_ended_; });
+    if (stopped_) throw LoadStopped{};
+    if (read_again_.empty()) return nullptr;
+    compared_ = std::move(read_again_.front());
+    read_again_.pop_front();
+    return compared_.get();
 }
 
 void LoadAlongside::throw_if_stopped() {
@@ -162,7 +193,7 @@ std::exception_ptr LoadAlongside::help(const std::function<void(const std::strin
             lock.lock();
         } else if (ended_) {
             return failure_;
-        } else if (!read_ahead(lock) && !group_foreseen(lock)) {
+        } else if (!read_ahead(lock) && !group_foreseen(lock) && !read_again(lock)) {
             changed_.wait(lock);
         }
     }
@@ -171,13 +202,7 @@ std::exception_ptr LoadAlongside::help(const std::function<void(const std::strin
 // Reads one batch with the lock let go; false when there is nothing to read yet.
 bool LoadAlongside::read_ahead(std::unique_lock<std::mutex>& lock) {
     if (bytes_out_ >= kBytesAhead || (!reader_ && !start_next_block())) return false;
-    std::unique_ptr<RowBatch> batch;
-    if (spare_.empty()) {
-        batch = std::make_unique<RowBatch>();
-    } else {
-        batch = std::move(spare_.back());
-        spare_.pop_back();
-    }
+    std::unique_ptr<RowBatch> batch = spare_batch();
     const bool foreseeing = foresight_ == Foresight::Reading;
     lock.unlock();
     batch->clear();
@@ -201,6 +226,32 @@ bool LoadAlongside::group_foreseen(std::unique_lock<std::mutex>& lock) {
     foreseen_->group();
     lock.lock();
     foresight_ = Foresight::Grouped;
+    rereader_ = read_block(*foreseen_block_, fix_path_, nullptr);
+    changed_.notify_all();
+    return true;
+}
+
+// Reads the fix block's file anew a batch at a time, with the lock let go,
+// for the database thread to compare with the table; false when there is
+// nothing to read now.
+bool LoadAlongside::read_again(std::unique_lock<std::mutex>& lock) {
+    if (rereader_ && read_again_ended_) rereader_.reset();
+    if (!rereader_ || bytes_out_ >= kBytesAhead) return false;
+    std::unique_ptr<RowBatch> batch = spare_batch();
+    lock.unlock();
+    batch->clear();
+    const bool more = rereader_->read(*batch) && !batch->failure();
+    lock.lock();
+    bytes_out_ += batch->bytes();
+    if (read_again_ended_) {
+        recycle(std::move(batch));
+        return true;
+    }
+    read_again_.push_back(std::move(batch));
+    if (!more) {
+        rereader_.reset();
+        read_again_ended_ = true;
+    }
     changed_.notify_all();
     return true;
 }
@@ -228,8 +279,10 @@ bool LoadAlongside::start_next_block() {
         const bool airways = block.kind == BlockKind::Airways;
         if (airways && !lookups_ready_) return false;
         reader_ = read_block(block, path, airways ? lookups() : nullptr);
-        if (block.table == WorkTable::WPT && waypoints_cleared_) {
-            foreseen_.emplace(path);
+        if (block.table == WorkTable::WPT && foreseeing_) {
+            foreseen_.emplace(static_cast<FixFileRows&>(*this));
+            foreseen_block_ = &block;
+            fix_path_ = path;
             foresight_ = Foresight::Reading;
         }
         ++next_block_;

@@ -31,8 +31,10 @@ struct LoadRequest;
 // it is written. The calling thread reads blocks in loading order and a few
 // megabytes ahead at most, so what waits in memory does not grow with the
 // cycle. Reading the fix block ahead into a NavWPT that the load cleared, it
-// foresees the waypoint lookups and groups them while the block is inserted.
-class LoadAlongside : public LoadFeed {
+// foresees the waypoint lookups and groups them while the block is inserted,
+// then reads the block's file anew for the database thread to compare with
+// the table.
+class LoadAlongside : public LoadFeed, private FixFileRows {
 public:
     LoadAlongside(const CategorySelection& selected, std::string work_folder);
     ~LoadAlongside() override;
@@ -64,6 +66,7 @@ private:
 
     std::optional<ForeseenWaypoints> foreseen_waypoints() override;
     void lookups_read() override;
+    const RowBatch* next() override;
     void add_line(const std::string& line);
     void end(std::exception_ptr failure);
     void throw_if_stopped();
@@ -71,7 +74,10 @@ private:
     bool read_ahead(std::unique_lock<std::mutex>& lock);
     bool start_next_block();
     bool group_foreseen(std::unique_lock<std::mutex>& lock);
+    bool read_again(std::unique_lock<std::mutex>& lock);
     void take_handed(BlockInserter& inserter);
+    std::unique_ptr<RowBatch> spare_batch();
+    void recycle(std::unique_ptr<RowBatch> batch);
 
     const std::string work_folder_;
     std::mutex mutex_;
@@ -91,9 +97,19 @@ private:
     std::deque<Handed> handed_;
     std::vector<std::unique_ptr<RowBatch>> spare_;
     std::size_t bytes_out_ = 0;
-    const bool waypoints_cleared_;
+    // The waypoints are foreseen where the load clears NavWPT and the airway
+    // blocks look them up.
+    const bool foreseeing_;
     Foresight foresight_ = Foresight::None;
     std::optional<ForeseenWaypoints> foreseen_; // the calling thread's until grouped
+    const LoadBlock* foreseen_block_ = nullptr;
+    std::string fix_path_;
+    // The fix block's file read anew once the waypoints are grouped, until
+    // the lookups are read.
+    std::unique_ptr<BlockReader> rereader_; // the calling thread's
+    std::deque<std::unique_ptr<RowBatch>> read_again_;
+    bool read_again_ended_ = false;
+    std::unique_ptr<RowBatch> compared_; // the database thread's
 };
 
 } // namespace quill

@@ -137,6 +137,7 @@ INSTANTIATE_TEST_SUITE_P(
               {true, true, false, true},
               "INSERT INTO NavWPT (WPTName, Latitude, Longitude) VALUES ('F7', 1, 1);",
               {}},
+        Alike{"waypoints_without_airways", {true, true, true, false}, "", {}},
         Alike{"waypoints_moved_as_they_are_inserted",
               kAllCategories,
               "CREATE TRIGGER moved AFTER INSERT ON NavWPT BEGIN "
