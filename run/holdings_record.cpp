@@ -138,4 +138,10 @@ bool unchanged_since(const Holding& holding, const std::string& path) {
     return file_stamp(path) == FileStamp{holding.file_size, holding.file_time};
 }
 
+std::optional<Holding> held_unchanged(const HoldingsRecord& record, const TargetRow& row) {
+    std::optional<Holding> holding = record.current(row);
+    if (holding && !unchanged_since(*holding, target_path(row))) holding.reset();
+    return holding;
+}
+
 } // namespace quill

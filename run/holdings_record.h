@@ -64,4 +64,8 @@ std::optional<HoldingsRecord> ReadHoldingsRecord(const std::string& work_folder)
 // nothing has written it since this program did.
 bool unchanged_since(const Holding& holding, const std::string& path);
 
+// What the record says a product's database holds, where nothing has written
+// that file since this program did; none otherwise.
+std::optional<Holding> held_unchanged(const HoldingsRecord& record, const TargetRow& row);
+
 } // namespace quill

@@ -34,8 +34,8 @@ std::string newer_holders(Category c, const std::string& cycle, const TargetSele
     std::string holders;
     for (std::size_t row = 0; row < kTargetCount; ++row) {
         if (!targets[row]) continue;
-        const std::optional<Holding> holding = record.current(TargetTable[row]);
-        if (!holding || !unchanged_since(*holding, target_path(TargetTable[row]))) continue;
+        const std::optional<Holding> holding = held_unchanged(record, TargetTable[row]);
+        if (!holding) continue;
         const std::string& held = holding->cycles[index_of(c)];
         if (!older(cycle, held)) continue;
         if (!holders.empty()) holders += ", ";

@@ -22,9 +22,8 @@ CategoryCycles held_cycles(const std::optional<HoldingsRecord>& record, std::siz
     CategoryCycles unknown;
     unknown.fill(kUnknownCycle);
     if (!record) return unknown;
-    const std::optional<Holding> holding = record->current(TargetTable[row]);
-    if (!holding || !unchanged_since(*holding, target_path(TargetTable[row]))) return unknown;
-    return holding->cycles;
+    const std::optional<Holding> holding = held_unchanged(*record, TargetTable[row]);
+    return holding ? holding->cycles : unknown;
 }
 
 // The work database holds the selected categories from the source files and
