@@ -27,6 +27,8 @@ void Connection::open(const std::string& path, Mode mode) {
 
 void Connection::set_busy_timeout(int milliseconds) { sqlite3_busy_timeout(db_, milliseconds); }
 
+std::int64_t Connection::last_insert_rowid() const { return sqlite3_last_insert_rowid(db_); }
+
 void Connection::close() {
     // Statements are finalized by their owners first; v2 copes with stragglers.
     if (db_) sqlite3_close_v2(db_);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 struct sqlite3;
@@ -24,6 +25,10 @@ public:
     void set_busy_timeout(int milliseconds);
     // Closes the file; a transaction still open is abandoned.
     void close();
+
+    // The rowid of the last row this connection inserted into a table with
+    // rowids, also when the statement that inserted it failed afterwards.
+    std::int64_t last_insert_rowid() const;
 
     bool is_open() const { return db_ != nullptr; }
     sqlite3* handle() const { return db_; }

@@ -1,8 +1,11 @@
 #include "support/insert_floor.h"
 
+#include "database/block_inserter.h"
 #include "database/connection.h"
 #include "database/query.h"
 #include "database/statement.h"
+#include "database/table.h"
+#include "database/work_database.h"
 
 #include <algorithm>
 
@@ -27,42 +30,35 @@ std::string column_list(const std::vector<std::string_view>& columns) {
     return list;
 }
 
+// In batches as the loader hands them to its inserter, each row's line its
+// place in a file with a header line.
 void read_table(Connection& connection, TableRows& rows) {
+    const std::vector<std::string_view> columns = column_names(*rows.block);
+    const std::vector<bool> numeric = numeric_columns(*rows.block);
     Statement select(connection,
-                     "SELECT " + column_list(rows.columns) + " FROM " + table_name(rows) + " ORDER BY rowid");
+                     "SELECT " + column_list(columns) + " FROM " + table_name(rows) + " ORDER BY rowid");
+    rows.batches.emplace_back();
     while (select.step()) {
-        for (int i = 0; i < static_cast<int>(rows.columns.size()); ++i) {
-            if (rows.numeric[i]) {
-                rows.values.push_back({select.column_double(i), 0, 0});
-            } else {
-                const std::string_view text = select.column_text(i);
-                rows.values.push_back({0, rows.texts.size(), text.size()});
-                rows.texts.append(text);
-            }
+        if (rows.batches.back().full()) rows.batches.emplace_back();
+        RowBatch& batch = rows.batches.back();
+        batch.start_row(static_cast<long>(rows.rows) + 2);
+        for (int i = 0; i < static_cast<int>(columns.size()); ++i) {
+            if (numeric[static_cast<std::size_t>(i)]) batch.add_number(select.column_double(i));
+            else batch.add_text(select.column_text(i));
         }
+        batch.end_row();
         ++rows.rows;
     }
 }
 
 void insert_table(Connection& connection, const TableRows& rows) {
-    std::string values;
-    for (std::size_t i = 0; i < rows.columns.size(); ++i) values += i ? ", ?" : "?";
-    Statement insert(connection, "INSERT INTO " + table_name(rows) + " (" + column_list(rows.columns) +
-                                     ") VALUES (" + values + ")");
-    const int width = static_cast<int>(rows.columns.size());
-    for (std::size_t row = 0; row < rows.rows; ++row) {
-        const Value* value = &rows.values[row * rows.columns.size()];
-        for (int i = 0; i < width; ++i) {
-            if (rows.numeric[i]) insert.bind_double(i, value[i].number);
-            else insert.bind_text(i, std::string_view(rows.texts).substr(value[i].offset, value[i].length), false);
-        }
-        insert.step();
-        insert.reset();
-    }
+    Table table(quill::table_name(rows.block->table));
+    table.open(connection);
+    BlockInserter inserter(*rows.block, table, table_name(rows));
+    for (const RowBatch& batch : rows.batches) inserter.insert(batch);
 }
 
 } // namespace
-
 
 std::vector<TableRows> read_rows(const std::string& database) {
     Connection connection;
@@ -73,8 +69,6 @@ std::vector<TableRows> read_rows(const std::string& database) {
         if (seen) continue;
         TableRows& rows = tables.emplace_back();
         rows.block = &block;
-        rows.columns = column_names(block);
-        rows.numeric = numeric_columns(block);
         read_table(connection, rows);
     }
     return tables;

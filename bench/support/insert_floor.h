@@ -1,6 +1,7 @@
 #pragma once
 
 #include "database/load_blocks.h"
+#include "database/row_batch.h"
 
 #include <cstddef>
 #include <string>
@@ -9,20 +10,11 @@
 
 namespace quill::bench {
 
-// One value as the loader binds it: a number or a text.
-struct Value {
-    double number;
-    std::size_t offset;
-    std::size_t length;
-};
-
-// The rows of one table, read back from a loaded database.
+// The rows of one table, read back from a loaded database into batches as
+// the loader reads them from its files.
 struct TableRows {
     const LoadBlock* block = nullptr;
-    std::vector<std::string_view> columns;
-    std::vector<bool> numeric;
-    std::vector<Value> values; // row after row
-    std::string texts;
+    std::vector<RowBatch> batches;
     std::size_t rows = 0;
 };
 
@@ -33,8 +25,9 @@ std::size_t total_rows(const std::vector<TableRows>& tables);
 
 std::string table_name(const TableRows& rows);
 
-// The least a loader has to do: insert the same rows, already in memory, with
-// one prepared statement per table in one transaction.
+// The least a loader has to do: insert the same rows, already in memory,
+// through the loader's own inserter (one prepared statement per table, rows
+// in groups) in one transaction.
 void insert_floor(const std::string& database, const std::vector<TableRows>& tables);
 
 } // namespace quill::bench

@@ -171,6 +171,23 @@ INSTANTIATE_TEST_SUITE_P(
                       BadRecord{"8|47.5|-122.25", "List index out of bounds (3)"},
                       BadRecord{"", "List index out of bounds (0)"}));
 
+class RefusedRowTest : public LoadWorkDatabaseTest, public ::testing::WithParamInterface<int> {};
+
+// Rows after the first go in by groups of 32: a row the table refuses is told
+// at its own line, at the start, middle and end of a group as when alone.
+TEST_P(RefusedRowTest, FailsWithTheMessageAndLineOfTheRefusedRow) {
+    make_product("DROP INDEX NavWPT_WPTName; CREATE UNIQUE INDEX NavWPT_WPTName ON NavWPT (WPTName);");
+    const int refused = GetParam();
+    std::string text = "HEADER|IS|NOT|READ\r\n";
+    for (int row = 0; row < 80; ++row)
+        text += "7|47.5|-122.25|F" + std::to_string(row == refused ? 0 : row) + "\r\n";
+    write_file(work + "earth_fix.csv", text);
+    EXPECT_EQ(load_error(), "UNIQUE constraint failed: NavWPT.WPTName\n" + work + "earth_fix.csv, line " +
+                                std::to_string(refused + 2));
+}
+
+INSTANTIATE_TEST_SUITE_P(Places, RefusedRowTest, ::testing::Values(1, 2, 17, 32, 33, 64, 65, 79));
+
 TEST_F(LoadWorkDatabaseTest, FailedLoadClosesTheDatabaseAndTheNextLoadReplacesIt) {
     make_product();
     write_intermediate("earth_fix.csv", {"7|47.5|-122.25|ABCDE", "8|bad|0|KLM"});
