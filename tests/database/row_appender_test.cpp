@@ -75,7 +75,8 @@ TEST_F(RowAppenderTest, AGroupStoresItsRowsAsPostingEachAloneWould) {
         Query("BEGIN").execute(other);
         RowAppender appender(other_table, kVorColumns);
         for (int row = 0; row < 33; ++row) {
-            appender.set_text(0, "V" + std::to_string(row));
+            const std::string name = "V" + std::to_string(row);
+            appender.set_text(0, name);
             appender.set_number(1, row);
             appender.post();
         }
