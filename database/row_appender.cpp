@@ -37,10 +37,11 @@ std::string insert_sql(const Table& table, std::span<const std::string_view> col
 // A group's rows take consecutive rowids, so the rowid of the last row in
 // tells how many of them went in before one was refused. A trigger could
 // insert rows of its own, and a table without rowids (or a view) has no such
-// count: there rows go in one by one.
+// count: there rows go in one by one. A trigger names its table as written.
 bool rows_counted_by_rowid(const Table& table) {
     Statement triggers(table.connection(),
-                       "SELECT count(*) FROM sqlite_master WHERE type = 'trigger' AND tbl_name = ?");
+                       "SELECT count(*) FROM sqlite_master WHERE type = 'trigger' AND "
+                       "tbl_name = ? COLLATE NOCASE");
     triggers.bind_text(0, table.name(), false);
     if (!triggers.step() || triggers.column_int64(0) != 0) return false;
     try {

@@ -39,8 +39,8 @@ public:
     void set_number(std::size_t place, int column, double value);
     void set_text(std::size_t place, int column, std::string_view text);
     // Inserts the group's rows in order. A row the table refuses throws
-    // RowRefused; the rows before it are in the table, as they would be
-    // had each been posted alone.
+    // RowRefused with its place; in a transaction without a journal, as a
+    // load writes, the rows before it stay in, as had each been posted alone.
     void post_group();
 
     struct RowRefused {
