@@ -27,10 +27,9 @@ void BlockInserter::prepare(long line) {
     if (!appender_) located(path_, line, [&] { appender_.emplace(table_, column_names(block_)); });
 }
 
+// The insert is prepared by then.
 void BlockInserter::post(const RowBatch& batch, std::size_t row) {
-    const long line = batch.line(row);
-    prepare(line);
-    located(path_, line, [&] {
+    located(path_, batch.line(row), [&] {
         set_values(
             batch, row, [&](int column, double number) { appender_->set_number(column, number); },
             [&](int column, std::string_view text) { appender_->set_text(column, text); });

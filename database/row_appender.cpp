@@ -103,9 +103,9 @@ void RowAppender::post_group() {
     try {
         group_->step();
     } catch (Error& error) {
-        const std::int64_t in = table_.connection().last_insert_rowid() - *last_rowid_;
+        const std::int64_t rows_in = table_.connection().last_insert_rowid() - *last_rowid_;
         const auto last = static_cast<std::int64_t>(group_rows_) - 1;
-        const auto place = static_cast<std::size_t>(std::clamp<std::int64_t>(in, 0, last));
+        const auto place = static_cast<std::size_t>(std::clamp<std::int64_t>(rows_in, 0, last));
         last_rowid_.reset();
         throw RowRefused{place, std::move(error)};
     }
