@@ -4,7 +4,7 @@
 
 namespace quill {
 
-StartOptions ParseCommandLine(const std::vector<std::string>& parameters) {
+StartOptions parse_command_line(const std::vector<std::string>& parameters) {
     StartOptions options;
     const std::size_t count = parameters.size();
     if (count != 1 && count != 2 && count != 4) return options;
@@ -17,11 +17,11 @@ StartOptions ParseCommandLine(const std::vector<std::string>& parameters) {
     return options;
 }
 
-bool AsksForVersion(const std::vector<std::string>& parameters) {
+bool asks_for_version(const std::vector<std::string>& parameters) {
     return parameters.size() == 1 && parameters[0] == "--version";
 }
 
-WindowPosition ConvertPosition(const StartOptions& options) {
+WindowPosition convert_position(const StartOptions& options) {
     WindowPosition position;
     position.left = text_to_integer(options.left.value());
     position.top = text_to_integer(options.top.value());

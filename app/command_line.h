@@ -21,11 +21,11 @@ struct StartOptions {
 };
 
 // The parameters without the program's own path.
-StartOptions ParseCommandLine(const std::vector<std::string>& parameters);
+StartOptions parse_command_line(const std::vector<std::string>& parameters);
 
 // True for the one parameter "--version": the window prints its version and
 // ends without opening, as a packager checks it. No cycle folder has that name.
-bool AsksForVersion(const std::vector<std::string>& parameters);
+bool asks_for_version(const std::vector<std::string>& parameters);
 
 struct WindowPosition {
     std::int32_t left = 0;
@@ -34,6 +34,6 @@ struct WindowPosition {
 
 // Converts left, then top; throws the integer conversion error of the first
 // text that fails. Only called when the options hold a position.
-WindowPosition ConvertPosition(const StartOptions& options);
+WindowPosition convert_position(const StartOptions& options);
 
 } // namespace quill

@@ -21,18 +21,18 @@ std::string without_trailing_separators(std::string folder) {
 
 } // namespace
 
-std::string GetEnvVar(const std::string& name) { return environment_variable(name); }
+std::string get_env_var(const std::string& name) { return environment_variable(name); }
 
-std::string ApplicationDataFolder() {
+std::string application_data_folder() {
     if (overriding_folder()) return overriding_folder()->path;
-    const std::string folder = GetEnvVar("APPDATA");
+    const std::string folder = get_env_var("APPDATA");
     return folder.empty() ? default_data_folder().path : folder;
 }
 
-std::string DescribeApplicationDataFolder() {
+std::string describe_application_data_folder() {
     if (const std::optional<NamedFolder>& chosen = overriding_folder())
         return chosen->path + " (" + chosen->name + ")";
-    const std::string appdata = GetEnvVar("APPDATA");
+    const std::string appdata = get_env_var("APPDATA");
     if (!appdata.empty()) return appdata + " (APPDATA)";
     const NamedFolder folder = default_data_folder();
     return folder.path + " (" + folder.name + ")";

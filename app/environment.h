@@ -12,20 +12,20 @@ inline constexpr char kPathSeparator =
     static_cast<char>(std::filesystem::path::preferred_separator);
 
 // The value of an environment variable; empty when it is not set or empty.
-std::string GetEnvVar(const std::string& name);
+std::string get_env_var(const std::string& name);
 
 // The folder below which the products keep their data: the folder of an
 // ApplicationDataOverride while one lives, otherwise APPDATA when it is set,
 // otherwise the system's own (default_data_folder: the XDG data home on POSIX
 // systems, the roaming application-data folder on Windows). Read anew at
 // every call, without a trailing separator.
-std::string ApplicationDataFolder();
+std::string application_data_folder();
 
 // The application-data folder with where it came from, for messages:
 // "<folder> (APPDATA)", "<folder> (the XDG data home)",
 // "<folder> (the roaming application-data folder)" or, overridden,
 // "<folder> (<origin>)".
-std::string DescribeApplicationDataFolder();
+std::string describe_application_data_folder();
 
 // Makes a folder the application-data folder of the whole process while the
 // object lives, whatever the environment says: a user's choice on the command

@@ -6,7 +6,7 @@
 namespace quill {
 
 std::string target_folder(const TargetRow& row) {
-    std::string folder = ApplicationDataFolder();
+    std::string folder = application_data_folder();
     folder += kPathSeparator;
     for (const char c : row.folder) folder += c == '/' ? kPathSeparator : c;
     return folder;
@@ -28,7 +28,7 @@ std::size_t count_selected(const TargetSelection& selection) {
     return count;
 }
 
-TargetSelection DetectTargets() {
+TargetSelection detect_targets() {
     TargetSelection found{};
     for (std::size_t i = 0; i < kTargetCount; ++i)
         found[i] = file_exists(target_path(TargetTable[i]));

@@ -49,6 +49,6 @@ std::string target_folder(const TargetRow& row);
 std::string target_path(const TargetRow& row);
 
 // For each row, whether its database file exists (links followed).
-TargetSelection DetectTargets();
+TargetSelection detect_targets();
 
 } // namespace quill

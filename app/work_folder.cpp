@@ -15,8 +15,8 @@ void append_level(std::string& path, std::string_view name) {
 
 } // namespace
 
-std::string MakeWorkFolder() {
-    std::string folder = ApplicationDataFolder();
+std::string make_work_folder() {
+    std::string folder = application_data_folder();
     append_level(folder, "Orvanel");
     append_level(folder, "Quillstrom");
     folder += kPathSeparator;

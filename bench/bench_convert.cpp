@@ -41,11 +41,11 @@ const std::vector<Converter>& converters() {
     static const std::vector<Converter> all{
         {"airports", "apt.dat", 1.2, "airports+navaids",
          [](const std::string& source, const std::string& work) {
-             quill::ConvertAirports(source, work, [](const std::string&) { ++airport_line_errors; });
+             quill::convert_airports(source, work, [](const std::string&) { ++airport_line_errors; });
          }},
-        {"navaids", "earth_nav.dat", 1.2, "airports+navaids", quill::ConvertNavaids},
-        {"fixes", "earth_fix.dat", 1.5, "fixes+airways", quill::ConvertFixes},
-        {"airways", "earth_awy.dat", 1.5, "fixes+airways", quill::ConvertAirways},
+        {"navaids", "earth_nav.dat", 1.2, "airports+navaids", quill::convert_navaids},
+        {"fixes", "earth_fix.dat", 1.5, "fixes+airways", quill::convert_fixes},
+        {"airways", "earth_awy.dat", 1.5, "fixes+airways", quill::convert_airways},
     };
     return all;
 }

@@ -4,7 +4,7 @@
 // statement per table in one transaction.
 #include "run/update_run.h"
 #include "app/work_folder.h"
-#include "database/load_work_database.h"
+#include "load/load_steps.h"
 #include "support/arguments.h"
 #include "support/insert_floor.h"
 #include "support/product_database.h"
@@ -58,12 +58,12 @@ Options parse(int argc, char** argv) {
 
 void convert_cycle(const Options& options) {
     for (const quill::Category category : quill::kCategories)
-        quill::ConvertCategory(category, options.source_folder, options.work_folder, [](const std::string&) {});
+        quill::convert_category(category, options.source_folder, options.work_folder, [](const std::string&) {});
 }
 
 void load(const Options& options, const std::string& product) {
     const std::string work_database = quill::work_database_path(options.work_folder);
-    quill::LoadWorkDatabase({options.work_folder,
+    quill::load_work_database({options.work_folder,
                              {true, true, true, true},
                              [&] { copy_over(product, work_database); },
                              [](const std::string&) {},

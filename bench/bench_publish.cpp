@@ -41,7 +41,7 @@ void install_target(const Scene& scene) {
 void publish(const Scene& scene) {
     TargetSelection first{};
     first[0] = true;
-    const PublishResult result = PublishWorkDatabase(first, scene.work_folder).front();
+    const PublishResult result = publish_work_database(first, scene.work_folder).front();
     if (!result.written) throw std::runtime_error("publishing failed: " + result.reason);
 }
 
@@ -58,7 +58,7 @@ void backup_into_target(const Scene& scene) {
 void seed_by_backup(const Scene& scene) {
     TargetSelection first{};
     first[0] = true;
-    SeedWorkDatabase(first, scene.work_folder);
+    seed_work_database(first, scene.work_folder);
 }
 
 void seed_by_vacuum_into(const Scene& scene) {
@@ -80,7 +80,7 @@ int main(int argc, char** argv) {
         fs::create_directories(appdata);
         setenv("APPDATA", appdata.c_str(), 1);
         Scene scene;
-        scene.work_folder = MakeWorkFolder();
+        scene.work_folder = make_work_folder();
         // Seeding writes the work database afresh from a target that holds the
         // same content, so every way reads and writes the same database.
         scene.work_database = work_database_path(scene.work_folder);

@@ -168,7 +168,7 @@ int main(int argc, char** argv) {
         prepare_appdata(appdata);
         const ChildRun first = run_cli(options);
         std::printf("first run %.1f ms\n", first.wall * 1e3);
-        const std::vector<TableRows> tables = read_rows(quill::work_database_path(quill::MakeWorkFolder()));
+        const std::vector<TableRows> tables = read_rows(quill::work_database_path(quill::make_work_folder()));
         std::printf("%zu rows loaded\n", total_rows(tables));
 
         const std::string floor_folder = options.scratch + "floor/";

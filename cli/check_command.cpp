@@ -4,7 +4,7 @@
 #include "cli/cli_options.h"
 #include "cli/console_host.h"
 #include "convert/source_files.h"
-#include "run/update_check.h"
+#include "run/check_run.h"
 
 #include <array>
 #include <ostream>
@@ -34,7 +34,7 @@ void print_sources(const Options& options, const RunOutcome& outcome, std::ostre
         if (!warning.file) out << "  " << warning.text << "\n";
 }
 
-void print_product(const ProductCheck& product, std::ostream& out) {
+void print_product(const CheckedProduct& product, std::ostream& out) {
     const TargetRow& target = TargetTable[product.row];
     out << "  " << target.caption << "\t" << target_path(target) << "\n";
     if (product.failure) {
@@ -56,10 +56,10 @@ int check(const Options& options, const std::string& work_folder, std::ostream& 
     RunOptions run;
     run.work_folder = work_folder;
     run.keep_intermediate = options.keep_intermediate;
-    const CheckReport report = CheckUpdate(host, run);
+    const CheckReport report = check_update(host, run);
     print_sources(options, report.outcome, out);
     out << "Product databases:\n";
-    for (const ProductCheck& product : report.products) print_product(product, out);
+    for (const CheckedProduct& product : report.products) print_product(product, out);
     out << "Nothing was changed.\n";
     return report.outcome.failures.empty() ? kSuccess : kSomeNotUpdated;
 }

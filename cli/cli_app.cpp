@@ -21,9 +21,9 @@ namespace {
 int update(const Options& options, std::ostream& out, std::ostream& err) {
     ConsoleHost host(options, ConsoleHost::Lines::All, out, err);
     RunOptions run;
-    run.work_folder = MakeWorkFolder();
+    run.work_folder = make_work_folder();
     run.keep_intermediate = options.keep_intermediate;
-    const RunOutcome outcome = RunUpdate(host, run);
+    const RunOutcome outcome = run_update(host, run);
     if (outcome.failures.empty()) return kSuccess;
     err << outcome.failures.size() << " of " << count_selected(host.targets_selected())
         << " product databases could not be updated" << std::endl;
@@ -45,11 +45,11 @@ int run_cli(const std::vector<std::string>& args, std::ostream& out, std::ostrea
             return kSuccess;
         }
         if (options.list) {
-            list_found(options, MakeWorkFolder(), out);
+            list_found(options, make_work_folder(), out);
             return kSuccess;
         }
-        if (options.restore) return restore(options, MakeWorkFolder(), out, err);
-        if (options.check) return check(options, MakeWorkFolder(), out, err);
+        if (options.restore) return restore(options, make_work_folder(), out, err);
+        if (options.check) return check(options, make_work_folder(), out, err);
         return update(options, out, err);
     } catch (const UsageError& usage) {
         err << "quillstrom-cli: " << usage.what() << "\n"

@@ -108,7 +108,7 @@ std::string where_products_are_looked_for() {
     const NamedFolder fallback = default_data_folder();
     return "The product databases are looked for below DIR of --appdata; without it, below\n"
            "APPDATA when it is set and not empty, otherwise below " + fallback.name + "\n(" +
-           fallback.path + ").\nNow: " + DescribeApplicationDataFolder() + "\n";
+           fallback.path + ").\nNow: " + describe_application_data_folder() + "\n";
 }
 
 } // namespace
@@ -168,11 +168,11 @@ CategorySelection resolve_categories(const Options& options) {
 }
 
 TargetSelection resolve_targets(const Options& options) {
-    const TargetSelection found = DetectTargets();
+    const TargetSelection found = detect_targets();
     if (!options.targets) {
         for (bool exists : found)
             if (exists) return found;
-        throw UsageError("no product database found in " + DescribeApplicationDataFolder());
+        throw UsageError("no product database found in " + describe_application_data_folder());
     }
     TargetSelection chosen{};
     for (std::size_t row : *options.targets) {

@@ -52,10 +52,10 @@ void list_target(std::size_t row, const std::string& work_folder, const std::opt
 } // namespace
 
 void list_found(const Options& options, const std::string& work_folder, std::ostream& out) {
-    const TargetSelection found = options.targets ? resolve_targets(options) : DetectTargets();
-    const std::optional<HoldingsRecord> record = ReadHoldingsRecord(work_folder);
+    const TargetSelection found = options.targets ? resolve_targets(options) : detect_targets();
+    const std::optional<HoldingsRecord> record = read_holdings_record(work_folder);
     bool any = false;
-    out << "Product databases in " << DescribeApplicationDataFolder() << ":\n";
+    out << "Product databases in " << describe_application_data_folder() << ":\n";
     for (std::size_t row = 0; row < kTargetCount; ++row) {
         if (!found[row]) continue;
         list_target(row, work_folder, record, out);

@@ -17,7 +17,7 @@ namespace {
 // passed over with a note.
 void note_skipped(const Options& options, const TargetSelection& chosen, std::ostream& err) {
     if (options.targets) return;
-    const TargetSelection found = DetectTargets();
+    const TargetSelection found = detect_targets();
     for (std::size_t row = 0; row < kTargetCount; ++row)
         if (found[row] && !chosen[row])
             err << "No previous database of " << TargetTable[row].caption << " is kept; skipped" << std::endl;
@@ -34,7 +34,7 @@ int restore(const Options& options, const std::string& work_folder, std::ostream
     std::size_t failures = 0;
     std::size_t tried = 0;
     for (const PublishResult& result :
-         RestorePreviousDatabases(chosen, work_folder, one_update_at_a_time)) {
+         restore_previous_databases(chosen, work_folder, one_update_at_a_time)) {
         ++tried;
         if (result.written) {
             out << "Restored " << TargetTable[result.row].caption << std::endl;

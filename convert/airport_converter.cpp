@@ -204,7 +204,7 @@ void AirportConverter::close() {
 
 } // namespace
 
-std::size_t ConvertAirports(const std::string& source_folder, const std::string& work_folder,
+std::size_t convert_airports(const std::string& source_folder, const std::string& work_folder,
                      const std::function<void(const std::string& message)>& report_line_error) {
     LineReader source(source_path(source_folder, kAirportSource));
     AirportConverter converter(work_folder);

@@ -12,7 +12,7 @@ namespace quill {
 // its text and the conversion goes on with the next line; what the row did
 // before it failed stands. Failures of the files themselves end the conversion.
 // Gives the airports written.
-std::size_t ConvertAirports(const std::string& source_folder, const std::string& work_folder,
+std::size_t convert_airports(const std::string& source_folder, const std::string& work_folder,
                      const std::function<void(const std::string& message)>& report_line_error);
 
 } // namespace quill

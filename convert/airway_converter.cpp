@@ -59,7 +59,7 @@ void write_segment(LevelFile& level, const FieldList& line) {
 
 } // namespace
 
-std::size_t ConvertAirways(const std::string& source_folder, const std::string& work_folder) {
+std::size_t convert_airways(const std::string& source_folder, const std::string& work_folder) {
     LineReader source(source_path(source_folder, kAirwaySource));
     LevelFile low{IntermediateFile(intermediate_path(work_folder, kAirwaySource, "_Low.csv"), kAirwayHeader),
                   {}, "Low"};

@@ -9,6 +9,6 @@ namespace quill {
 // earth_awy_High.csv in the work folder (which ends with a separator): two
 // records, one per end point, for each low or high segment. Gives the
 // segments written.
-std::size_t ConvertAirways(const std::string& source_folder, const std::string& work_folder);
+std::size_t convert_airways(const std::string& source_folder, const std::string& work_folder);
 
 } // namespace quill

@@ -16,7 +16,7 @@ constexpr std::string_view kFixHeader = "SHAPEID|LAT(Y)|LON(X)|NAME";
 
 } // namespace
 
-std::size_t ConvertFixes(const std::string& source_folder, const std::string& work_folder) {
+std::size_t convert_fixes(const std::string& source_folder, const std::string& work_folder) {
     LineReader source(source_path(source_folder, kFixSource));
     IntermediateFile fixes(intermediate_path(work_folder, kFixSource, ".csv"), kFixHeader);
     FieldList fields;

@@ -7,6 +7,6 @@ namespace quill {
 
 // earth_fix.dat of the source folder to earth_fix.csv in the work folder
 // (which ends with a separator): one record per fix. Gives the fixes written.
-std::size_t ConvertFixes(const std::string& source_folder, const std::string& work_folder);
+std::size_t convert_fixes(const std::string& source_folder, const std::string& work_folder);
 
 } // namespace quill

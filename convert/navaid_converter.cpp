@@ -197,7 +197,7 @@ void NavaidConverter::write_ltp() {
 
 } // namespace
 
-std::size_t ConvertNavaids(const std::string& source_folder, const std::string& work_folder) {
+std::size_t convert_navaids(const std::string& source_folder, const std::string& work_folder) {
     LineReader source(source_path(source_folder, kNavaidSource));
     NavaidConverter converter(work_folder);
     FieldList fields;

@@ -10,6 +10,6 @@ namespace quill {
 // navaid. A line that a kind takes but that lacks a field it reads ends the
 // conversion with an error naming the source file and line. Gives the navaids
 // written.
-std::size_t ConvertNavaids(const std::string& source_folder, const std::string& work_folder);
+std::size_t convert_navaids(const std::string& source_folder, const std::string& work_folder);
 
 } // namespace quill

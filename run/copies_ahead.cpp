@@ -1,3 +1,4 @@
+// Makes the copies that replace the selected product databases ahead of publishing.
 #include "run/copies_ahead.h"
 
 namespace quill {
@@ -6,23 +7,28 @@ CopiesAhead::CopiesAhead(const TargetSelection& selected, std::string source)
     : selected_(selected), source_(std::move(source)), thread_([this] { make_all(); }) {}
 
 CopiesAhead::~CopiesAhead() {
-    if (thread_.joinable()) thread_.join();
+    stopped_ = true;
+    wait();
 }
 
 void CopiesAhead::make_all() {
-    for (std::size_t row = 0; row < kTargetCount; ++row) {
+    for (std::size_t row = 0; row < kTargetCount && !stopped_; ++row) {
         if (!selected_[row]) continue;
         try {
             copies_[row].emplace(source_, target_path(TargetTable[row]));
-        } catch (const Error& failure) {
-            failures_[row] = failure;
+        } catch (...) {
+            failures_[row] = std::current_exception();
         }
     }
 }
 
-StagedCopy CopiesAhead::take(std::size_t row) {
+void CopiesAhead::wait() {
     if (thread_.joinable()) thread_.join();
-    if (failures_[row]) throw *failures_[row];
+}
+
+StagedCopy CopiesAhead::take(std::size_t row) {
+    wait();
+    if (failures_[row]) std::rethrow_exception(failures_[row]);
     return std::move(*copies_[row]);
 }
 

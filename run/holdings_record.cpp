@@ -125,7 +125,7 @@ void HoldingsRecord::restored(const TargetRow& row) {
     });
 }
 
-std::optional<HoldingsRecord> ReadHoldingsRecord(const std::string& work_folder) {
+std::optional<HoldingsRecord> read_holdings_record(const std::string& work_folder) {
     if (!file_exists(work_folder + kHoldingsRecordName)) return std::nullopt;
     try {
         return std::make_optional<HoldingsRecord>(work_folder);

@@ -58,7 +58,7 @@ private:
 inline constexpr const char* kHoldingsRecordName = "holdings.db";
 
 // The work folder's record when it has one that can be read; none is made.
-std::optional<HoldingsRecord> ReadHoldingsRecord(const std::string& work_folder);
+std::optional<HoldingsRecord> read_holdings_record(const std::string& work_folder);
 
 // Whether the database file at path is still the one the holding describes:
 // nothing has written it since this program did.

@@ -24,7 +24,7 @@ void record_restored(const std::string& work_folder, std::size_t row) {
 
 } // namespace
 
-std::vector<PublishResult> RestorePreviousDatabases(const TargetSelection& selected,
+std::vector<PublishResult> restore_previous_databases(const TargetSelection& selected,
                                                     const std::string& work_folder,
                                                     const UpdateLock&) {
     const auto previous_of = [&](std::size_t row) {
@@ -32,7 +32,7 @@ std::vector<PublishResult> RestorePreviousDatabases(const TargetSelection& selec
         if (!file_exists(previous)) throw Error("no previous database is kept");
         return previous;
     };
-    return ReplaceSelectedTargets(selected, work_folder, previous_of,
+    return replace_selected_targets(selected, work_folder, previous_of,
                                   [&](const PublishResult& result) {
                                       if (result.written) record_restored(work_folder, result.row);
                                   });

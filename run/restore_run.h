@@ -18,7 +18,7 @@ bool has_previous_database(const std::string& work_folder, std::size_t row);
 // holds the work folder (`held`) from before it looks at what is kept, so
 // that while another update runs it says nothing but that. One result per
 // selected target.
-std::vector<PublishResult> RestorePreviousDatabases(const TargetSelection& selected,
+std::vector<PublishResult> restore_previous_databases(const TargetSelection& selected,
                                                     const std::string& work_folder,
                                                     const UpdateLock& held);
 

@@ -9,7 +9,7 @@
 #include "database/backup.h"
 #include "database/clean_hold.h"
 #include "database/database_files.h"
-#include "database/product_check.h"
+#include "load/product_tables.h"
 #include "database/query.h"
 #include "database/sqlite_error.h"
 #include "run/copies_ahead.h"
@@ -58,7 +58,7 @@ void recreate_database(const std::string& source, std::size_t row, CopiesAhead* 
 
 } // namespace
 
-bool ReplaceTarget(const std::string& source, std::size_t row, const std::string& work_folder,
+bool replace_target(const std::string& source, std::size_t row, const std::string& work_folder,
                    CopiesAhead* ahead) {
     const std::string target = target_path(TargetTable[row]);
     if (is_marked_read_only(target)) throw Error(kReadOnlyReason);
@@ -76,7 +76,7 @@ namespace {
 void seed_from(const std::string& seed, const std::string& work_folder) {
     Connection from;
     open_product_database(from, seed);
-    check_product_database(from, seed);
+    require_product_tables(from, seed);
     const std::string work_database = work_database_path(work_folder);
     remove_database_files(work_database);
     Connection to;
@@ -90,7 +90,7 @@ void seed_from(const std::string& seed, const std::string& work_folder) {
 
 } // namespace
 
-std::vector<PublishResult> SeedWorkDatabase(const TargetSelection& selected, const std::string& work_folder) {
+std::vector<PublishResult> seed_work_database(const TargetSelection& selected, const std::string& work_folder) {
     std::vector<PublishResult> passed_over;
     std::optional<Error> first_failure;
     for (std::size_t row = 0; row < kTargetCount; ++row) {
@@ -110,7 +110,7 @@ std::vector<PublishResult> SeedWorkDatabase(const TargetSelection& selected, con
 }
 
 std::vector<PublishResult>
-ReplaceSelectedTargets(const TargetSelection& selected, const std::string& work_folder,
+replace_selected_targets(const TargetSelection& selected, const std::string& work_folder,
                        const std::function<std::string(std::size_t)>& source_of,
                        const TargetDone& done, CopiesAhead* ahead) {
     std::vector<PublishResult> results;
@@ -118,7 +118,7 @@ ReplaceSelectedTargets(const TargetSelection& selected, const std::string& work_
         if (!selected[row]) continue;
         PublishResult result{row, true, false, {}};
         try {
-            result.kept_previous = ReplaceTarget(source_of(row), row, work_folder, ahead);
+            result.kept_previous = replace_target(source_of(row), row, work_folder, ahead);
         } catch (const Error& failure) {
             result.written = false;
             result.reason = failure.message();
@@ -129,7 +129,7 @@ ReplaceSelectedTargets(const TargetSelection& selected, const std::string& work_
     return results;
 }
 
-std::vector<PublishResult> TryTargets(const TargetSelection& selected) {
+std::vector<PublishResult> try_targets(const TargetSelection& selected) {
     std::vector<PublishResult> failures;
     for (std::size_t row = 0; row < kTargetCount; ++row) {
         const std::string target = target_path(TargetTable[row]);
@@ -138,7 +138,7 @@ std::vector<PublishResult> TryTargets(const TargetSelection& selected) {
             if (is_marked_read_only(target)) throw Error(kReadOnlyReason);
             Connection connection;
             open_product_database(connection, target);
-            check_product_database(connection, target);
+            require_product_tables(connection, target);
         } catch (const Error& failure) {
             failures.push_back({row, false, false, failure.message()});
         }
@@ -146,11 +146,11 @@ std::vector<PublishResult> TryTargets(const TargetSelection& selected) {
     return failures;
 }
 
-std::vector<PublishResult> PublishWorkDatabase(const TargetSelection& selected,
+std::vector<PublishResult> publish_work_database(const TargetSelection& selected,
                                                const std::string& work_folder,
                                                const TargetDone& done, CopiesAhead* ahead) {
     const std::string work_database = work_database_path(work_folder);
-    return ReplaceSelectedTargets(
+    return replace_selected_targets(
         selected, work_folder, [&](std::size_t) { return work_database; }, done, ahead);
 }
 

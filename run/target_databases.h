@@ -18,7 +18,7 @@ class CopiesAhead;
 // was no old file to keep. Throws an Error whose message is the reason, for
 // example "in use by another program". The copy that replaces the target is
 // taken from `ahead` where one was made there.
-bool ReplaceTarget(const std::string& source, std::size_t row, const std::string& work_folder,
+bool replace_target(const std::string& source, std::size_t row, const std::string& work_folder,
                    CopiesAhead* ahead = nullptr);
 
 // The outcome of publishing to one target.
@@ -35,7 +35,7 @@ struct PublishResult {
 // is given back as not written, with its reason: it is not updated, and the
 // others still are. Throws "No target database selected", or, when none can
 // be read, the first one's "Could not copy <path> to the work folder: <reason>".
-std::vector<PublishResult> SeedWorkDatabase(const TargetSelection& selected, const std::string& work_folder);
+std::vector<PublishResult> seed_work_database(const TargetSelection& selected, const std::string& work_folder);
 
 // Told of each selected target's result as soon as it is known, before the
 // next target is tried, so that what follows a replacement (its record, its
@@ -43,17 +43,17 @@ std::vector<PublishResult> SeedWorkDatabase(const TargetSelection& selected, con
 using TargetDone = std::function<void(const PublishResult&)>;
 
 // Replaces every selected target, in table order, with the database file that
-// source_of(row) names, through ReplaceTarget. A failure, thrown by either,
+// source_of(row) names, through replace_target. A failure, thrown by either,
 // becomes that target's result and the next one is still tried.
 std::vector<PublishResult>
-ReplaceSelectedTargets(const TargetSelection& selected, const std::string& work_folder,
+replace_selected_targets(const TargetSelection& selected, const std::string& work_folder,
                        const std::function<std::string(std::size_t)>& source_of,
                        const TargetDone& done, CopiesAhead* ahead = nullptr);
 
 // Replaces every selected target's database with the work database, in table
 // order. A target that cannot be written keeps its old file whole and the
 // next one is still tried. One result per selected target.
-std::vector<PublishResult> PublishWorkDatabase(const TargetSelection& selected,
+std::vector<PublishResult> publish_work_database(const TargetSelection& selected,
                                                const std::string& work_folder,
                                                const TargetDone& done = {},
                                                CopiesAhead* ahead = nullptr);
@@ -61,6 +61,6 @@ std::vector<PublishResult> PublishWorkDatabase(const TargetSelection& selected,
 // In place of publishing, as a check does: each selected target is read as
 // a product database, and one marked read-only or that cannot be read is
 // given back as not written, with its reason. Nothing is written.
-std::vector<PublishResult> TryTargets(const TargetSelection& selected);
+std::vector<PublishResult> try_targets(const TargetSelection& selected);
 
 } // namespace quill

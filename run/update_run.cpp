@@ -10,9 +10,9 @@
 #include "convert/airway_converter.h"
 #include "convert/fix_converter.h"
 #include "convert/navaid_converter.h"
-#include "database/integrity_check.h"
-#include "database/intermediate_files.h"
-#include "database/work_database_load.h"
+#include "database/quick_check.h"
+#include "load/intermediate_files.h"
+#include "load/database_thread.h"
 
 #include <algorithm>
 #include <array>
@@ -22,14 +22,14 @@
 
 namespace quill {
 
-std::size_t ConvertCategory(Category category, const std::string& source_folder,
+std::size_t convert_category(Category category, const std::string& source_folder,
                             const std::string& work_folder,
                             const std::function<void(const std::string&)>& airport_line_error) {
     switch (category) {
-    case Category::Airports: return ConvertAirports(source_folder, work_folder, airport_line_error);
-    case Category::NavAids: return ConvertNavaids(source_folder, work_folder);
-    case Category::Waypoints: return ConvertFixes(source_folder, work_folder);
-    case Category::Airways: return ConvertAirways(source_folder, work_folder);
+    case Category::Airports: return convert_airports(source_folder, work_folder, airport_line_error);
+    case Category::NavAids: return convert_navaids(source_folder, work_folder);
+    case Category::Waypoints: return convert_fixes(source_folder, work_folder);
+    case Category::Airways: return convert_airways(source_folder, work_folder);
     }
     return 0;
 }
@@ -37,7 +37,7 @@ std::size_t ConvertCategory(Category category, const std::string& source_folder,
 void RunHost::warning(const std::string& line) { std::cerr << line << std::endl; }
 
 std::size_t RunHost::convert(Category category, const std::string& work_folder) {
-    return ConvertCategory(category, source_folder(), work_folder,
+    return convert_category(category, source_folder(), work_folder,
                     [this](const std::string& message) { airport_line_error(message); });
 }
 
@@ -96,7 +96,7 @@ std::vector<PublishResult> make_work_database(RunHost& host, const RunOptions& o
     request.work_folder = options.work_folder;
     request.selected = selected;
     request.seed = [targets, work_folder = options.work_folder, &passed_over] {
-        passed_over = SeedWorkDatabase(targets, work_folder);
+        passed_over = seed_work_database(targets, work_folder);
     };
     request.progress = [&](const std::string& line) { host.progress(line); };
     request.keep_intermediate = options.keep_intermediate;
@@ -133,23 +133,23 @@ std::vector<PublishResult> publish(RunHost& host, const std::string& work_folder
     };
     std::vector<PublishResult> failures;
     for (const PublishResult& result :
-         PublishWorkDatabase(targets, work_folder, target_done, ahead))
+         publish_work_database(targets, work_folder, target_done, ahead))
         if (!result.written) failures.push_back(result);
     return failures;
 }
 
 } // namespace
 
-RunOutcome RunUpdate(RunHost& host, const RunOptions& options) {
+RunOutcome run_update(RunHost& host, const RunOptions& options) {
     const std::string& work_folder = options.work_folder;
     const UpdateLock one_update_at_a_time(work_folder);
     // A leftover of a failed run must never reach a table that is not cleared.
-    DeleteIntermediateFiles(work_folder);
+    delete_intermediate_files(work_folder);
 
     const CategorySelection selected = selected_categories(host);
     const TargetSelection targets = host.targets_selected();
     RunOutcome outcome;
-    outcome.sources = ExamineSources(host.source_folder(), selected, targets, work_folder);
+    outcome.sources = examine_sources(host.source_folder(), selected, targets, work_folder);
     for (const SourceWarning& warning : outcome.sources.warnings) host.warning(warning.text);
 
     outcome.categories_ran = std::ranges::find(selected, true) != selected.end();
@@ -163,13 +163,13 @@ RunOutcome RunUpdate(RunHost& host, const RunOptions& options) {
     std::optional<CopiesAhead> ahead;
     if (options.publish && second_thread(options) && kRenameReplacesOpenFiles)
         ahead.emplace(receivers, work_database_path(work_folder));
-    CheckWorkDatabase(work_database_path(work_folder));
+    quick_check(work_database_path(work_folder));
 
     // Every target passed over comes before the one copied from, so its
     // line comes before those of the targets published.
     outcome.failures = std::move(passed_over);
     if (!options.publish) {
-        for (PublishResult& result : TryTargets(receivers)) outcome.failures.push_back(std::move(result));
+        for (PublishResult& result : try_targets(receivers)) outcome.failures.push_back(std::move(result));
         return outcome;
     }
     for (const PublishResult& result : outcome.failures) host.progress(publish_failure_line(result));

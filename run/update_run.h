@@ -3,7 +3,7 @@
 #include "app/categories.h"
 #include "app/target_table.h"
 #include "run/target_databases.h"
-#include "run/source_checks.h"
+#include "run/source_findings.h"
 #include "run/update_lock.h"
 
 #include <array>
@@ -45,7 +45,7 @@ public:
 
 // Runs the converter of one category from the source folder into the work
 // folder; gives the records written.
-std::size_t ConvertCategory(Category category, const std::string& source_folder,
+std::size_t convert_category(Category category, const std::string& source_folder,
                      const std::string& work_folder,
                      const std::function<void(const std::string&)>& airport_line_error);
 
@@ -86,7 +86,7 @@ struct RunOutcome {
 // categories are converted; the host is still called on the calling thread
 // alone, in the same order, and a failure is the one the steps in order would
 // have met first.
-RunOutcome RunUpdate(RunHost& host, const RunOptions& options);
+RunOutcome run_update(RunHost& host, const RunOptions& options);
 
 // "Could not update <caption>: <reason>"
 std::string publish_failure_line(const PublishResult& result);

@@ -12,7 +12,7 @@
 // "Not responding" ghost meanwhile.
 int main(int argc, char* argv[]) {
     const std::vector<std::string> parameters = quill::program_arguments(argc, argv);
-    if (quill::AsksForVersion(parameters)) {
+    if (quill::asks_for_version(parameters)) {
         std::cout << "quillstrom " << QUILL_VERSION << std::endl;
         return 0;
     }

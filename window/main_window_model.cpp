@@ -19,7 +19,7 @@ bool is_button(Control control) {
 } // namespace
 
 MainWindowModel::MainWindowModel(WindowView& view, std::vector<std::string> parameters)
-    : view_(view), parameters_(std::move(parameters)), work_folder_(MakeWorkFolder()) {
+    : view_(view), parameters_(std::move(parameters)), work_folder_(make_work_folder()) {
     state_[Control::Run].enabled = false;
 }
 
@@ -62,12 +62,12 @@ void MainWindowModel::shown() {
 // False when the position does not convert: then the rest of the first
 // showing is left out, and the window stays centred.
 bool MainWindowModel::read_command_line() {
-    const StartOptions options = ParseCommandLine(parameters_);
+    const StartOptions options = parse_command_line(parameters_);
     if (options.folder) set_folder_text(*options.folder);
     auto_run_ = options.auto_run;
     if (!options.left) return true;
     try {
-        const WindowPosition position = ConvertPosition(options);
+        const WindowPosition position = convert_position(options);
         state_.corner = Point{position.left, position.top};
         return true;
     } catch (const Error& error) {
@@ -130,7 +130,7 @@ void MainWindowModel::update_run_button() {
 }
 
 void MainWindowModel::detect_target_databases() {
-    const TargetSelection found = DetectTargets();
+    const TargetSelection found = detect_targets();
     for (std::size_t row = 0; row < kTargetCount; ++row) offer(target_box(row), found[row]);
     update_run_button();
 }

@@ -53,7 +53,7 @@ void MainWindowModel::run() {
     options.work_folder = work_folder_;
     try {
         const std::size_t targets = count_selected(selected_targets());
-        const RunOutcome outcome = RunUpdate(host, options);
+        const RunOutcome outcome = run_update(host, options);
         if (outcome.categories_ran) finish(outcome.failures.size(), targets);
     } catch (const Error& error) {
         fail(error.display());

@@ -1,11 +1,11 @@
 #include "support/insert_floor.h"
 
-#include "database/block_inserter.h"
+#include "load/block_inserter.h"
 #include "database/connection.h"
 #include "database/query.h"
 #include "database/statement.h"
 #include "database/table.h"
-#include "database/work_database.h"
+#include "load/work_database.h"
 
 #include <algorithm>
 

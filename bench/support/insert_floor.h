@@ -1,7 +1,7 @@
 #pragma once
 
-#include "database/load_blocks.h"
-#include "database/row_batch.h"
+#include "load/load_blocks.h"
+#include "load/row_batch.h"
 
 #include <cstddef>
 #include <string>

@@ -28,7 +28,7 @@ class ParseCommandLineTest : public testing::TestWithParam<CommandLineCase> {};
 
 TEST_P(ParseCommandLineTest, TakesOnlyTheAcceptedCounts) {
     const CommandLineCase& c = GetParam();
-    const StartOptions options = ParseCommandLine(c.parameters);
+    const StartOptions options = parse_command_line(c.parameters);
     EXPECT_EQ(options.folder, c.folder);
     EXPECT_EQ(options.auto_run, c.auto_run);
     EXPECT_EQ(options.left, c.left);
@@ -92,8 +92,8 @@ INSTANTIATE_TEST_SUITE_P(
                     IntegerCase{"2.5", std::nullopt}));
 
 TEST(ConvertPositionTest, ReadsLeftThenTop) {
-    StartOptions options = ParseCommandLine({"nav", "start", " 200", "$96"});
-    const WindowPosition position = ConvertPosition(options);
+    StartOptions options = parse_command_line({"nav", "start", " 200", "$96"});
+    const WindowPosition position = convert_position(options);
     EXPECT_EQ(position.left, 200);
     EXPECT_EQ(position.top, 150);
 }
@@ -101,7 +101,7 @@ TEST(ConvertPositionTest, ReadsLeftThenTop) {
 TEST(ConvertPositionTest, ReportsTheFirstTextThatFails) {
     const auto message_for = [](const std::vector<std::string>& parameters) {
         try {
-            ConvertPosition(ParseCommandLine(parameters));
+            convert_position(parse_command_line(parameters));
         } catch (const Error& e) {
             return e.message();
         }

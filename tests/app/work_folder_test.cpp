@@ -18,21 +18,21 @@ using test::ScopedVariable;
 TEST(GetEnvVarTest, GivesEmptyTextForUnsetAndEmpty) {
     {
         ScopedVariable unset("QUILL_TEST_VARIABLE", std::nullopt);
-        EXPECT_EQ(GetEnvVar("QUILL_TEST_VARIABLE"), "");
+        EXPECT_EQ(get_env_var("QUILL_TEST_VARIABLE"), "");
     }
     {
         ScopedVariable empty("QUILL_TEST_VARIABLE", "");
-        EXPECT_EQ(GetEnvVar("QUILL_TEST_VARIABLE"), "");
+        EXPECT_EQ(get_env_var("QUILL_TEST_VARIABLE"), "");
     }
     ScopedVariable set("QUILL_TEST_VARIABLE", "C:\\Users\\pilot");
-    EXPECT_EQ(GetEnvVar("QUILL_TEST_VARIABLE"), "C:\\Users\\pilot");
+    EXPECT_EQ(get_env_var("QUILL_TEST_VARIABLE"), "C:\\Users\\pilot");
 }
 
 TEST(ApplicationDataFolderTest, IsAppDataWhenItIsSet) {
     ScopedVariable appdata("APPDATA", "/roaming");
     ScopedVariable xdg("XDG_DATA_HOME", "/xdg");
-    EXPECT_EQ(ApplicationDataFolder(), "/roaming");
-    EXPECT_EQ(DescribeApplicationDataFolder(), "/roaming (APPDATA)");
+    EXPECT_EQ(application_data_folder(), "/roaming");
+    EXPECT_EQ(describe_application_data_folder(), "/roaming (APPDATA)");
 }
 
 struct BaseFolderCase {
@@ -54,8 +54,8 @@ TEST_P(XdgDataHomeTest, StandsInForAnUnsetOrEmptyAppData) {
     ScopedVariable home("HOME", kHome);
     ScopedVariable appdata("APPDATA", c.appdata);
     ScopedVariable xdg("XDG_DATA_HOME", c.xdg_data_home);
-    EXPECT_EQ(ApplicationDataFolder(), c.expected);
-    EXPECT_EQ(DescribeApplicationDataFolder(), c.expected + " (the XDG data home)");
+    EXPECT_EQ(application_data_folder(), c.expected);
+    EXPECT_EQ(describe_application_data_folder(), c.expected + " (the XDG data home)");
 }
 
 INSTANTIATE_TEST_SUITE_P(Variables, XdgDataHomeTest,
@@ -70,19 +70,19 @@ TEST(ApplicationDataOverrideTest, StandsInWhileItLives) {
     ScopedVariable appdata("APPDATA", "/roaming");
     {
         const ApplicationDataOverride chosen(std::string("/prefix/Roaming"), "--appdata");
-        EXPECT_EQ(ApplicationDataFolder(), "/prefix/Roaming");
-        EXPECT_EQ(DescribeApplicationDataFolder(), "/prefix/Roaming (--appdata)");
+        EXPECT_EQ(application_data_folder(), "/prefix/Roaming");
+        EXPECT_EQ(describe_application_data_folder(), "/prefix/Roaming (--appdata)");
         {
             const ApplicationDataOverride none(std::nullopt, "--appdata");
-            EXPECT_EQ(ApplicationDataFolder(), "/prefix/Roaming");
+            EXPECT_EQ(application_data_folder(), "/prefix/Roaming");
         }
         {
             const ApplicationDataOverride inner(std::string("/other"), "inner");
-            EXPECT_EQ(DescribeApplicationDataFolder(), "/other (inner)");
+            EXPECT_EQ(describe_application_data_folder(), "/other (inner)");
         }
-        EXPECT_EQ(DescribeApplicationDataFolder(), "/prefix/Roaming (--appdata)");
+        EXPECT_EQ(describe_application_data_folder(), "/prefix/Roaming (--appdata)");
     }
-    EXPECT_EQ(DescribeApplicationDataFolder(), "/roaming (APPDATA)");
+    EXPECT_EQ(describe_application_data_folder(), "/roaming (APPDATA)");
 }
 
 // A folder named with a trailing separator, as a shell completes it, gives
@@ -90,24 +90,24 @@ TEST(ApplicationDataOverrideTest, StandsInWhileItLives) {
 TEST(ApplicationDataOverrideTest, DropsTrailingSeparators) {
     test::TempDir root;
     const ApplicationDataOverride chosen(root.path() + "/" + kPathSeparator, "--appdata");
-    EXPECT_EQ(ApplicationDataFolder(), root.path());
-    EXPECT_EQ(MakeWorkFolder(), root / "Orvanel/Quillstrom/");
+    EXPECT_EQ(application_data_folder(), root.path());
+    EXPECT_EQ(make_work_folder(), root / "Orvanel/Quillstrom/");
     EXPECT_TRUE(fs::is_directory(test::fs_path(root / "Orvanel/Quillstrom")));
 }
 
 TEST(MakeWorkFolderTest, CreatesTheTwoProgramLevels) {
     test::AppDataSandbox appdata;
     const std::string expected = appdata / "Orvanel/Quillstrom/";
-    EXPECT_EQ(MakeWorkFolder(), expected);
+    EXPECT_EQ(make_work_folder(), expected);
     EXPECT_TRUE(fs::is_directory(expected));
-    EXPECT_EQ(MakeWorkFolder(), expected) << "an existing work folder is kept";
+    EXPECT_EQ(make_work_folder(), expected) << "an existing work folder is kept";
     EXPECT_EQ(work_database_path(expected), expected + "GPS.db");
 }
 
 TEST(MakeWorkFolderTest, LeavesAMissingApplicationDataFolderAlone) {
     test::TempDir root;
     ScopedVariable appdata("APPDATA", root / "missing");
-    EXPECT_EQ(MakeWorkFolder(), root / "missing/Orvanel/Quillstrom/");
+    EXPECT_EQ(make_work_folder(), root / "missing/Orvanel/Quillstrom/");
     EXPECT_FALSE(fs::exists(root / "missing"));
 }
 

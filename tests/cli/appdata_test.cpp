@@ -63,7 +63,7 @@ TEST_F(AppDataOption, UpdateListAndRestoreWorkBelowItsFolder) {
 TEST_F(AppDataOption, HoldsOnlyForTheRunThatNamesIt) {
     install_in_roaming(1);
     ASSERT_EQ(run({"--list", "--appdata", roaming.path()}).status, kSuccess);
-    EXPECT_EQ(ApplicationDataFolder(), appdata.path());
+    EXPECT_EQ(application_data_folder(), appdata.path());
     const Result r = run({"--list"});
     EXPECT_NE(r.out.find("Product databases in " + appdata.path() + " (APPDATA):\n  none found\n"),
               std::string::npos)

@@ -68,7 +68,7 @@ TEST_P(AirportConversion, WritesRecordsAndReportsFailingRows) {
     test::ConversionFolders folders;
     folders.write_source("apt.dat", c.source);
     std::vector<std::string> errors;
-    ConvertAirports(folders.source, folders.work,
+    convert_airports(folders.source, folders.work,
                     [&](const std::string& message) { errors.push_back(message); });
     EXPECT_EQ(folders.output(c.output), kHeaders.at(c.output) + c.records);
     EXPECT_EQ(errors, c.errors);
@@ -189,7 +189,7 @@ class RunwayReferenceLongitude : public testing::TestWithParam<MeanCase> {};
 TEST_P(RunwayReferenceLongitude, TakesTheShortArc) {
     test::ConversionFolders folders;
     folders.write_source("apt.dat", kFile + kXapt + land_row("1", "10", GetParam().lon1, "19", "10", GetParam().lon2));
-    ConvertAirports(folders.source, folders.work, [](const std::string&) {});
+    convert_airports(folders.source, folders.work, [](const std::string&) {});
     EXPECT_EQ(folders.output("apt_AirportInfo.csv"), kHeaders.at("apt_AirportInfo.csv") + "XAPT|Land|10|" +
                                                          GetParam().mean + "|EXAMPLE FIELD|1200|1\r\n");
 }
@@ -224,14 +224,14 @@ INSTANTIATE_TEST_SUITE_P(Encodings, AirportConversion, testing::Values(
 TEST(AirportConverter, EmptySourceGivesTheFiveHeaderLines) {
     test::ConversionFolders folders;
     folders.write_source("apt.dat", "I\n1100 Version\n99\n");
-    ConvertAirports(folders.source, folders.work, [](const std::string&) { FAIL(); });
+    convert_airports(folders.source, folders.work, [](const std::string&) { FAIL(); });
     for (const auto& [name, header] : kHeaders) EXPECT_EQ(folders.output(name), header) << name;
 }
 
 TEST(AirportConverter, MissingSourceTouchesNoOutput) {
     test::ConversionFolders folders;
     try {
-        ConvertAirports(folders.source, folders.work, [](const std::string&) {});
+        convert_airports(folders.source, folders.work, [](const std::string&) {});
         FAIL() << "no error";
     } catch (const Error& error) {
         EXPECT_EQ(error.message(), "File not found");

@@ -25,7 +25,7 @@ class AirwayConversion : public testing::TestWithParam<AirwayCase> {};
 TEST_P(AirwayConversion, WritesLowAndHighFiles) {
     test::ConversionFolders folders;
     folders.write_source("earth_awy.dat", GetParam().source);
-    ConvertAirways(folders.source, folders.work);
+    convert_airways(folders.source, folders.work);
     EXPECT_EQ(folders.output("earth_awy_Low.csv"), kHeader + GetParam().low);
     EXPECT_EQ(folders.output("earth_awy_High.csv"), kHeader + GetParam().high);
 }

@@ -46,34 +46,34 @@ TEST_P(ConverterErrors, NameMessageFileAndLine) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Fixes, ConverterErrors, testing::Values(
-    ErrorCase{"missing_source", ConvertFixes, "earth_fix.dat", "", "", "File not found", true, 0},
-    ErrorCase{"blank_only_line", ConvertFixes, "earth_fix.dat", "I\n1101 V\n1 2 A\n \t \n", "",
+    ErrorCase{"missing_source", convert_fixes, "earth_fix.dat", "", "", "File not found", true, 0},
+    ErrorCase{"blank_only_line", convert_fixes, "earth_fix.dat", "I\n1101 V\n1 2 A\n \t \n", "",
               "List index out of bounds (0)", true, 4},
-    ErrorCase{"one_field", ConvertFixes, "earth_fix.dat", "I\n\n47.5\n", "", "List index out of bounds (1)", true, 3},
-    ErrorCase{"two_fields_after_lone_cr_lines", ConvertFixes, "earth_fix.dat", "\xEF\xBB\xBFI\r1101 V\r47.5 -122.25\r",
+    ErrorCase{"one_field", convert_fixes, "earth_fix.dat", "I\n\n47.5\n", "", "List index out of bounds (1)", true, 3},
+    ErrorCase{"two_fields_after_lone_cr_lines", convert_fixes, "earth_fix.dat", "\xEF\xBB\xBFI\r1101 V\r47.5 -122.25\r",
               "", "List index out of bounds (2)", true, 3},
-    ErrorCase{"output_cannot_be_created", ConvertFixes, "earth_fix.dat", "I\n1 2 A\n", "earth_fix.csv",
+    ErrorCase{"output_cannot_be_created", convert_fixes, "earth_fix.dat", "I\n1 2 A\n", "earth_fix.csv",
               "File access denied", false, 0}));
 
 INSTANTIATE_TEST_SUITE_P(Airways, ConverterErrors, testing::Values(
-    ErrorCase{"missing_source", ConvertAirways, "earth_awy.dat", "", "", "File not found", true, 0},
-    ErrorCase{"no_level_field", ConvertAirways, "earth_awy.dat", "I\nA K1 11 B K1 11 N\n", "",
+    ErrorCase{"missing_source", convert_airways, "earth_awy.dat", "", "", "File not found", true, 0},
+    ErrorCase{"no_level_field", convert_airways, "earth_awy.dat", "I\nA K1 11 B K1 11 N\n", "",
               "List index out of bounds (7)", true, 2},
-    ErrorCase{"low_without_base", ConvertAirways, "earth_awy.dat", "I\nA K1 11 B K1 11 N 1\n", "",
+    ErrorCase{"low_without_base", convert_airways, "earth_awy.dat", "I\nA K1 11 B K1 11 N 1\n", "",
               "List index out of bounds (8)", true, 2},
-    ErrorCase{"high_without_top", ConvertAirways, "earth_awy.dat", "I\nA K1 11 B K1 11 N 2 180\n", "",
+    ErrorCase{"high_without_top", convert_airways, "earth_awy.dat", "I\nA K1 11 B K1 11 N 2 180\n", "",
               "List index out of bounds (9)", true, 2},
-    ErrorCase{"high_without_name", ConvertAirways, "earth_awy.dat", "I\r\n\r\nA K1 11 B K1 11 N 2 180 450\r\n", "",
+    ErrorCase{"high_without_name", convert_airways, "earth_awy.dat", "I\r\n\r\nA K1 11 B K1 11 N 2 180 450\r\n", "",
               "List index out of bounds (10)", true, 3},
-    ErrorCase{"low_output_cannot_be_created", ConvertAirways, "earth_awy.dat", "I\n", "earth_awy_Low.csv",
+    ErrorCase{"low_output_cannot_be_created", convert_airways, "earth_awy.dat", "I\n", "earth_awy_Low.csv",
               "File access denied", false, 0},
-    ErrorCase{"high_output_cannot_be_created", ConvertAirways, "earth_awy.dat", "I\n", "earth_awy_High.csv",
+    ErrorCase{"high_output_cannot_be_created", convert_airways, "earth_awy.dat", "I\n", "earth_awy_High.csv",
               "File access denied", false, 0}));
 
 TEST(ConverterErrors, RecordsBeforeTheFailingLineStay) {
     test::ConversionFolders folders;
     folders.write_source("earth_fix.dat", "I\n1 2 A\n3 4 B\n5\n7 8 D\n");
-    EXPECT_THROW(ConvertFixes(folders.source, folders.work), Error);
+    EXPECT_THROW(convert_fixes(folders.source, folders.work), Error);
     EXPECT_EQ(folders.output("earth_fix.csv"), "SHAPEID|LAT(Y)|LON(X)|NAME\r\n1|1|2|A\r\n2|3|4|B\r\n");
 }
 
@@ -81,7 +81,7 @@ TEST(ConverterErrors, MissingSourceLeavesOlderOutputsUntouched) {
     test::ConversionFolders folders;
     test::write_file(folders.work + "earth_awy_Low.csv", "older");
     test::write_file(folders.work + "earth_awy_High.csv", "older");
-    EXPECT_THROW(ConvertAirways(folders.source, folders.work), Error);
+    EXPECT_THROW(convert_airways(folders.source, folders.work), Error);
     EXPECT_EQ(folders.output("earth_awy_Low.csv"), "older");
     EXPECT_EQ(folders.output("earth_awy_High.csv"), "older");
 }

@@ -23,7 +23,7 @@ class FixConversion : public testing::TestWithParam<FixCase> {};
 TEST_P(FixConversion, WritesEarthFixCsv) {
     test::ConversionFolders folders;
     folders.write_source("earth_fix.dat", GetParam().source);
-    ConvertFixes(folders.source, folders.work);
+    convert_fixes(folders.source, folders.work);
     EXPECT_EQ(folders.output("earth_fix.csv"), kHeader + GetParam().records);
 }
 
@@ -44,7 +44,7 @@ INSTANTIATE_TEST_SUITE_P(Sources, FixConversion, testing::Values(
 TEST(FixConverter, FindsTheSourceInAnyLetterCase) {
     test::ConversionFolders folders;
     folders.write_source("Earth_Fix.DAT", "I\n1 2 A\n99\n");
-    ConvertFixes(folders.source, folders.work);
+    convert_fixes(folders.source, folders.work);
     EXPECT_EQ(folders.output("earth_fix.csv"), std::string(kHeader) + "1|1|2|A\r\n");
 }
 

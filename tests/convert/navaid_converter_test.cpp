@@ -58,7 +58,7 @@ TEST_P(NavaidConversion, WritesRecords) {
     const NavaidCase& c = GetParam();
     test::ConversionFolders folders;
     folders.write_source("earth_nav.dat", kFile + c.lines + "99\n");
-    ConvertNavaids(folders.source, folders.work);
+    convert_navaids(folders.source, folders.work);
     EXPECT_EQ(folders.output(c.output), kHeaders.at(c.output) + c.records);
 }
 
@@ -94,7 +94,7 @@ class DroppedLine : public testing::TestWithParam<std::string> {};
 TEST_P(DroppedLine, WritesNothing) {
     test::ConversionFolders folders;
     folders.write_source("earth_nav.dat", "I\n" + GetParam() + "\n99\n");
-    ConvertNavaids(folders.source, folders.work);
+    convert_navaids(folders.source, folders.work);
     for (const auto& [name, header] : kHeaders) EXPECT_EQ(folders.output(name), header) << name;
 }
 
@@ -135,7 +135,7 @@ INSTANTIATE_TEST_SUITE_P(Approaches, NavaidConversion, testing::Values(
 TEST(NavaidConverter, HeaderOnlySourceGivesTheTwelveHeaderLines) {
     test::ConversionFolders folders;
     folders.write_source("earth_nav.dat", "I\n1100 Version\n99\n");
-    ConvertNavaids(folders.source, folders.work);
+    convert_navaids(folders.source, folders.work);
     for (const auto& [name, header] : kHeaders) EXPECT_EQ(folders.output(name), header) << name;
 }
 
@@ -155,7 +155,7 @@ TEST_P(NavaidFailure, EndsTheConversionAtTheLine) {
     test::ConversionFolders folders;
     folders.write_source("earth_nav.dat", "I\n2 1 2 3 362 25 0.0 BF ENRT K1 Nolla NDB\n" + c.lines + "99\n");
     try {
-        ConvertNavaids(folders.source, folders.work);
+        convert_navaids(folders.source, folders.work);
         FAIL() << "no error";
     } catch (const Error& error) {
         EXPECT_EQ(error.message(), c.message);
@@ -174,7 +174,7 @@ INSTANTIATE_TEST_SUITE_P(Lines, NavaidFailure, testing::Values(
 
 TEST(NavaidConverter, MissingSourceTouchesNoOutput) {
     test::ConversionFolders folders;
-    EXPECT_THROW(ConvertNavaids(folders.source, folders.work), Error);
+    EXPECT_THROW(convert_navaids(folders.source, folders.work), Error);
     for (const auto& [name, header] : kHeaders) EXPECT_FALSE(file_exists(folders.work + name)) << name;
 }
 

@@ -1,6 +1,6 @@
 #include "database/backup.h"
 #include "database/connection.h"
-#include "product_database.h"
+#include "support/product_database_fixture.h"
 #include "support/file_layer_hook.h"
 #include "support/product_states.h"
 

@@ -1,7 +1,7 @@
 #include "database/connection.h"
 #include "database/query.h"
 #include "database/statement.h"
-#include "product_database.h"
+#include "support/product_database_fixture.h"
 #include "support/product_states.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 #include "database/table.h"
-#include "product_database.h"
+#include "support/product_database_fixture.h"
 
 #include <gtest/gtest.h>
 

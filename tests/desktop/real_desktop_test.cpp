@@ -6,8 +6,8 @@
 #include <QWindow>
 
 #include "support/temp_dir.h"
-#include "ui/help_window.h"
-#include "ui/main_window.h"
+#include "qt/help_window.h"
+#include "qt/main_window.h"
 #include "x11_window.h"
 
 namespace quill::test {

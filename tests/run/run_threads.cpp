@@ -42,13 +42,13 @@ ThreadsRun::ThreadsRun(const std::string& cycle_folder, unsigned threads,
     RecordingHost host(cycle_folder);
     host.before_converting = before_converting;
     RunOptions options;
-    options.work_folder = MakeWorkFolder();
+    options.work_folder = make_work_folder();
     work_folder_ = utf8_path(
         std::filesystem::relative(fs_path(options.work_folder), fs_path(appdata_.path())));
     options.keep_intermediate = true;
     options.threads = threads;
     try {
-        const RunOutcome outcome = RunUpdate(host, options);
+        const RunOutcome outcome = run_update(host, options);
         ended_ = outcome.failures.empty()
                      ? "updated"
                      : std::to_string(outcome.failures.size()) + " not updated";

@@ -51,7 +51,7 @@ INSTANTIATE_TEST_SUITE_P(TableOrder, TargetPathTest,
 // An application-data folder holding product databases and a work folder.
 class TargetDatabasesTest : public testing::Test {
 protected:
-    void SetUp() override { work_folder_ = MakeWorkFolder(); }
+    void SetUp() override { work_folder_ = make_work_folder(); }
 
     static std::string path_of(std::size_t row) { return target_path(TargetTable[row]); }
     // Installs a product database whose one waypoint names its row.
@@ -93,7 +93,7 @@ TEST_F(TargetDatabasesTest, DetectsFilesAndFollowsLinks) {
     test::make_folders(target_path(TargetTable[4]));
 
     const TargetSelection expected{false, true, false, false, false, true, false, false};
-    EXPECT_EQ(DetectTargets(), expected);
+    EXPECT_EQ(detect_targets(), expected);
 }
 
 TEST_F(TargetDatabasesTest, SeedsFromTheFirstSelectedTarget) {
@@ -102,7 +102,7 @@ TEST_F(TargetDatabasesTest, SeedsFromTheFirstSelectedTarget) {
     install(4);
     write_file(work_database(), std::string(1000, 'w'));
 
-    SeedWorkDatabase({false, true, false, false, true, false, false, false}, work_folder_);
+    seed_work_database({false, true, false, false, true, false, false, false}, work_folder_);
 
     EXPECT_EQ(waypoints(work_database()), std::vector<std::string>{"OLD1"});
     expect_sound(work_database());
@@ -114,13 +114,13 @@ TEST_F(TargetDatabasesTest, SeedingReadsWhatTheProductCommitted) {
     test::make_folders(target_folder(TargetTable[1]));
     test::leave_hot_journal(path_of(1), test::waypoint_rows("KEPT", 3000), "DELETE FROM NavWPT;");
 
-    SeedWorkDatabase({true, false, false, false, false, false, false, false}, work_folder_);
+    seed_work_database({true, false, false, false, false, false, false, false}, work_folder_);
     EXPECT_EQ(sql_count(work_database(), "SELECT count(*) FROM NavWPT WHERE WPTName LIKE 'WAL%'"), 3000);
     EXPECT_EQ(sql_rows(work_database(), "PRAGMA journal_mode"), std::vector<std::string>{"delete"})
         << "loading turns the journal off, which a WAL copy would refuse";
     expect_sound(work_database());
 
-    SeedWorkDatabase({false, true, false, false, false, false, false, false}, work_folder_);
+    seed_work_database({false, true, false, false, false, false, false, false}, work_folder_);
     EXPECT_EQ(sql_count(work_database(), "SELECT count(*) FROM NavWPT WHERE WPTName LIKE 'KEPT%'"), 3000)
         << "the half-written delete is rolled back first";
     expect_sound(work_database());
@@ -129,7 +129,7 @@ TEST_F(TargetDatabasesTest, SeedingReadsWhatTheProductCommitted) {
 TEST_F(TargetDatabasesTest, SeedingWithoutASelectedTargetFails) {
     install(0);
     try {
-        SeedWorkDatabase({}, work_folder_);
+        seed_work_database({}, work_folder_);
         FAIL() << "seeded without a selection";
     } catch (const Error& e) {
         EXPECT_EQ(e.message(), "No target database selected");
@@ -164,7 +164,7 @@ TEST_P(BrokenSeedTest, IsPassedOverForTheNextSelectedTarget) {
     const std::string broken = break_row_2();
 
     const std::vector<PublishResult> passed_over =
-        SeedWorkDatabase({false, false, true, true, false, false, false, false}, work_folder_);
+        seed_work_database({false, false, true, true, false, false, false, false}, work_folder_);
 
     ASSERT_EQ(passed_over.size(), 1u);
     EXPECT_EQ(passed_over[0].row, 2u);
@@ -176,7 +176,7 @@ TEST_P(BrokenSeedTest, IsPassedOverForTheNextSelectedTarget) {
 TEST_P(BrokenSeedTest, AloneFailsTheSeedingNamingIt) {
     const std::string broken = break_row_2();
     try {
-        SeedWorkDatabase({false, false, true, false, false, false, false, false}, work_folder_);
+        seed_work_database({false, false, true, false, false, false, false, false}, work_folder_);
         FAIL() << "seeded from a file that is no product database";
     } catch (const Error& e) {
         const std::string start = "Could not copy " + broken + " to the work folder: " + expected_reason(broken);
@@ -218,7 +218,7 @@ TEST_F(TargetDatabasesTest, PublishingGoesOnPastTargetsThatCannotBeWritten) {
     TargetSelection selected;
     selected.fill(true);
     selected[0] = false;
-    const std::vector<PublishResult> results = PublishWorkDatabase(selected, work_folder_);
+    const std::vector<PublishResult> results = publish_work_database(selected, work_folder_);
 
     ASSERT_EQ(results.size(), 7u);
     for (const PublishResult& result : results) {
@@ -247,7 +247,7 @@ TEST_F(TargetDatabasesTest, AFailedReplaceRemovesItsTemporaryFile) {
     make_work_database();
 
     const std::vector<PublishResult> results =
-        PublishWorkDatabase({false, false, false, true, true, false, false, false}, work_folder_);
+        publish_work_database({false, false, false, true, true, false, false, false}, work_folder_);
 
     ASSERT_EQ(results.size(), 2u);
     EXPECT_FALSE(results[0].written);
@@ -263,7 +263,7 @@ TEST_F(TargetDatabasesTest, PublishingRecreatesAVanishedFileInAnExistingFolder) 
     make_work_database();
 
     const std::vector<PublishResult> results =
-        PublishWorkDatabase({false, false, false, false, false, false, false, true}, work_folder_);
+        publish_work_database({false, false, false, false, false, false, false, true}, work_folder_);
 
     ASSERT_EQ(results.size(), 1u);
     EXPECT_TRUE(results[0].written) << results[0].reason;
@@ -282,7 +282,7 @@ TEST_F(TargetDatabasesTest, PublishingOverWhatAKilledProductLeftGivesTheNewDatab
     make_work_database();
 
     const std::vector<PublishResult> results =
-        PublishWorkDatabase({true, true, true, false, false, false, false, false}, work_folder_);
+        publish_work_database({true, true, true, false, false, false, false, false}, work_folder_);
 
     ASSERT_EQ(results.size(), 3u);
     for (const PublishResult& result : results) {
@@ -305,7 +305,7 @@ TEST_P(HeldTargetTest, IsReportedAndKept) {
     const std::string held_bytes = read_file(path_of(0));
 
     const std::vector<PublishResult> results =
-        PublishWorkDatabase({true, true, false, false, false, false, false, false}, work_folder_);
+        publish_work_database({true, true, false, false, false, false, false, false}, work_folder_);
 
     ASSERT_EQ(results.size(), 2u);
     EXPECT_FALSE(results[0].written);
@@ -331,7 +331,7 @@ TEST_F(TargetDatabasesTest, ADatabaseThatAProductHoldsOpenIdleIsUpdated) {
     read.reset();
 
     const std::vector<PublishResult> results =
-        PublishWorkDatabase({true, true, false, false, false, false, false, false}, work_folder_);
+        publish_work_database({true, true, false, false, false, false, false, false}, work_folder_);
 
     ASSERT_EQ(results.size(), 2u);
     for (const PublishResult& result : results) {

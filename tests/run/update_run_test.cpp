@@ -48,7 +48,7 @@ protected:
     static std::string path(std::size_t row) { return target_path(TargetTable[row]); }
     RunOutcome update(const test::CycleFolder& cycle) {
         Update host(cycle.path(), kBoth);
-        return RunUpdate(host, {work_folder_, false});
+        return run_update(host, {work_folder_, false});
     }
     // The record says the target holds the cycle, and its file is as it was
     // recorded.
@@ -85,7 +85,7 @@ protected:
     static constexpr TargetSelection kBoth{true, true, false, false, false, false, false, false};
     int looked_ = 0;
     test::AppDataSandbox appdata_;
-    const std::string work_folder_ = MakeWorkFolder();
+    const std::string work_folder_ = make_work_folder();
     const test::CycleFolder older_{"2601", "2601", "2601", "2601"};
     const test::CycleFolder newer_{"2606", "2606", "2606", "2606"};
 };
@@ -108,7 +108,7 @@ TEST_F(RecordTest, ARestoreKilledAtItsSecondTargetLeavesTheRecordTrue) {
     ASSERT_TRUE(update(newer_).failures.empty());
     const auto killed_here = expect_at_second_target("2601", "2606", "2606");
     const UpdateLock held(work_folder_);
-    const std::vector<PublishResult> restored = RestorePreviousDatabases(kBoth, work_folder_, held);
+    const std::vector<PublishResult> restored = restore_previous_databases(kBoth, work_folder_, held);
     EXPECT_EQ(looked_, 1);
     ASSERT_EQ(restored.size(), 2u);
     for (const std::size_t row : {kFirst, kSecond}) {

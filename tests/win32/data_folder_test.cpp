@@ -21,8 +21,8 @@ TEST(DataFolderTest, WithoutAppDataIsTheRoamingKnownFolder) {
     for (const std::optional<std::string>& appdata :
          {std::optional<std::string>(), std::optional<std::string>("")}) {
         const ScopedVariable unset("APPDATA", appdata);
-        EXPECT_EQ(ApplicationDataFolder(), windows_own);
-        EXPECT_EQ(DescribeApplicationDataFolder(),
+        EXPECT_EQ(application_data_folder(), windows_own);
+        EXPECT_EQ(describe_application_data_folder(),
                   windows_own + " (the roaming application-data folder)");
     }
 }

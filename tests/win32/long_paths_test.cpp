@@ -74,7 +74,7 @@ TEST_F(DeepFolders, UpdateAProductDatabaseDeeperThanThePathLimits) {
     ASSERT_TRUE(run.finished);
     EXPECT_EQ(run.status, 0u) << run.error_output;
     EXPECT_GT(sql_count(product, "SELECT count(*) FROM NavAirway"), 0);
-    const std::string work_folder = MakeWorkFolder();
+    const std::string work_folder = make_work_folder();
     EXPECT_TRUE(file_exists(previous_database_path(work_folder, TargetTable[0])));
     const std::optional<Holding> holding = HoldingsRecord(work_folder).current(TargetTable[0]);
     ASSERT_TRUE(holding);

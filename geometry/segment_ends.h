@@ -1,0 +1,20 @@
+#pragma once
+
+#include "load/fix_index.h"
+
+#include <cstddef>
+#include <span>
+
+namespace quill {
+
+struct EndChoice {
+    std::size_t first;
+    std::size_t second;
+};
+
+// Names are reused around the world, so the two ends of an airway segment are
+// chosen together: the pair of candidate rows closest on the great circle; on
+// a tie the earliest rows, the first end's first. Both spans must be non-empty.
+EndChoice closest_ends(std::span<const FixPosition> first, std::span<const FixPosition> second);
+
+} // namespace quill

@@ -1,0 +1,12 @@
+#include "load/intermediate_files.h"
+
+#include "app/file_system.h"
+
+namespace quill {
+
+void delete_intermediate_files(const std::string& work_folder) {
+    for (const std::string_view name : kIntermediateFiles)
+        remove_file(work_folder + std::string(name));
+}
+
+} // namespace quill

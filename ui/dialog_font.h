@@ -1,8 +1,0 @@
-#pragma once
-
-class QWidget;
-
-// Gives the window the dialog font of its form, Tahoma, with close fallbacks
-// of similar width where Tahoma is not installed, so captions still fit the
-// fixed layout.
-void UseDialogFont(QWidget* window);
