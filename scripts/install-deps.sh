@@ -8,8 +8,10 @@ packages=(build-essential cmake pkg-config qt6-base-dev qt6-base-dev-tools libgl
           libsqlite3-dev sqlite3 libgtest-dev libgmock-dev xvfb xauth openbox libxcb1-dev time)
 case "${1:-}" in
   --windows) packages=(cmake g++-mingw-w64-x86-64-posix wine64 fonts-wine libgtest-dev googletest xvfb xauth openbox) ;;
-  # The release: both builds, and what packs and checks the packages.
-  --release) packages=("${packages[@]}" g++-mingw-w64-x86-64-posix zip unzip dpkg-dev file) ;;
+  # The release: both builds, and what packs and checks the packages (wixl makes the Windows
+  # installer, msitools reads it back, lintian judges the Debian package).
+  --release) packages=("${packages[@]}" g++-mingw-w64-x86-64-posix zip unzip dpkg-dev file
+                       wixl msitools lintian) ;;
 esac
 
 missing=()
