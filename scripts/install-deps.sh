@@ -9,9 +9,10 @@ packages=(build-essential cmake pkg-config qt6-base-dev qt6-base-dev-tools libgl
 case "${1:-}" in
   --windows) packages=(cmake g++-mingw-w64-x86-64-posix wine64 fonts-wine libgtest-dev googletest xvfb xauth openbox) ;;
   # The release: both builds, and what packs and checks the packages (wixl makes the Windows
-  # installer, msitools reads it back, lintian judges the Debian package).
+  # installer, msitools reads it back, lintian judges the Debian package, Wine installs the
+  # installer as a user would).
   --release) packages=("${packages[@]}" g++-mingw-w64-x86-64-posix zip unzip dpkg-dev file
-                       wixl msitools lintian) ;;
+                       wixl msitools lintian wine64) ;;
 esac
 
 missing=()
