@@ -1,3 +1,5 @@
+// The four categories of a cycle and the names each goes by: its source file, its command-line
+// key and its progress line.
 #pragma once
 
 #include <array>

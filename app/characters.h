@@ -1,3 +1,4 @@
+// Blank and lower-case tests that read the same under every locale, unlike <cctype>.
 #pragma once
 
 namespace quill {

@@ -1,3 +1,4 @@
+// The POSIX side of closed output: SIGPIPE is ignored, so such a write only fails.
 #include "app/closed_output.h"
 
 #include <csignal>

@@ -1,3 +1,4 @@
+// The Windows side of closed output, which has nothing to change.
 #include "app/closed_output.h"
 
 namespace quill {

@@ -1,3 +1,4 @@
+// How the window reads its start-up parameters and turns a given position into numbers.
 #include "app/command_line.h"
 
 #include "app/integer_text.h"

@@ -1,3 +1,5 @@
+// The window's start-up parameters: the cycle folder, an unattended start and where the window
+// opens; or --version alone.
 #pragma once
 
 #include <cstdint>

@@ -1,3 +1,4 @@
+// How the application-data folder is chosen, overridden and described in messages.
 #include "app/environment.h"
 
 #include <utility>

@@ -1,3 +1,5 @@
+// Where the products keep their databases: the application-data folder, taken from the command
+// line, APPDATA or the system.
 #pragma once
 
 #include <filesystem>

@@ -1,3 +1,4 @@
+// How an error is located and shown, and the user's texts for failed file operations.
 #include "app/error.h"
 
 namespace quill {

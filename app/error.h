@@ -1,3 +1,5 @@
+// The one kind of failure an update throws, quill::Error, and the fixed texts of the file
+// failures every system reports alike.
 #pragma once
 
 #include <stdexcept>

@@ -1,3 +1,4 @@
+// The file system on POSIX systems, on the calls of std::filesystem that report rather than throw.
 #include "app/file_system.h"
 
 #include <filesystem>

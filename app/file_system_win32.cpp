@@ -1,3 +1,5 @@
+// The file system on Windows: long UTF-16 paths, and files opened for no access, so that one held
+// open without sharing is still seen.
 #include "app/file_system.h"
 
 #include <windows.h>

@@ -1,3 +1,4 @@
+// How a number given as text is checked and converted, failing with the user's own message.
 #include "app/integer_text.h"
 
 #include <charconv>

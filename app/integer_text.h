@@ -1,3 +1,4 @@
+// Reads the window's LEFT and TOP start-up parameters as numbers, as a user may write them.
 #pragma once
 
 #include <cstdint>

@@ -1,3 +1,5 @@
+// The platform layer on POSIX systems: errno texts, flock lock files, descriptors, rename and the
+// XDG data home.
 #include "app/platform.h"
 
 #include <cerrno>

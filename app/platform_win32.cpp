@@ -1,3 +1,5 @@
+// The platform layer on Windows: Win32 error texts, share modes, HANDLE files, long paths, the
+// roaming folder and UTF-16 console output.
 #include "app/platform.h"
 
 #include <windows.h>

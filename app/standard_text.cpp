@@ -1,3 +1,4 @@
+// How held text goes out to standard output or standard error in whole UTF-8 letters.
 #include "app/standard_text.h"
 
 namespace quill {

@@ -1,3 +1,5 @@
+// Lets the headless tool write its lines through std::ostream and still reach a console as the
+// UTF-8 text it is.
 #pragma once
 
 #include <streambuf>

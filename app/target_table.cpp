@@ -1,3 +1,4 @@
+// Where each product database lies below the application-data folder, and which are installed.
 #include "app/target_table.h"
 
 #include "app/environment.h"

@@ -1,3 +1,5 @@
+// The eight product databases the program updates, where each one lives, and a run's choice
+// among them.
 #pragma once
 
 #include <array>

@@ -1,3 +1,4 @@
+// The UTF-8 and UTF-16 conversions through Win32, and the long "\\?\" form of a path.
 #include "app/wide_text.h"
 
 #include <windows.h>

@@ -1,3 +1,4 @@
+// Splits the Windows command line into parameters by its quote and backslash rules.
 #include "app/windows_command_line.h"
 
 namespace quill {

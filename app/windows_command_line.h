@@ -1,3 +1,4 @@
+// The program's parameters on Windows, split from the one command line the system hands over.
 #pragma once
 
 #include <string>

@@ -1,3 +1,4 @@
+// Creates the program's two folder levels below the application-data folder.
 #include "app/work_folder.h"
 
 #include "app/environment.h"

@@ -1,3 +1,4 @@
+// Where a run keeps its own files: the work folder, and in it the work database.
 #pragma once
 
 #include <string>

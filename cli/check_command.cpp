@@ -1,3 +1,5 @@
+// How the headless tool prints a check: each source file's cycle and records, then each product
+// database's cycles and rows now and after.
 #include "cli/check_command.h"
 
 #include "cli/cli_app.h"

@@ -1,3 +1,4 @@
+// The headless tool's --check action, a dry run of the update.
 #pragma once
 
 #include <iosfwd>

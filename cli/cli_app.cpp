@@ -1,3 +1,4 @@
+// Sends the command line to its action and turns every failure into a message and an exit status.
 #include "cli/cli_app.h"
 
 #include "run/target_databases.h"

@@ -1,3 +1,4 @@
+// Entry point of quillstrom-cli, apart from main so that tests can run it with their own streams.
 #pragma once
 
 #include <iosfwd>

@@ -1,3 +1,5 @@
+// How the headless tool's options are read, refused in combinations that would drop one, and
+// checked against what is installed.
 #include "cli/cli_options.h"
 
 #include "app/environment.h"

@@ -1,3 +1,4 @@
+// The headless tool's command line: its options, their usage errors and the selection they make.
 #pragma once
 
 #include "app/categories.h"

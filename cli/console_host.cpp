@@ -1,3 +1,4 @@
+// How the headless run's lines are sent to standard output and standard error.
 #include "cli/console_host.h"
 
 #include "cli/cli_options.h"

@@ -1,3 +1,4 @@
+// What a run asks of its front end, answered from the command line instead of the window.
 #pragma once
 
 #include "run/update_run.h"

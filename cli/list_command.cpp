@@ -1,3 +1,4 @@
+// How the headless tool prints what --list finds, product by product.
 #include "cli/list_command.h"
 
 #include "app/environment.h"

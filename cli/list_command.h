@@ -1,3 +1,4 @@
+// The headless tool's --list action: the products installed and the cycles they hold.
 #pragma once
 
 #include <iosfwd>

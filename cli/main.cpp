@@ -1,3 +1,4 @@
+// quillstrom-cli's main: UTF-8 streams on every system, and a closed output pipe ends no run.
 #include "app/closed_output.h"
 #include "app/platform.h"
 #include "app/standard_text.h"

@@ -1,3 +1,4 @@
+// How --restore puts the kept databases back one product at a time and tells each outcome.
 #include "cli/restore_command.h"
 
 #include "cli/cli_app.h"

@@ -1,3 +1,4 @@
+// The headless tool's --restore action: undoing the last update of chosen products.
 #pragma once
 
 #include <iosfwd>

@@ -1,3 +1,5 @@
+// How apt.dat is read row by row into airport, runway, helipad and frequency records, and how a
+// failing row is reported and passed over.
 #include "convert/airport_converter.h"
 
 #include "convert/airport_rows.h"

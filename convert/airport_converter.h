@@ -1,3 +1,4 @@
+// The converter of the Airports category: apt.dat into five intermediate files.
 #pragma once
 
 #include <cstddef>

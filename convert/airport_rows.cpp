@@ -1,3 +1,4 @@
+// How an apt.dat line's row code is told apart before the line is split.
 #include "convert/airport_rows.h"
 
 namespace quill {

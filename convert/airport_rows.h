@@ -1,3 +1,4 @@
+// The apt.dat rows the airport converter takes, and where each keeps the fields it reads.
 #pragma once
 
 #include <cstddef>

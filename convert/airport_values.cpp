@@ -1,3 +1,4 @@
+// How airport names, frequencies and runway midpoints are worked out.
 #include "convert/airport_values.h"
 
 #include "convert/text.h"

@@ -1,3 +1,5 @@
+// The airport values that are worked out rather than copied: names without their marker,
+// frequencies in MHz and the position of a runway.
 #pragma once
 
 #include <string>

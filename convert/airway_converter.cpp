@@ -1,3 +1,4 @@
+// How each airway segment of earth_awy.dat becomes two records in the file of its level.
 #include "convert/airway_converter.h"
 
 #include "convert/intermediate_file.h"

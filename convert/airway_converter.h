@@ -1,3 +1,4 @@
+// The converter of the Airways category: earth_awy.dat into its low and high intermediate files.
 #pragma once
 
 #include <cstddef>

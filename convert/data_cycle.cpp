@@ -1,3 +1,5 @@
+// How the data cycle is looked for in the first lines of a source file; an unreadable file has
+// none.
 #include "convert/data_cycle.h"
 
 #include "app/error.h"

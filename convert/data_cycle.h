@@ -1,3 +1,4 @@
+// The cycle a source file belongs to, which the program records and shows for each category.
 #pragma once
 
 #include <string>

@@ -1,3 +1,4 @@
+// How only the tail of a source file is read to find its end line.
 #include "convert/end_line.h"
 
 #include "app/platform.h"

@@ -1,3 +1,4 @@
+// Tells a source file that was cut short, in a download or a copy, from a complete one.
 #pragma once
 
 #include <string>

@@ -1,3 +1,4 @@
+// How lines are split into fields on blanks or on pipes, quoted fields and NULs included.
 #include "convert/field_list.h"
 
 #include "app/error.h"

@@ -1,3 +1,5 @@
+// The tokenizers of the converters and the loader: source lines on blanks, intermediate lines on
+// pipes.
 #pragma once
 
 #include <cstdint>

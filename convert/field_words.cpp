@@ -1,3 +1,4 @@
+// How the words of a name are joined from their fields.
 #include "convert/field_words.h"
 
 #include "convert/text.h"

@@ -1,3 +1,4 @@
+// Builds the names of airports, frequencies and navaids from the fields of their words.
 #pragma once
 
 #include "convert/field_list.h"

@@ -1,3 +1,4 @@
+// How each fix line of earth_fix.dat becomes one record of earth_fix.csv.
 #include "convert/fix_converter.h"
 
 #include "convert/intermediate_file.h"

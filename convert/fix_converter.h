@@ -1,3 +1,4 @@
+// The converter of the Waypoints category: earth_fix.dat into earth_fix.csv.
 #pragma once
 
 #include <cstddef>

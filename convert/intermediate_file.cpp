@@ -1,3 +1,4 @@
+// How intermediate files are named, created with their header, buffered and closed.
 #include "convert/intermediate_file.h"
 
 #include "app/error.h"

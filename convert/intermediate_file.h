@@ -1,3 +1,4 @@
+// Writes the intermediate files, the pipe-separated records the converters hand to the loader.
 #pragma once
 
 #include "app/platform.h"

@@ -1,3 +1,4 @@
+// How lines are cut from blocks of the file, with every line end and a writer still at work.
 #include "convert/line_reader.h"
 
 #include "app/error.h"

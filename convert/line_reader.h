@@ -1,3 +1,4 @@
+// Reads source and intermediate files line by line, also while a converter is still writing one.
 #pragma once
 
 #include "app/platform.h"

@@ -1,3 +1,5 @@
+// How each kind of navaid line of earth_nav.dat becomes a record of its own file, with its
+// header.
 #include "convert/navaid_converter.h"
 
 #include "convert/field_list.h"

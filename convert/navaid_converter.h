@@ -1,3 +1,4 @@
+// The converter of the Nav Aids category: earth_nav.dat into twelve intermediate files.
 #pragma once
 
 #include <cstddef>

@@ -1,3 +1,4 @@
+// The table of rules that decides a navaid line's kind from its row code and type.
 #include "convert/navaid_rows.h"
 
 #include <array>

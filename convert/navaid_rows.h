@@ -1,3 +1,4 @@
+// The kinds of earth_nav.dat line the navaid converter takes, and the fields each row holds.
 #pragma once
 
 #include <cstddef>

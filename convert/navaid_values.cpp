@@ -1,3 +1,4 @@
+// How the navaid values that are not plain copies are cut or rewritten.
 #include "convert/navaid_values.h"
 
 namespace quill {

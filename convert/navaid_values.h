@@ -1,3 +1,5 @@
+// The navaid values that are worked out rather than copied: glidepath angles, DME types and
+// marker beacon types.
 #pragma once
 
 #include <string>

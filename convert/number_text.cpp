@@ -1,3 +1,4 @@
+// How number texts are checked, read to the nearest double and written back in general format.
 #include "convert/number_text.h"
 
 #include "convert/text_encoding.h"

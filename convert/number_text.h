@@ -1,3 +1,5 @@
+// The one reading of number texts that converters and loader share, and the writing of the
+// positions the program works out.
 #pragma once
 
 #include "app/error.h"

@@ -1,3 +1,5 @@
+// The fields an intermediate record is written from, and how each is copied into the line,
+// upper-cased where asked.
 #pragma once
 
 #include <concepts>

@@ -1,3 +1,5 @@
+// Numbers the shapes of an intermediate file (its SHAPEID column) without formatting a number for
+// each.
 #pragma once
 
 #include <string_view>

@@ -1,3 +1,4 @@
+// How a source file is found in the cycle folder whatever the letter case of its name.
 #include "convert/source_files.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// Finds the cycle's source files in the folder the user chose.
 #pragma once
 
 #include <string>

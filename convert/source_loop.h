@@ -1,3 +1,4 @@
+// The line loop that the navaid, fix and airway converters share.
 #pragma once
 
 #include "app/error.h"

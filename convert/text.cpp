@@ -1,3 +1,4 @@
+// How text is upper-cased and which source lines carry no data.
 #include "convert/text.h"
 
 #include <array>

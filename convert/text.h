@@ -1,3 +1,4 @@
+// Small text helpers of the converters: trimming, upper-casing and the lines they skip.
 #pragma once
 
 #include <string>

@@ -1,3 +1,4 @@
+// How bytes are taken as UTF-8 where they are valid, and as Windows-1252 otherwise.
 #include "convert/text_encoding.h"
 
 #include <array>

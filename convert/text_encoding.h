@@ -1,3 +1,5 @@
+// Turns the bytes of source values into UTF-8, for the database and for messages, whatever mix
+// of encodings a file holds.
 #pragma once
 
 #include <string>

@@ -1,3 +1,4 @@
+// The online backup step by step, and how a failed copy is rolled back before its error goes up.
 #include "database/backup.h"
 
 #include "database/connection.h"

@@ -1,3 +1,5 @@
+// Copies whole databases through SQLite: a product's into the work database, and back where a
+// product's file cannot simply be replaced.
 #pragma once
 
 namespace quill {

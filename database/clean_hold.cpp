@@ -1,3 +1,4 @@
+// How a product database is opened, its journal and WAL folded into its main file, and held.
 #include "database/clean_hold.h"
 
 #include "app/file_system.h"

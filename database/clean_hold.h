@@ -1,3 +1,5 @@
+// Readies a live product database to be copied or replaced: nothing of it may lie in a journal or
+// WAL beside it.
 #pragma once
 
 #include "database/connection.h"

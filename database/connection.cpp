@@ -1,3 +1,5 @@
+// How a database file is opened through SQLite on each system, and a file held without sharing
+// told apart.
 #include "database/connection.h"
 
 #include "app/platform.h"

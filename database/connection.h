@@ -1,3 +1,4 @@
+// The SQLite connection every database step works through.
 #pragma once
 
 #include <cstdint>

@@ -1,3 +1,4 @@
+// Removes the file and the companions SQLite may have left beside it.
 #include "database/database_files.h"
 
 #include "app/file_system.h"

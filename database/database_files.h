@@ -1,3 +1,4 @@
+// Clears away a database of the program's own before a new one is made in its place.
 #pragma once
 
 #include <string>

@@ -1,3 +1,4 @@
+// How a fixed statement is run once through a Statement.
 #include "database/query.h"
 
 #include "database/statement.h"

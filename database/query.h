@@ -1,3 +1,4 @@
+// Statements of fixed text, declared as constants beside the code that runs them.
 #pragma once
 
 #include <string_view>

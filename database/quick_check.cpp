@@ -1,3 +1,4 @@
+// How SQLite's quick check is run and its report read.
 #include "database/quick_check.h"
 
 #include "app/error.h"

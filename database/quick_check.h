@@ -1,3 +1,4 @@
+// The last check of the work database before it is written over the products' databases.
 #pragma once
 
 #include <string>

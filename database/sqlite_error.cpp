@@ -1,3 +1,4 @@
+// Which SQLite result codes take the program's own texts.
 #include "database/sqlite_error.h"
 
 #include <sqlite3.h>

@@ -1,3 +1,4 @@
+// Turns SQLite's failures into the program's errors, as the user reads them.
 #pragma once
 
 #include "app/error.h"

@@ -1,3 +1,4 @@
+// How statements are prepared, bound, stepped and read, each failure thrown as the program's error.
 #include "database/statement.h"
 
 #include "database/connection.h"

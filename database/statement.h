@@ -1,3 +1,4 @@
+// Prepared statements, the one way the program reads and writes rows through SQLite.
 #pragma once
 
 #include <cstdint>

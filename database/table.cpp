@@ -1,3 +1,4 @@
+// How a table's columns are learned and a column found whatever its letter case.
 #include "database/table.h"
 
 #include "app/error.h"

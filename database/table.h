@@ -1,3 +1,4 @@
+// A table of the work database as the loader fills it, with the columns it really has.
 #pragma once
 
 #include <string>

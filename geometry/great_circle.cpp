@@ -1,3 +1,4 @@
+// The haversine formula in degrees, with each point's latitude cosine worked out once.
 #include "geometry/great_circle.h"
 
 #include <cmath>

@@ -1,3 +1,5 @@
+// Compares great-circle distances between fixes cheaply, as the airway loader chooses among
+// fixes of one name.
 #pragma once
 
 namespace quill {

@@ -1,3 +1,4 @@
+// How every pair of candidate rows is measured, without allocating for the usual few.
 #include "geometry/segment_ends.h"
 
 #include "geometry/great_circle.h"

@@ -1,3 +1,4 @@
+// Picks which of several same-named fixes an airway segment's two ends are.
 #pragma once
 
 #include "load/fix_index.h"

@@ -1,3 +1,4 @@
+// How airway lines are paired into segments and each end is given its fix's position.
 #include "load/airway_block.h"
 
 #include "app/error.h"

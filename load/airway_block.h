@@ -1,3 +1,4 @@
+// Loads the airway intermediate files into NavAirway, placing each point at its fix.
 #pragma once
 
 #include "convert/field_list.h"

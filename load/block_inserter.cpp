@@ -1,3 +1,4 @@
+// How a batch's rows are bound and posted, alone or in groups, with each failure at its line.
 #include "load/block_inserter.h"
 
 #include "app/error.h"

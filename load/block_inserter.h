@@ -1,3 +1,4 @@
+// The writing half of loading a block: the rows that a reader prepared go into the table.
 #pragma once
 
 #include "load/row_appender.h"

@@ -1,3 +1,5 @@
+// How a block's file is opened and read line by line into a batch, and which reader a block
+// takes.
 #include "load/block_reader.h"
 
 #include "app/error.h"

@@ -1,3 +1,4 @@
+// The reading half of loading a block: lines of an intermediate file into batches of rows.
 #pragma once
 
 #include "convert/line_reader.h"

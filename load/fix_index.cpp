@@ -1,3 +1,4 @@
+// How the lookup rows are read back from their table and grouped by name in place.
 #include "load/fix_index.h"
 
 #include "app/error.h"

@@ -1,3 +1,4 @@
+// Finds the positions of the fixes an airway names, from the waypoint, NDB and VOR tables.
 #pragma once
 
 #include "database/statement.h"

@@ -1,3 +1,4 @@
+// How the fix block's rows are taken as the table would store them, and checked against it.
 #include "load/foreseen_waypoints.h"
 
 #include "convert/text_encoding.h"

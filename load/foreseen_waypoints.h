@@ -1,3 +1,4 @@
+// Lets the airway loader start from the waypoints it has just read rather than read NavWPT back.
 #pragma once
 
 #include "load/fix_index.h"

@@ -1,3 +1,4 @@
+// Clears the intermediate files out of the work folder.
 #include "load/intermediate_files.h"
 
 #include "app/file_system.h"

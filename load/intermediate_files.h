@@ -1,3 +1,4 @@
+// The intermediate files a run leaves in the work folder, so that they can be cleared away.
 #pragma once
 
 #include <array>

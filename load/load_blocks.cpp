@@ -1,3 +1,4 @@
+// The table of load blocks: each intermediate file's table, progress line and columns by field.
 #include "load/load_blocks.h"
 
 namespace quill {

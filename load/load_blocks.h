@@ -1,3 +1,5 @@
+// What the loader does with each intermediate file: its table and where each column's value
+// comes from.
 #pragma once
 
 #include "load/work_database.h"

@@ -1,3 +1,4 @@
+// How a file's header and tables are checked before it is taken as a product database.
 #include "load/product_tables.h"
 
 #include "app/error.h"

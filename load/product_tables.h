@@ -1,3 +1,4 @@
+// Names a file that is not a product database before a run copies from it or over it.
 #pragma once
 
 #include <string>

@@ -1,3 +1,4 @@
+// How the inserts are written and prepared, and how a refused row is found within its group.
 #include "load/row_appender.h"
 
 #include "convert/text_encoding.h"

@@ -1,3 +1,4 @@
+// Puts rows into a table of the work database as fast as SQLite takes them.
 #pragma once
 
 #include "app/error.h"

@@ -1,3 +1,4 @@
+// How rows and their texts are stored in a batch, and when it is full enough to hand over.
 #include "load/row_batch.h"
 
 namespace quill {

@@ -1,3 +1,5 @@
+// The rows that pass from the thread that reads an intermediate file to the one that writes the
+// database.
 #pragma once
 
 #include "app/error.h"

@@ -1,3 +1,4 @@
+// How a line of an intermediate file becomes one row, its numbers converted.
 #include "load/table_block.h"
 
 #include "convert/number_text.h"

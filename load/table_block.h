@@ -1,3 +1,4 @@
+// Loads every intermediate file but the airways': one row for each line.
 #pragma once
 
 #include "convert/field_list.h"

@@ -1,3 +1,4 @@
+// The work tables by name and category, and how they are emptied, counted and opened.
 #include "load/work_database.h"
 
 #include "database/statement.h"

@@ -1,3 +1,4 @@
+// The work database as a run loads it: its thirteen tables and the categories that fill them.
 #pragma once
 
 #include "app/categories.h"

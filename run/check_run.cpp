@@ -1,3 +1,5 @@
+// How a check runs the update without publishing, then counts and compares each product's rows
+// and cycles.
 #include "run/check_run.h"
 
 #include "app/work_folder.h"

@@ -1,3 +1,4 @@
+// The --check run: what an update would change in each product database, with nothing changed.
 #pragma once
 
 #include "run/holdings_record.h"

@@ -1,3 +1,4 @@
+// How the staged copy is written, flushed, renamed into place or cleared away.
 #include "run/file_replace.h"
 
 #include <memory>

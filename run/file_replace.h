@@ -1,3 +1,4 @@
+// Replaces a product database file whole, so that it is never seen half-written.
 #pragma once
 
 #include <string>

@@ -1,3 +1,5 @@
+// How the record's table is kept, and how publishing and restoring move holdings between the
+// current and previous generations.
 #include "run/holdings_record.h"
 
 #include "app/error.h"

@@ -1,3 +1,5 @@
+// The program's memory of which cycle each product database holds, for --list, --check and the
+// older-cycle warning.
 #pragma once
 
 #include "app/categories.h"

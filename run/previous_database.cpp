@@ -1,3 +1,4 @@
+// How the old database is taken by link, copy or backup, and put in the kept one's place.
 #include "run/previous_database.h"
 
 #include "app/error.h"

@@ -1,3 +1,5 @@
+// Keeps the database each product had before its last update, so that a restore can bring it
+// back.
 #pragma once
 
 #include "app/target_table.h"

@@ -1,3 +1,5 @@
+// How a restore puts back each kept database through the publishing step and notes it in the
+// record.
 #include "run/restore_run.h"
 
 #include "app/error.h"

@@ -1,3 +1,4 @@
+// The restore run: undoing the last update of chosen products from their kept previous databases.
 #pragma once
 
 #include "app/target_table.h"

@@ -1,3 +1,4 @@
+// How each selected file's cycle is read, and how a mix of cycles is worded.
 #include "run/source_cycles.h"
 
 #include "convert/data_cycle.h"

@@ -1,3 +1,4 @@
+// The data cycles of the source files a run takes, and the warning when they differ.
 #pragma once
 
 #include "app/categories.h"

@@ -1,3 +1,4 @@
+// How each selected source file is looked at, and how the warnings about them are worded.
 #include "run/source_findings.h"
 
 #include "app/error.h"

@@ -1,3 +1,4 @@
+// What a run tells the user about the cycle's files before converting them.
 #pragma once
 
 #include "app/categories.h"

@@ -1,3 +1,5 @@
+// How the work database is seeded from the first usable product and written over each selected
+// product in turn.
 #include "run/target_databases.h"
 
 #include <optional>

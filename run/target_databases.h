@@ -1,3 +1,5 @@
+// What a run does to the products' databases: seeds the work database from one, publishes it
+// over each, or only tries them.
 #pragma once
 
 #include <cstddef>

@@ -1,3 +1,4 @@
+// Takes the update lock, failing with the message that another update runs.
 #include "run/update_lock.h"
 
 #include "app/error.h"

@@ -1,3 +1,5 @@
+// Keeps two updates or restores, in the window and the headless tool, from sharing the work
+// folder.
 #pragma once
 
 #include "app/platform.h"

@@ -1,3 +1,5 @@
+// Writes the generated apt.dat: land, water and heli airports with runways, helipads, frequencies
+// and the rows the converter passes over.
 #include "cycle/airport_layout.h"
 #include "cycle/cycle_files.h"
 #include "cycle/names.h"

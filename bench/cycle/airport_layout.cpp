@@ -1,3 +1,4 @@
+// How the taxiways, lines, signs and other passed-over rows of a generated airport are drawn.
 #include "cycle/airport_layout.h"
 
 #include "cycle/names.h"

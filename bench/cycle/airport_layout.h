@@ -1,3 +1,5 @@
+// Fills the generated apt.dat with the bulk of a real one: the rows of an airport that carry no
+// data for the products.
 #pragma once
 
 #include "cycle/output_file.h"

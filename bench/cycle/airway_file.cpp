@@ -1,3 +1,5 @@
+// Writes the generated earth_awy.dat: airways through the fixes and navaids the earlier files
+// placed.
 #include "cycle/cycle_files.h"
 #include "cycle/output_file.h"
 

@@ -1,3 +1,4 @@
+// Writes the four files of a generated cycle from one seed, each file from its own stream.
 #include "cycle/cycle_files.h"
 
 namespace quill::bench {

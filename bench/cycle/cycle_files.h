@@ -1,3 +1,5 @@
+// The cycle generator's entry points: the whole cycle, or one file of it, with a summary of what
+// each file holds.
 #pragma once
 
 #include "cycle/random.h"

@@ -1,3 +1,5 @@
+// Writes the generated earth_fix.dat: en-route and terminal fixes, the en-route ones kept for
+// airways.
 #include "cycle/cycle_files.h"
 #include "cycle/names.h"
 #include "cycle/output_file.h"

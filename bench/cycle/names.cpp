@@ -1,3 +1,4 @@
+// How place words, names and identifiers are made up from syllables and letters.
 #include "cycle/names.h"
 
 #include <array>

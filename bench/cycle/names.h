@@ -1,3 +1,4 @@
+// The made-up names and identifiers of a generated cycle, shaped like real ones.
 #pragma once
 
 #include "cycle/random.h"

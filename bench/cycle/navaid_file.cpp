@@ -1,3 +1,5 @@
+// Writes the generated earth_nav.dat: every kind of navaid in world proportions, plus rows the
+// converter passes over.
 #include "cycle/cycle_files.h"
 #include "cycle/names.h"
 #include "cycle/output_file.h"

@@ -1,3 +1,4 @@
+// How generated lines are buffered, padded and written, and how each file opens and ends.
 #include "cycle/output_file.h"
 
 #include <cerrno>

@@ -1,3 +1,4 @@
+// Writes the generated cycle's files in the columns of the X-Plane formats.
 #pragma once
 
 #include <cstdint>

@@ -1,3 +1,4 @@
+// The random numbers behind a generated cycle, the same on every machine for the same seed.
 #pragma once
 
 #include <cmath>

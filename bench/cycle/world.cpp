@@ -1,3 +1,4 @@
+// How the regions of a generated world are placed, and points within and around them.
 #include "cycle/world.h"
 
 #include "cycle/names.h"

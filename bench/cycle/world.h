@@ -1,3 +1,4 @@
+// What the four generated files share: regions, airports, runway ends and airway points.
 #pragma once
 
 #include "cycle/random.h"

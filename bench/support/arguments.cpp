@@ -1,3 +1,4 @@
+// How a benchmark's runs and folders are read from its command line.
 #include "support/arguments.h"
 
 #include <cstdio>

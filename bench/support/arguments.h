@@ -1,3 +1,4 @@
+// The command line every benchmark shares: runs, data folder and scratch folder.
 #pragma once
 
 #include <functional>

@@ -1,3 +1,4 @@
+// How the floors read a file in blocks and split its lines without allocating.
 #include "support/block_floor.h"
 
 #include <cerrno>

@@ -1,3 +1,5 @@
+// The floors the converters and whole runs are measured against: reading the source files, and
+// little else.
 #pragma once
 
 #include <cstdint>

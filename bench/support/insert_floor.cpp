@@ -1,3 +1,5 @@
+// How the loaded rows are read back into batches and inserted again with the loader's own
+// inserter.
 #include "support/insert_floor.h"
 
 #include "load/block_inserter.h"

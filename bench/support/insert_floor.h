@@ -1,3 +1,4 @@
+// The floor the loader is measured against: the same rows inserted straight from memory.
 #pragma once
 
 #include "load/load_blocks.h"

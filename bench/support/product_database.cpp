@@ -1,3 +1,4 @@
+// Creates a product database from data/product_schema.sql, and copies one file over another.
 #include "support/product_database.h"
 
 #include <filesystem>

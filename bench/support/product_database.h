@@ -1,3 +1,4 @@
+// The empty product databases the benchmarks load into and publish to.
 #pragma once
 
 #include <string>

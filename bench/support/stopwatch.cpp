@@ -1,3 +1,4 @@
+// The process CPU clock, medians and peak memory, read from the system.
 #include "support/stopwatch.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// How the benchmarks time a call, on the wall and CPU clocks, and sum up their runs.
 #pragma once
 
 #include <chrono>

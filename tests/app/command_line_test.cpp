@@ -1,3 +1,4 @@
+// Tests of the window's start-up parameters: which counts are taken, and how LEFT and TOP read.
 #include <gtest/gtest.h>
 
 #include <optional>

@@ -1,3 +1,4 @@
+// Tests that the headless tool's output stream hands a file whole UTF-8 letters.
 #include <gtest/gtest.h>
 
 #include <ostream>

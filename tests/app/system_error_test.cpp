@@ -1,3 +1,4 @@
+// Tests that each system's error codes reach the user as the program's own texts.
 #include <gtest/gtest.h>
 
 #include <string>

@@ -1,3 +1,4 @@
+// Tests of splitting a Windows command line, a trailing backslash inside quotes above all.
 #include <gtest/gtest.h>
 
 #include <string>

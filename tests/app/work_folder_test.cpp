@@ -1,3 +1,5 @@
+// Tests of where the application-data folder is taken from and how the work folder is made
+// below it.
 #include <gtest/gtest.h>
 
 #include <filesystem>

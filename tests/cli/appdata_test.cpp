@@ -1,3 +1,4 @@
+// Tests of --appdata, for products whose databases lie in an emulator's roaming folder.
 #include "app/environment.h"
 #include "app/platform.h"
 #include "cli_fixture.h"

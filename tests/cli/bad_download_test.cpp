@@ -1,3 +1,5 @@
+// Tests of the headless tool against broken source files and products that cannot take an
+// update.
 #include "cli_fixture.h"
 #include "run/previous_database.h"
 #include "support/cycle_folder.h"

@@ -1,3 +1,5 @@
+// Tests that --check shows each product's cycles and rows now and after, and ends as the update
+// would.
 #include "cli_fixture.h"
 #include "run/holdings_record.h"
 #include "run/previous_database.h"

@@ -1,3 +1,5 @@
+// The fixture of the headless tool's tests: a sandboxed application-data folder, products
+// installed in it, and the tool run in process.
 #pragma once
 
 #include "app/target_table.h"

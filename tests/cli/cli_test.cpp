@@ -1,3 +1,5 @@
+// Tests of whole updates through the headless tool: progress, publishing, products in use, failures
+// and usage errors.
 #include "app/target_table.h"
 #include "app/platform.h"
 #include "cli/cli_app.h"

@@ -1,3 +1,4 @@
+// Tests the headless tool as a separate process whose output pipe is closed.
 #include "cli_fixture.h"
 #include "support/sql_rows.h"
 #include "support/tool_run.h"

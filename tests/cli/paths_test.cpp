@@ -1,3 +1,4 @@
+// Tests of the paths a user may really have: letters beyond ASCII, file names in other cases.
 #include "cli_fixture.h"
 #include "support/sql_rows.h"
 #include "support/temp_dir.h"

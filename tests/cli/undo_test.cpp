@@ -1,3 +1,4 @@
+// Tests of --restore and --list, and of the record of what each product holds.
 #include "cli_fixture.h"
 #include "run/previous_database.h"
 #include "run/update_lock.h"

@@ -1,3 +1,5 @@
+// Tests of the airport converter: the records of each apt.dat row, failing rows reported and
+// passed over, and runway midpoints.
 #include "conversion_folders.h"
 #include "convert/airport_converter.h"
 #include "app/error.h"

@@ -1,3 +1,4 @@
+// Tests of the airway converter: each segment's two records in the file of its level.
 #include "conversion_folders.h"
 #include "convert/airway_converter.h"
 

@@ -1,3 +1,4 @@
+// The folders every converter test writes its source into and reads its outputs from.
 #pragma once
 
 #include "support/temp_dir.h"

@@ -1,3 +1,4 @@
+// Tests that the fix and airway converters' failures name the message, the file and the line.
 #include "conversion_folders.h"
 #include "convert/airway_converter.h"
 #include "app/error.h"

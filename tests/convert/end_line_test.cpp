@@ -1,3 +1,4 @@
+// Tests of telling a cut-short source file by its missing end line.
 #include <gtest/gtest.h>
 
 #include <string>

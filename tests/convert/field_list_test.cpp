@@ -1,3 +1,4 @@
+// Tests of the blank and pipe tokenizers, quoted fields and NULs among them.
 #include "app/error.h"
 #include "convert/field_list.h"
 

@@ -1,3 +1,4 @@
+// Tests that file names beyond ASCII and CR LF line ends come through on every system.
 #include "convert/intermediate_file.h"
 #include "convert/line_reader.h"
 #include "support/temp_dir.h"

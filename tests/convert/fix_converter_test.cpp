@@ -1,3 +1,4 @@
+// Tests of the fix converter, and of finding its source in any letter case.
 #include "conversion_folders.h"
 #include "convert/fix_converter.h"
 

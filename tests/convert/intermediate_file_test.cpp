@@ -1,3 +1,4 @@
+// Tests of writing intermediate files: names, line ends, upper-casing, buffering and a full disk.
 #include "app/error.h"
 #include "convert/intermediate_file.h"
 #include "convert/text.h"

@@ -1,3 +1,5 @@
+// Tests of the line reader: every line end, Ctrl-Z, byte-order marks, block edges, files still
+// being written and files that are no files.
 #include "app/error.h"
 #include "convert/line_reader.h"
 #include "support/temp_dir.h"

@@ -1,3 +1,5 @@
+// Tests of the navaid converter: the record each kind of line gives, the lines no rule takes and
+// the lines that fail.
 #include "conversion_folders.h"
 #include "app/error.h"
 #include "convert/navaid_converter.h"

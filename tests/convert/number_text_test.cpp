@@ -1,3 +1,4 @@
+// Tests of reading number texts to the nearest double, refusing others, and writing numbers back.
 #include "app/error.h"
 #include "convert/number_text.h"
 

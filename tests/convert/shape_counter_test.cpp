@@ -1,3 +1,4 @@
+// Tests of the SHAPEID counter, which raises its decimal text in place.
 #include "convert/shape_counter.h"
 
 #include <gtest/gtest.h>

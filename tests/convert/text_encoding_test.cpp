@@ -1,3 +1,4 @@
+// Tests of decoding source bytes, UTF-8 and Windows-1252 mixed.
 #include "convert/text_encoding.h"
 
 #include <gtest/gtest.h>

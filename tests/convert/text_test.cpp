@@ -1,3 +1,4 @@
+// Tests of the lines the converters skip, trimming and upper-casing.
 #include "convert/text.h"
 
 #include <gtest/gtest.h>

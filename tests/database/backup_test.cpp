@@ -1,3 +1,4 @@
+// Tests that a whole-database copy that fails part way leaves its destination whole.
 #include "database/backup.h"
 #include "database/connection.h"
 #include "support/product_database_fixture.h"

@@ -1,3 +1,4 @@
+// Tests of connections and fixed queries, and of SQLite's refusals read as the program's texts.
 #include "database/connection.h"
 #include "database/query.h"
 #include "database/statement.h"

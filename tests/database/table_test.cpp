@@ -1,3 +1,4 @@
+// Tests of opening a work table and finding its columns.
 #include "database/table.h"
 #include "support/product_database_fixture.h"
 

@@ -1,3 +1,4 @@
+// Tests the haversine against arcs of known length.
 #include "geometry/great_circle.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// Tests of choosing an airway segment's ends among fixes of one name.
 #include "geometry/segment_ends.h"
 
 #include <cmath>

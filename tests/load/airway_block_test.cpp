@@ -1,3 +1,5 @@
+// Tests of loading airways: each point placed at its fix, by type, name and the other end of its
+// segment.
 #include "load_fixture.h"
 
 #include <gmock/gmock.h>

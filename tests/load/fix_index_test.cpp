@@ -1,3 +1,5 @@
+// Tests of the fix lookup: rows of a name in stored order, exact names, and coordinates read as
+// SQLite writes them.
 #include "convert/number_text.h"
 #include "load/fix_index.h"
 #include "database/statement.h"

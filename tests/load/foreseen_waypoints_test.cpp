@@ -1,3 +1,4 @@
+// Tests of when the waypoints read ahead may stand in for the NavWPT table.
 #include "load/foreseen_waypoints.h"
 #include "load/load_blocks.h"
 #include "load/row_batch.h"

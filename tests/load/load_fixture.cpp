@@ -1,3 +1,4 @@
+// How the load fixture writes intermediate files and runs a load seeded from its product.
 #include "load_fixture.h"
 
 #include "app/error.h"

@@ -1,3 +1,4 @@
+// The fixture of the loading tests: intermediate files loaded into a copy of a product database.
 #pragma once
 
 #include "app/categories.h"

@@ -1,3 +1,5 @@
+// Tests of loading the work database: tables cleared by category, progress lines, and failures
+// told at their file and line.
 #include "app/error.h"
 #include "app/file_system.h"
 #include "load/intermediate_files.h"

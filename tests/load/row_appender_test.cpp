@@ -1,3 +1,5 @@
+// Tests of the row appender: groups store what single rows would, refusals are placed, and texts
+// take their column's type.
 #include "load/row_appender.h"
 #include "database/query.h"
 #include "database/table.h"

@@ -1,3 +1,4 @@
+// Tests that each record of an intermediate file becomes its row, with every column in place.
 #include "load_fixture.h"
 
 #include <gmock/gmock.h>

@@ -1,3 +1,4 @@
+// Tests that a run on a generated world-size cycle ends the same on two threads as on one.
 #include "run_threads.h"
 
 #include "cycle/cycle_files.h"

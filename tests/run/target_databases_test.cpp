@@ -1,3 +1,5 @@
+// Tests of the product databases in a run: finding them, seeding from them and publishing over
+// them, whatever state their products left them in.
 #include <gtest/gtest.h>
 
 #include <filesystem>

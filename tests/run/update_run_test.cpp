@@ -1,3 +1,4 @@
+// Tests that the holdings record stays true when an update or a restore is killed part way.
 #include <gtest/gtest.h>
 
 #include <string>

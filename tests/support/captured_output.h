@@ -1,3 +1,4 @@
+// Lets a test read what the program wrote to its real standard output, as a file would receive it.
 #pragma once
 
 #include <cstdint>

@@ -1,3 +1,4 @@
+// Captured output on POSIX systems: the descriptor of standard output duplicated over.
 #include "support/captured_output.h"
 
 #include <cstdio>

@@ -1,3 +1,4 @@
+// Captured output on Windows: the process's standard handle swapped for the file's.
 #include "support/captured_output.h"
 
 #include <windows.h>

@@ -1,3 +1,5 @@
+// How the sample cycle is copied with other cycles in its version lines, and how a one-record
+// source is written.
 #include "support/cycle_folder.h"
 
 #include <cctype>

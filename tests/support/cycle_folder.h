@@ -1,3 +1,4 @@
+// Source folders for the tests of data cycles and of categories run alone.
 #pragma once
 
 #include <string>

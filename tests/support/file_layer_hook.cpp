@@ -1,3 +1,5 @@
+// How the hook wraps SQLite's file layer: every call passes through, writes to the one file are
+// limited and its opening and closing reported.
 #include "support/file_layer_hook.h"
 
 #include <sqlite3.h>

@@ -1,3 +1,4 @@
+// Lets a test fill the disk under a database, or act at the moment the program opens or closes it.
 #pragma once
 
 #include <cstdint>

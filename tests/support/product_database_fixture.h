@@ -1,3 +1,4 @@
+// The fixture and helper that database tests share: a fresh product database, and an error's text.
 #pragma once
 
 #include "app/error.h"

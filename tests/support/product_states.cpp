@@ -1,3 +1,4 @@
+// How killed and running products are staged with real SQLite files, journals and WALs.
 #include "support/product_states.h"
 
 #include "support/sql_rows.h"

@@ -1,3 +1,5 @@
+// Product databases as a crashed or running product leaves them, for the tests of publishing and
+// seeding.
 #pragma once
 
 #include <string>

@@ -1,3 +1,4 @@
+// Points APPDATA, or another variable, where a test wants it for the test's length only.
 #pragma once
 
 #include <optional>

@@ -1,3 +1,4 @@
+// Named pipes for the tests that a source file is never a pipe, on POSIX systems.
 #include "support/temp_dir.h"
 
 #include <stdexcept>

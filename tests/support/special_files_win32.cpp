@@ -1,3 +1,4 @@
+// The Windows side of the named pipes, which its file system does not have.
 #include "support/temp_dir.h"
 
 #include <stdexcept>

@@ -1,3 +1,4 @@
+// How a database file is opened and queried straight through SQLite's C API.
 #include "support/sql_rows.h"
 
 #include <sqlite3.h>

@@ -1,3 +1,5 @@
+// Reads and writes databases directly, apart from the program's own wrappers, so that tests see
+// what a product would.
 #pragma once
 
 #include <string>

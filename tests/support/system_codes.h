@@ -1,3 +1,4 @@
+// The system's error codes the tests of error texts run through.
 #pragma once
 
 #include <string>

@@ -1,3 +1,4 @@
+// The errno values behind each of the program's file error texts.
 #include "support/system_codes.h"
 
 #include <cerrno>

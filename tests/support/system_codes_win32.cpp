@@ -1,3 +1,4 @@
+// The Win32 error codes behind each of the program's file error texts.
 #include "support/system_codes.h"
 
 #include <windows.h>

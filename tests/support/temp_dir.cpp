@@ -1,3 +1,4 @@
+// How temporary folders are made unique and removed, and the tests' file and database helpers.
 #include "support/temp_dir.h"
 
 #include <algorithm>

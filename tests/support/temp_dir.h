@@ -1,3 +1,4 @@
+// The temporary folders and files every test works in, with APPDATA pointed into its own sandbox.
 #pragma once
 
 #include <filesystem>

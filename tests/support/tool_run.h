@@ -1,3 +1,4 @@
+// Starts quillstrom-cli as a real process, for the test that a closed output pipe ends no update.
 #pragma once
 
 #include <string>

@@ -1,3 +1,4 @@
+// Starts the tool with posix_spawn, SIGPIPE at its default and standard output a dead pipe.
 #include "support/tool_run.h"
 
 #include <csignal>

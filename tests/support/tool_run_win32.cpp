@@ -1,3 +1,4 @@
+// Starts the tool with CreateProcessW, its standard output a pipe whose reader is closed.
 #include "support/tool_run.h"
 
 #include <windows.h>

@@ -1,3 +1,4 @@
+// Plays another program that holds a product database open without sharing it.
 #pragma once
 
 #include <cstdint>

@@ -1,3 +1,4 @@
+// On POSIX systems no file can be held without sharing, so the hold always fails.
 #include "support/unshared_hold.h"
 
 #include <stdexcept>

@@ -1,3 +1,4 @@
+// Holds the file open on Windows with a share mode of none.
 #include "support/unshared_hold.h"
 
 #include <windows.h>
