@@ -1,6 +1,6 @@
 #pragma once
 
-#include "load/fix_index.h"
+#include "geometry/fix_position.h"
 
 #include <cstddef>
 #include <span>
