@@ -100,7 +100,7 @@ protected:
     // Loads on the database thread, keeping the intermediate files: the files
     // of each category complete in the order given, and the calling thread
     // reads ahead as soon as they are.
-    void load_alongside(std::initializer_list<Category> completing = kInOrder,
+    void load_on_database_thread(std::initializer_list<Category> completing = kInOrder,
                         const CategorySelection& selected = kAllCategories) {
         const LoadRequest alongside = request(selected, true);
         DatabaseThread<void> thread(alongside, load_steps);
@@ -153,7 +153,7 @@ TEST_P(SharedFeedAlikeTest, GivesTheDatabaseAndLinesOfTheLoadInOrder) {
     const std::vector<std::string> lines = progress;
     ASSERT_EQ(lines.size(), kLoadBlocks.size());
 
-    load_alongside({Category::Airways, Category::Waypoints, Category::NavAids, Category::Airports},
+    load_on_database_thread({Category::Airways, Category::Waypoints, Category::NavAids, Category::Airports},
                    alike.selected);
     EXPECT_EQ(progress, lines);
     EXPECT_TRUE(read_file(database) == in_order) << "read ahead, the databases differ";
@@ -298,7 +298,7 @@ TEST_P(SharedFeedFailureTest, IsTheFailureOfTheLoadInOrderAfterTheSameLines) {
 
     EXPECT_EQ(error_of([&] { load_alone(failure.selected); }), in_order);
     EXPECT_EQ(progress, lines) << "read alone";
-    EXPECT_EQ(error_of([&] { load_alongside(kInOrder, failure.selected); }), in_order);
+    EXPECT_EQ(error_of([&] { load_on_database_thread(kInOrder, failure.selected); }), in_order);
     EXPECT_EQ(progress, lines) << "read ahead";
 }
 
