@@ -1,7 +1,7 @@
 // Picks which of several same-named fixes an airway segment's two ends are.
 #pragma once
 
-#include "load/fix_index.h"
+#include "geometry/fix_position.h"
 
 #include <cstddef>
 #include <span>

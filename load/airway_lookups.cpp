@@ -1,3 +1,4 @@
+// Reading the airway lookups from the navaid and waypoint tables.
 #include "load/airway_lookups.h"
 
 #include "load/work_database.h"

@@ -1,3 +1,4 @@
+// The lookups where airway points find their fixes, read once per load.
 #pragma once
 
 #include "load/fix_index.h"
@@ -14,6 +15,9 @@ class WorkDatabase;
 // once the navaid and fix blocks have run. Nothing writes them during the
 // airway blocks, so both airway files share one reading. Waypoints foreseen
 // are taken instead of grouping NavWPT anew where it holds exactly them.
+// Read on the thread that writes the database and never changed afterwards,
+// they are handed whole to a thread that reads airway blocks ahead (see
+// LoadFeed::lookups_read).
 class AirwayLookups {
 public:
     explicit AirwayLookups(const WorkDatabase& database,

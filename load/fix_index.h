@@ -2,6 +2,7 @@
 #pragma once
 
 #include "database/statement.h"
+#include "geometry/fix_position.h"
 
 #include <cstdint>
 #include <optional>
@@ -13,14 +14,6 @@
 namespace quill {
 
 class Table;
-
-// Where a fix lies, as read back from its table. A stored coordinate that is
-// not a number is kept as text, so that choosing the row fails with it.
-struct FixPosition {
-    double latitude;
-    double longitude;
-    std::uint32_t bad_text; // 0, or 1 + the index of the offending text
-};
 
 // The rows of a lookup table as an index takes them, in stored order: each
 // row's name and where it lies. Rows without a name are left out.

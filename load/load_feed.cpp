@@ -1,3 +1,4 @@
+// Reading a block's rows and inserting them batch by batch, on the thread that writes the database.
 #include "load/load_feed.h"
 
 #include "load/block_inserter.h"
@@ -5,14 +6,6 @@
 #include "load/row_batch.h"
 
 namespace quill {
-
-const AirwayLookups& LoadFeed::airway_lookups(const WorkDatabase& database) {
-    if (!lookups_) {
-        lookups_.emplace(database, foreseen_waypoints());
-        lookups_read();
-    }
-    return *lookups_;
-}
 
 void read_and_insert(const LoadBlock& block, const std::string& path, const AirwayLookups* lookups,
                      BlockInserter& inserter, const std::function<void()>& before_batch,

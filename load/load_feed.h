@@ -1,22 +1,21 @@
+// What the steps of a load wait for and where they take each block's rows from:
+// the interface between the load's steps and whoever feeds them rows.
 #pragma once
 
-#include "app/categories.h"
 #include "app/file_system.h"
 #include "load/airway_lookups.h"
 
-#include <cstddef>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
 namespace quill {
 
 class BlockInserter;
-class WorkDatabase;
 struct LoadBlock;
 
-// What the steps of a load wait for and where they take each block's rows
-// from. The steps themselves run on the one thread that writes the database.
+// The steps of a load call these on the one thread that writes the database.
 class LoadFeed {
 public:
     virtual ~LoadFeed() = default;
@@ -24,22 +23,16 @@ public:
     // Returns once the block's file can be read: true when it exists, false
     // when its category's files are complete without it.
     virtual bool wait_for_file(const LoadBlock& block, const std::string& path) = 0;
-    // Hands every batch of the block's rows to the inserter, in file order.
+    // Hands every batch of the block's rows to the inserter, in file order. An
+    // airway block looks its fixes up in `lookups`.
     virtual void insert_rows(const LoadBlock& block, const std::string& path,
-                             BlockInserter& inserter) = 0;
-
-    // The tables where airway points find their fixes, read when the first
-    // airway block needs them and kept to the end of the load.
-    const AirwayLookups& airway_lookups(const WorkDatabase& database);
-
-protected:
-    // Waypoints foreseen for the lookups, if any.
+                             const AirwayLookups* lookups, BlockInserter& inserter) = 0;
+    // Once the fix block is inserted: waypoints foreseen for the airway
+    // lookups, if any.
     virtual std::optional<ForeseenWaypoints> foreseen_waypoints() { return {}; }
-    virtual void lookups_read() {}
-    const AirwayLookups* lookups() const { return lookups_ ? &*lookups_ : nullptr; }
-
-private:
-    std::optional<AirwayLookups> lookups_;
+    // The airway lookups, read when the first airway block needs them; they
+    // stay as they are to the end of the load.
+    virtual void lookups_read(std::shared_ptr<const AirwayLookups>) {}
 };
 
 // Reads a block's rows a batch at a time and inserts each; `before_batch`
@@ -56,9 +49,9 @@ public:
     bool wait_for_file(const LoadBlock&, const std::string& path) override {
         return file_exists(path);
     }
-    void insert_rows(const LoadBlock& block, const std::string& path,
+    void insert_rows(const LoadBlock& block, const std::string& path, const AirwayLookups* lookups,
                      BlockInserter& inserter) override {
-        read_and_insert(block, path, lookups(), inserter);
+        read_and_insert(block, path, lookups, inserter);
     }
 };
 

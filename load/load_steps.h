@@ -1,3 +1,5 @@
+// What a load of the work database is asked to do, and the load itself: one
+// thread runs its steps, in order, and alone writes the work database.
 #pragma once
 
 #include "app/categories.h"

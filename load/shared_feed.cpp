@@ -1,10 +1,11 @@
+// The feed shared by the database thread and the calling thread: file waits,
+// the progress relay, the read-ahead and the foreseen waypoints.
 #include "load/shared_feed.h"
 
 #include "app/file_system.h"
 #include "load/block_inserter.h"
 #include "load/block_reader.h"
 #include "load/load_blocks.h"
-#include "load/load_steps.h"
 #include "load/row_batch.h"
 #include "load/work_database.h"
 
@@ -39,116 +40,116 @@ SharedFeed::SharedFeed(const CategorySelection& selected, std::string work_folde
     // A file left over from before is never followed: only its complete
     // category tells that it is this run's.
     for (std::size_t block = 0; block < kLoadBlockCount; ++block)
-        made_by_run_[block] = !file_exists(work_folder_ + std::string(kLoadBlocks[block].file));
+        absent_at_start_[block] = !file_exists(work_folder_ + std::string(kLoadBlocks[block].file));
 }
 
 SharedFeed::~SharedFeed() = default;
 
-void SharedFeed::run(LoadRequest request) {
-    request.progress = [this](const std::string& line) { add_line(line); };
-    std::exception_ptr failure;
-    try {
-        load_work_database(request, *this);
-    } catch (const LoadStopped&) {
-    } catch (...) {
-        failure = std::current_exception();
-    }
-    end(failure);
+// ---- The database thread.
+
+void SharedFeed::queue_line(const std::string& line) {
+    const std::lock_guard lock(mutex_);
+    lines_.push_back(line);
+    calling_thread_wakes_.notify_one();
+}
+
+void SharedFeed::load_ended() {
+    const std::lock_guard lock(mutex_);
+    ended_ = true;
+    calling_thread_wakes_.notify_one();
 }
 
 bool SharedFeed::wait_for_file(const LoadBlock& block, const std::string& path) {
     const std::size_t category = index_of(category_of(block.table));
     std::unique_lock lock(mutex_);
-    for (;;) {
-        if (stopped_) throw LoadStopped{};
-        if (files_complete_[category]) return file_exists(path);
-        if (!made_by_run_[place_of(block)]) {
-            changed_.wait(lock, [&] { return stopped_ || files_complete_[category]; });
-        } else {
-            if (file_exists(path)) return true;
-            changed_.wait_for(lock, kFollowingPause);
-        }
+    const auto complete_or_stopped = [&] { return stopped_ || files_complete_[category]; };
+    if (!absent_at_start_[place_of(block)]) {
+        database_thread_wakes_.wait(lock, complete_or_stopped);
+    } else {
+        while (!complete_or_stopped() && !file_exists(path))
+            database_thread_wakes_.wait_for(lock, kFollowingPause, complete_or_stopped);
     }
+    if (stopped_) throw LoadStopped{};
+    return file_exists(path);
 }
 
 // The pause of a reader following a file: false once the file is complete.
 bool SharedFeed::wait_for_more(Category category) {
     std::unique_lock lock(mutex_);
-    const bool complete = changed_.wait_for(
+    const bool complete = database_thread_wakes_.wait_for(
         lock, kFollowingPause, [&] { return stopped_ || files_complete_[index_of(category)]; });
     if (stopped_) throw LoadStopped{};
     return !complete;
 }
 
-// A block nobody reads yet is read here until the calling thread helps; from
+// A block nobody reads yet is read here until the calling thread relays; from
 // then on it reads every block that is left.
 void SharedFeed::insert_rows(const LoadBlock& block, const std::string& path,
-                                BlockInserter& inserter) {
+                             const AirwayLookups* lookups, BlockInserter& inserter) {
     std::unique_lock lock(mutex_);
-    if (!helping_) {
+    if (!relaying_) {
         next_block_ = place_of(block) + 1;
         lock.unlock();
         return read_and_insert(
-            block, path, lookups(), inserter, [this] { throw_if_stopped(); },
+            block, path, lookups, inserter, [this] { throw_if_stopped(); },
             [this, category = category_of(block.table)] { return wait_for_more(category); });
     }
     lock.unlock();
-    take_handed(inserter);
+    insert_read_ahead(inserter);
 }
 
 // The calling thread reads the blocks in the order they are inserted, so the
-// first batch handed is always one of this block.
-void SharedFeed::take_handed(BlockInserter& inserter) {
+// first batch queued is always one of this block.
+void SharedFeed::insert_read_ahead(BlockInserter& inserter) {
     for (bool last = false; !last;) {
         std::unique_lock lock(mutex_);
-        changed_.wait(lock, [&] { return stopped_ || !handed_.empty(); });
+        database_thread_wakes_.wait(lock, [&] { return stopped_ || !read_ahead_.empty(); });
         if (stopped_) throw LoadStopped{};
-        Handed handed = std::move(handed_.front());
-        handed_.pop_front();
+        ReadAheadBatch queued = std::move(read_ahead_.front());
+        read_ahead_.pop_front();
         lock.unlock();
-        inserter.insert(*handed.batch);
-        last = handed.last;
+        inserter.insert(*queued.batch);
+        last = queued.last;
         lock.lock();
-        recycle(std::move(handed.batch));
+        return_to_pool(std::move(queued.batch));
     }
 }
 
-// With the lock held.
-void SharedFeed::recycle(std::unique_ptr<RowBatch> batch) {
-    if (!batch) return;
-    bytes_out_ -= batch->bytes();
-    spare_.push_back(std::move(batch));
-    changed_.notify_all();
+// The database thread asks once it has inserted the fix block, which the
+// calling thread has read to its end by then if it foresees.
+std::optional<ForeseenWaypoints> SharedFeed::foreseen_waypoints() {
+    std::unique_lock lock(mutex_);
+    database_thread_wakes_.wait(lock, [&] {
+        return stopped_ || foreseen_state_ == ForeseenState::None ||
+               foreseen_state_ == ForeseenState::Grouped;
+    });
+    if (stopped_) throw LoadStopped{};
+    if (foreseen_state_ == ForeseenState::None) return std::nullopt;
+    foreseen_state_ = ForeseenState::None;
+    return std::exchange(foreseen_, std::nullopt);
 }
 
-// With the lock held.
-std::unique_ptr<RowBatch> SharedFeed::spare_batch() {
-    if (spare_.empty()) return std::make_unique<RowBatch>();
-    std::unique_ptr<RowBatch> batch = std::move(spare_.back());
-    spare_.pop_back();
-    return batch;
-}
-
-// The fix block's file is no longer read anew once the lookups are read.
-void SharedFeed::lookups_read() {
+// The calling thread reads the airway blocks ahead with these lookups; the
+// fix block's file is no longer reread.
+void SharedFeed::lookups_read(std::shared_ptr<const AirwayLookups> lookups) {
     const std::lock_guard lock(mutex_);
-    lookups_ready_ = true;
-    read_again_ended_ = true;
-    recycle(std::move(compared_));
-    for (std::unique_ptr<RowBatch>& batch : read_again_) recycle(std::move(batch));
-    read_again_.clear();
-    changed_.notify_all();
+    lookups_ = std::move(lookups);
+    reread_ended_ = true;
+    return_to_pool(std::move(compared_));
+    for (std::unique_ptr<RowBatch>& batch : reread_) return_to_pool(std::move(batch));
+    reread_.clear();
+    calling_thread_wakes_.notify_one();
 }
 
-// On the database thread, comparing the foreseen waypoints with the table.
+// The fix block's rows reread, compared with the table.
 const RowBatch* SharedFeed::next() {
     std::unique_lock lock(mutex_);
-    recycle(std::move(compared_));
-    changed_.wait(lock, [&] { return stopped_ || !read_again_.empty() || read_again_ended_; });
+    return_to_pool(std::move(compared_));
+    database_thread_wakes_.wait(lock, [&] { return stopped_ || !reread_.empty() || reread_ended_; });
     if (stopped_) throw LoadStopped{};
-    if (read_again_.empty()) return nullptr;
-    compared_ = std::move(read_again_.front());
-    read_again_.pop_front();
+    if (reread_.empty()) return nullptr;
+    compared_ = std::move(reread_.front());
+    reread_.pop_front();
     return compared_.get();
 }
 
@@ -157,53 +158,66 @@ void SharedFeed::throw_if_stopped() {
     if (stopped_) throw LoadStopped{};
 }
 
-void SharedFeed::add_line(const std::string& line) {
-    const std::lock_guard lock(mutex_);
-    lines_.push_back(line);
-    changed_.notify_all();
-}
-
-void SharedFeed::end(std::exception_ptr failure) {
-    const std::lock_guard lock(mutex_);
-    ended_ = true;
-    failure_ = std::move(failure);
-    changed_.notify_all();
-}
+// ---- The calling thread.
 
 void SharedFeed::files_complete(Category category) {
     const std::lock_guard lock(mutex_);
     files_complete_[index_of(category)] = true;
-    changed_.notify_all();
+    database_thread_wakes_.notify_one();
 }
 
 void SharedFeed::stop() {
     const std::lock_guard lock(mutex_);
     stopped_ = true;
-    changed_.notify_all();
+    database_thread_wakes_.notify_one();
 }
 
-std::exception_ptr SharedFeed::help(const std::function<void(const std::string&)>& tell) {
+void SharedFeed::relay_and_read_ahead(const std::function<void(const std::string&)>& relay) {
     std::unique_lock lock(mutex_);
-    helping_ = true;
+    relaying_ = true;
     for (;;) {
+        calling_thread_wakes_.wait(lock,
+                                   [&] { return !lines_.empty() || ended_ || has_reading_to_do(); });
         if (!lines_.empty()) {
             const std::vector<std::string> lines = std::exchange(lines_, {});
             lock.unlock();
-            for (const std::string& line : lines) tell(line);
+            for (const std::string& line : lines) relay(line);
             lock.lock();
         } else if (ended_) {
-            return failure_;
-        } else if (!read_ahead(lock) && !group_foreseen(lock) && !read_again(lock)) {
-            changed_.wait(lock);
+            return;
+        } else if (!read_ahead(lock) && !group_foreseen(lock)) {
+            reread(lock);
         }
     }
 }
 
-// Reads one batch with the lock let go; false when there is nothing to read yet.
+// Exactly when one of the actions below has something to do.
+bool SharedFeed::has_reading_to_do() const {
+    return can_read_ahead() || foreseen_state_ == ForeseenState::Read || can_reread();
+}
+
+// Passes over blocks whose file does not exist, as the load does.
+std::optional<std::size_t> SharedFeed::next_block_to_read() const {
+    for (std::size_t place = next_block_; place < kLoadBlocks.size(); ++place) {
+        const LoadBlock& block = kLoadBlocks[place];
+        if (!files_complete_[index_of(category_of(block.table))]) return std::nullopt;
+        if (!file_exists(work_folder_ + std::string(block.file))) continue;
+        if (block.kind == BlockKind::Airways && !lookups_) return std::nullopt;
+        return place;
+    }
+    return std::nullopt;
+}
+
+bool SharedFeed::can_read_ahead() const {
+    return bytes_out_ < kBytesAhead && (reader_ || next_block_to_read());
+}
+
+// Reads one batch with the lock let go.
 bool SharedFeed::read_ahead(std::unique_lock<std::mutex>& lock) {
-    if (bytes_out_ >= kBytesAhead || (!reader_ && !start_next_block())) return false;
-    std::unique_ptr<RowBatch> batch = spare_batch();
-    const bool foreseeing = foresight_ == Foresight::Reading;
+    if (!can_read_ahead()) return false;
+    if (!reader_) start_block(*next_block_to_read());
+    std::unique_ptr<RowBatch> batch = pooled_batch();
+    const bool foreseeing = foreseen_state_ == ForeseenState::Reading;
     lock.unlock();
     batch->clear();
     const bool more = reader_->read(*batch);
@@ -211,84 +225,89 @@ bool SharedFeed::read_ahead(std::unique_lock<std::mutex>& lock) {
     if (foreseeing && foreseeable) foreseen_->add(*batch);
     lock.lock();
     if (foreseeing)
-        foresight_ = !foreseeable ? Foresight::None : more ? Foresight::Reading : Foresight::Read;
+        foreseen_state_ = !foreseeable ? ForeseenState::None
+                          : more       ? ForeseenState::Reading
+                                       : ForeseenState::Read;
     bytes_out_ += batch->bytes();
-    handed_.push_back({std::move(batch), !more});
+    read_ahead_.push_back({std::move(batch), !more});
     if (!more) reader_.reset();
-    changed_.notify_all();
+    database_thread_wakes_.notify_one();
     return true;
+}
+
+void SharedFeed::start_block(std::size_t place) {
+    const LoadBlock& block = kLoadBlocks[place];
+    const std::string path = work_folder_ + std::string(block.file);
+    const bool airways = block.kind == BlockKind::Airways;
+    reader_ = read_block(block, path, airways ? lookups_.get() : nullptr);
+    if (block.table == WorkTable::WPT && foreseeing_) {
+        foreseen_.emplace(static_cast<FixFileRows&>(*this));
+        foreseen_block_ = &block;
+        fix_path_ = path;
+        foreseen_state_ = ForeseenState::Reading;
+    }
+    next_block_ = place + 1;
 }
 
 // The waypoints are grouped with the lock let go, once their block is read.
 bool SharedFeed::group_foreseen(std::unique_lock<std::mutex>& lock) {
-    if (foresight_ != Foresight::Read) return false;
+    if (foreseen_state_ != ForeseenState::Read) return false;
     lock.unlock();
     foreseen_->group();
     lock.lock();
-    foresight_ = Foresight::Grouped;
+    foreseen_state_ = ForeseenState::Grouped;
     rereader_ = read_block(*foreseen_block_, fix_path_, nullptr);
-    changed_.notify_all();
+    database_thread_wakes_.notify_one();
     return true;
 }
 
-// Reads the fix block's file anew a batch at a time, with the lock let go,
-// for the database thread to compare with the table; false when there is
-// nothing to read now.
-bool SharedFeed::read_again(std::unique_lock<std::mutex>& lock) {
-    if (rereader_ && read_again_ended_) rereader_.reset();
-    if (!rereader_ || bytes_out_ >= kBytesAhead) return false;
-    std::unique_ptr<RowBatch> batch = spare_batch();
+// A reread that the lookups ended is closed at once.
+bool SharedFeed::can_reread() const {
+    return rereader_ && (reread_ended_ || bytes_out_ < kBytesAhead);
+}
+
+// Rereads the fix block's file a batch at a time, with the lock let go, for
+// the database thread to compare with the table.
+bool SharedFeed::reread(std::unique_lock<std::mutex>& lock) {
+    if (!can_reread()) return false;
+    if (reread_ended_) {
+        rereader_.reset();
+        return true;
+    }
+    std::unique_ptr<RowBatch> batch = pooled_batch();
     lock.unlock();
     batch->clear();
     const bool more = rereader_->read(*batch) && !batch->failure();
     lock.lock();
     bytes_out_ += batch->bytes();
-    if (read_again_ended_) {
-        recycle(std::move(batch));
+    if (reread_ended_) {
+        return_to_pool(std::move(batch));
         return true;
     }
-    read_again_.push_back(std::move(batch));
+    reread_.push_back(std::move(batch));
     if (!more) {
         rereader_.reset();
-        read_again_ended_ = true;
+        reread_ended_ = true;
     }
-    changed_.notify_all();
+    database_thread_wakes_.notify_one();
     return true;
 }
 
-// The database thread asks once it has inserted the fix block, which the
-// calling thread has read to its end by then if it foresees.
-std::optional<ForeseenWaypoints> SharedFeed::foreseen_waypoints() {
-    std::unique_lock lock(mutex_);
-    changed_.wait(lock, [&] {
-        return stopped_ || foresight_ == Foresight::None || foresight_ == Foresight::Grouped;
-    });
-    if (stopped_) throw LoadStopped{};
-    if (foresight_ == Foresight::None) return std::nullopt;
-    foresight_ = Foresight::None;
-    return std::exchange(foreseen_, std::nullopt);
+// ---- Either thread.
+
+std::unique_ptr<RowBatch> SharedFeed::pooled_batch() {
+    if (pool_.empty()) return std::make_unique<RowBatch>();
+    std::unique_ptr<RowBatch> batch = std::move(pool_.back());
+    pool_.pop_back();
+    return batch;
 }
 
-// Passes over blocks whose file does not exist, as the load does.
-bool SharedFeed::start_next_block() {
-    for (; next_block_ < kLoadBlocks.size(); ++next_block_) {
-        const LoadBlock& block = kLoadBlocks[next_block_];
-        if (!files_complete_[index_of(category_of(block.table))]) return false;
-        const std::string path = work_folder_ + std::string(block.file);
-        if (!file_exists(path)) continue;
-        const bool airways = block.kind == BlockKind::Airways;
-        if (airways && !lookups_ready_) return false;
-        reader_ = read_block(block, path, airways ? lookups() : nullptr);
-        if (block.table == WorkTable::WPT && foreseeing_) {
-            foreseen_.emplace(static_cast<FixFileRows&>(*this));
-            foreseen_block_ = &block;
-            fix_path_ = path;
-            foresight_ = Foresight::Reading;
-        }
-        ++next_block_;
-        return true;
-    }
-    return false;
+// Less memory out of the pool may let the calling thread read ahead again.
+void SharedFeed::return_to_pool(std::unique_ptr<RowBatch> batch) {
+    if (!batch) return;
+    bytes_out_ -= batch->bytes();
+    pool_.push_back(std::move(batch));
+    calling_thread_wakes_.notify_one();
 }
 
 } // namespace quill

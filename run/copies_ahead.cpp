@@ -7,9 +7,11 @@ CopiesAhead::CopiesAhead(const TargetSelection& selected, std::string source)
     : selected_(selected), source_(std::move(source)), thread_([this] { make_all(); }) {}
 
 CopiesAhead::~CopiesAhead() {
-    stopped_ = true;
+    stop();
     wait();
 }
+
+void CopiesAhead::stop() { stopped_ = true; }
 
 void CopiesAhead::make_all() {
     for (std::size_t row = 0; row < kTargetCount && !stopped_; ++row) {

@@ -31,6 +31,9 @@ public:
     // The copy made for a selected row (a TargetTable index), once the copy
     // thread has ended; rethrows why it could not be made.
     StagedCopy take(std::size_t row);
+    // The run has failed: the copy thread stops after the copy in hand.
+    // Dropping this stops it too, then waits for it.
+    void stop();
 
 private:
     void make_all();

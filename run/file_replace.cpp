@@ -51,7 +51,7 @@ StagedCopy::StagedCopy(const std::string& source, const std::string& target)
                                [&] { return SystemFile::create_replacement(temporary_, target_); });
     try {
         copy_file(std::move(from), source, std::move(to), temporary_);
-    } catch (const Error&) {
+    } catch (...) {
         // Closed by now: Windows removes no file that is still open.
         remove_file(temporary_);
         throw;

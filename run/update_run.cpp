@@ -1,3 +1,4 @@
+// The update run: its steps in order, and the threads that share them.
 #include "run/update_run.h"
 
 #include "run/copies_ahead.h"
@@ -11,8 +12,9 @@
 #include "convert/fix_converter.h"
 #include "convert/navaid_converter.h"
 #include "database/quick_check.h"
-#include "load/intermediate_files.h"
 #include "load/database_thread.h"
+#include "load/intermediate_files.h"
+#include "load/load_feed.h"
 
 #include <algorithm>
 #include <array>
@@ -71,8 +73,11 @@ bool second_thread(const RunOptions& options) {
     return threads > 1;
 }
 
+// Converts each selected category in order; `converted` hears of each one
+// whose files are complete.
 void convert_selected(RunHost& host, const CategorySelection& selected,
-                      const std::string& work_folder, WorkDatabaseLoad& load, RunOutcome& outcome) {
+                      const std::string& work_folder, RunOutcome& outcome,
+                      const std::function<void(Category)>& converted) {
     for (Category category : kCategories) {
         if (!selected[index_of(category)]) continue;
         host.category_starting(category);
@@ -81,33 +86,54 @@ void convert_selected(RunHost& host, const CategorySelection& selected,
         // A file that yields nothing would empty the product's tables.
         if (records == 0) throw no_record_error(category);
         outcome.records[index_of(category)] = records;
-        load.files_complete(category);
+        converted(category);
     }
 }
 
-// Converts the selected categories and loads the work database from their
-// files, seeded from the first selected target that can be read as a product
-// database. Gives the targets passed over on the way.
+void loading_starts(RunHost& host) {
+    host.loading_starting();
+    host.progress(" ");
+}
+
+// On the thread that writes the work database: seeds it from the first
+// selected target that can be read as a product database, then loads it.
+// Gives the targets passed over on the way.
+std::vector<PublishResult> seed_and_load(const LoadRequest& request, const TargetSelection& targets,
+                                         LoadFeed& feed) {
+    std::vector<PublishResult> passed_over;
+    LoadRequest seeded = request;
+    seeded.seed = [&] { passed_over = seed_work_database(targets, request.work_folder); };
+    load_work_database(seeded, feed);
+    return passed_over;
+}
+
+// Converts the selected categories and makes the work database from their
+// files. Gives the targets passed over when seeding.
 std::vector<PublishResult> make_work_database(RunHost& host, const RunOptions& options,
                                               const CategorySelection& selected,
                                               const TargetSelection& targets, RunOutcome& outcome) {
-    std::vector<PublishResult> passed_over;
     LoadRequest request;
     request.work_folder = options.work_folder;
     request.selected = selected;
-    request.seed = [targets, work_folder = options.work_folder, &passed_over] {
-        passed_over = seed_work_database(targets, work_folder);
-    };
     request.progress = [&](const std::string& line) { host.progress(line); };
     request.keep_intermediate = options.keep_intermediate;
-    WorkDatabaseLoad load(std::move(request), second_thread(options)
-                                                  ? WorkDatabaseLoad::Mode::Alongside
-                                                  : WorkDatabaseLoad::Mode::InOrder);
-    convert_selected(host, selected, options.work_folder, load, outcome);
-    host.loading_starting();
-    host.progress(" ");
-    load.finish();
-    return passed_over;
+    if (!second_thread(options)) {
+        convert_selected(host, selected, options.work_folder, outcome, [](Category) {});
+        loading_starts(host);
+        InOrderFeed feed;
+        return seed_and_load(request, targets, feed);
+    }
+    // A second thread seeds the work database and loads each block once its
+    // files are complete, while this one converts; then this one relays the
+    // load's lines to the host and reads rows ahead for it.
+    DatabaseThread<std::vector<PublishResult>> database_thread(
+        request, [targets](const LoadRequest& on_thread, LoadFeed& feed) {
+            return seed_and_load(on_thread, targets, feed);
+        });
+    convert_selected(host, selected, options.work_folder, outcome,
+                     [&](Category category) { database_thread.files_complete(category); });
+    loading_starts(host);
+    return database_thread.relay_and_read_ahead(request.progress);
 }
 
 // The record is a help for the user, not part of the update: a failure to
@@ -159,10 +185,12 @@ RunOutcome run_update(RunHost& host, const RunOptions& options) {
     TargetSelection receivers = targets;
     for (const PublishResult& result : passed_over) receivers[result.row] = false;
     outcome.seed = first_selected(receivers);
-    // The copies that replace the targets are made while the work database is checked.
-    std::optional<CopiesAhead> ahead;
+    // With a second thread, a copy thread makes the copies that replace the
+    // targets while this one checks the work database. (Where a rename cannot
+    // replace an open file, publishing writes each target in place instead.)
+    std::optional<CopiesAhead> copy_thread;
     if (options.publish && second_thread(options) && kRenameReplacesOpenFiles)
-        ahead.emplace(receivers, work_database_path(work_folder));
+        copy_thread.emplace(receivers, work_database_path(work_folder));
     quick_check(work_database_path(work_folder));
 
     // Every target passed over comes before the one copied from, so its
@@ -174,7 +202,8 @@ RunOutcome run_update(RunHost& host, const RunOptions& options) {
     }
     for (const PublishResult& result : outcome.failures) host.progress(publish_failure_line(result));
     for (PublishResult& result :
-         publish(host, work_folder, receivers, outcome.sources.cycles, ahead ? &*ahead : nullptr))
+         publish(host, work_folder, receivers, outcome.sources.cycles,
+                 copy_thread ? &*copy_thread : nullptr))
         outcome.failures.push_back(std::move(result));
     return outcome;
 }

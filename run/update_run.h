@@ -1,3 +1,5 @@
+// The update run as a front end asks for it: what the host gives and hears,
+// the options, and what the run gives back.
 #pragma once
 
 #include "app/categories.h"
@@ -15,7 +17,6 @@
 #include <vector>
 
 namespace quill {
-
 
 // What a front end gives the run: the selection as it stands at the moment
 // the run asks, and the places the run reports to.
@@ -83,9 +84,10 @@ struct RunOutcome {
 // another update holds the work folder it fails at once with
 // kAnotherUpdateRunning, touching nothing.
 // With a second thread the work database is seeded and loaded on it while the
-// categories are converted; the host is still called on the calling thread
-// alone, in the same order, and a failure is the one the steps in order would
-// have met first.
+// categories are converted, and a third makes the copies for publishing while
+// the work database is checked; the host is still called on the calling
+// thread alone, in the same order, and a failure is the one the steps in
+// order would have met first (docs/architecture.md).
 RunOutcome run_update(RunHost& host, const RunOptions& options);
 
 // "Could not update <caption>: <reason>"

@@ -1,19 +1,21 @@
+// The load on the database thread, fed alongside the calling thread: the same
+// database, lines and first failure as the load in order, however the threads meet.
 #include "app/error.h"
-#include "load/shared_feed.h"
-#include "load/load_blocks.h"
 #include "load/database_thread.h"
+#include "load/load_blocks.h"
+#include "load/shared_feed.h"
 #include "load_fixture.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <chrono>
+#include <atomic>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <initializer_list>
+#include <latch>
 #include <string>
-#include <thread>
 #include <vector>
 
 namespace quill::test {
@@ -30,7 +32,40 @@ std::vector<std::string> numbered(int count, const std::function<std::string(int
     return records;
 }
 
-class LoadAlongsideTest : public LoadFixture {
+// The feed of a load, watched: `arriving` runs as the load comes to a block,
+// before it waits for the block's file; `inserting` once it has the file.
+class WatchedFeed : public LoadFeed {
+public:
+    using Watch = std::function<void(const LoadBlock&)>;
+    WatchedFeed(LoadFeed& feed, Watch arriving, Watch inserting = {})
+        : feed_(feed), arriving_(std::move(arriving)), inserting_(std::move(inserting)) {}
+
+    bool wait_for_file(const LoadBlock& block, const std::string& path) override {
+        arriving_(block);
+        return feed_.wait_for_file(block, path);
+    }
+    void insert_rows(const LoadBlock& block, const std::string& path, const AirwayLookups* lookups,
+                     BlockInserter& inserter) override {
+        if (inserting_) inserting_(block);
+        feed_.insert_rows(block, path, lookups, inserter);
+    }
+    std::optional<ForeseenWaypoints> foreseen_waypoints() override {
+        return feed_.foreseen_waypoints();
+    }
+    void lookups_read(std::shared_ptr<const AirwayLookups> lookups) override {
+        feed_.lookups_read(std::move(lookups));
+    }
+
+private:
+    LoadFeed& feed_;
+    Watch arriving_;
+    Watch inserting_;
+};
+
+// The steps of a load, as the database thread runs them in a test.
+void load_steps(const LoadRequest& request, LoadFeed& feed) { load_work_database(request, feed); }
+
+class SharedFeedTest : public LoadFixture {
 protected:
     void write(std::string_view name, const std::vector<std::string>& records) const {
         std::string text = "HEADER|IS|NOT|READ\r\n";
@@ -62,24 +97,22 @@ protected:
                            {"1|47.4|-122.3|400|50.0|KSEA|R16LY|16L|163.5|3.00|56789|WAAS"});
     }
 
-    // Loads alongside, keeping the intermediate files: the files of each
-    // category complete in the order given, and the calling thread reads ahead
-    // as soon as they are.
-    void load_alongside(std::initializer_list<Category> completing = kInOrder,
+    // Loads on the database thread, keeping the intermediate files: the files
+    // of each category complete in the order given, and the calling thread
+    // reads ahead as soon as they are.
+    void load_on_database_thread(std::initializer_list<Category> completing = kInOrder,
                         const CategorySelection& selected = kAllCategories) {
-        WorkDatabaseLoad load(request(selected, true), WorkDatabaseLoad::Mode::Alongside);
-        for (const Category category : completing) load.files_complete(category);
-        load.finish();
+        const LoadRequest alongside = request(selected, true);
+        DatabaseThread<void> thread(alongside, load_steps);
+        for (const Category category : completing) thread.files_complete(category);
+        thread.relay_and_read_ahead(alongside.progress);
     }
-    // With nobody reading ahead until the load has ended: the database
-    // thread reads every block itself.
+    // With nobody reading ahead: the load reads every block itself, as the
+    // database thread does while the calling thread converts.
     void load_alone(const CategorySelection& selected = kAllCategories) {
         SharedFeed feed(selected, work);
         for (const Category category : kCategories) feed.files_complete(category);
-        const LoadRequest alone = request(selected, true);
-        feed.run(alone);
-        if (const std::exception_ptr failure = feed.help(alone.progress))
-            std::rethrow_exception(failure);
+        load_work_database(request(selected, true), feed);
     }
 
     static std::string error_of(const std::function<void()>& load) {
@@ -104,13 +137,13 @@ struct Alike {
 
 void PrintTo(const Alike& alike, std::ostream* out) { *out << alike.name; }
 
-class LoadAlongsideAlikeTest : public LoadAlongsideTest,
+class SharedFeedAlikeTest : public SharedFeedTest,
                                public ::testing::WithParamInterface<Alike> {};
 
 // Read by the database thread alone and read ahead for it, where the calling
 // thread foresees the waypoints for the airways: whether NavWPT holds them or
 // not, the airways are looked up in what it holds.
-TEST_P(LoadAlongsideAlikeTest, GivesTheDatabaseAndLinesOfTheLoadInOrder) {
+TEST_P(SharedFeedAlikeTest, GivesTheDatabaseAndLinesOfTheLoadInOrder) {
     const Alike& alike = GetParam();
     make_product(alike.product_sql);
     write_every_block();
@@ -120,7 +153,7 @@ TEST_P(LoadAlongsideAlikeTest, GivesTheDatabaseAndLinesOfTheLoadInOrder) {
     const std::vector<std::string> lines = progress;
     ASSERT_EQ(lines.size(), kLoadBlocks.size());
 
-    load_alongside({Category::Airways, Category::Waypoints, Category::NavAids, Category::Airports},
+    load_on_database_thread({Category::Airways, Category::Waypoints, Category::NavAids, Category::Airports},
                    alike.selected);
     EXPECT_EQ(progress, lines);
     EXPECT_TRUE(read_file(database) == in_order) << "read ahead, the databases differ";
@@ -130,7 +163,7 @@ TEST_P(LoadAlongsideAlikeTest, GivesTheDatabaseAndLinesOfTheLoadInOrder) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Loads, LoadAlongsideAlikeTest,
+    Loads, SharedFeedAlikeTest,
     ::testing::Values(
         Alike{"every_category", kAllCategories, "", {}},
         Alike{"waypoints_not_cleared",
@@ -153,24 +186,25 @@ INSTANTIATE_TEST_SUITE_P(
         return std::string(case_info.param.name);
     });
 
-TEST_F(LoadAlongsideTest, ABlockWaitsForTheFilesOfItsCategory) {
+TEST_F(SharedFeedTest, ABlockWaitsForTheFilesOfItsCategory) {
     make_product();
     write_intermediate("apt_Land.csv", {"1|40|-100|09/27|XAPT|EXAMPLE FIELD|1200|1"});
-    WorkDatabaseLoad load(request(), WorkDatabaseLoad::Mode::Alongside);
-    load.files_complete(Category::Airports);
-    load.files_complete(Category::NavAids);
+    const LoadRequest waiting = request();
+    DatabaseThread<void> thread(waiting, load_steps);
+    thread.files_complete(Category::Airports);
+    thread.files_complete(Category::NavAids);
     write("earth_fix.csv",
           numbered(kFixes, [](int i) { return std::to_string(i) + "|1|2|F" + std::to_string(i); }));
-    load.files_complete(Category::Waypoints);
-    load.files_complete(Category::Airways);
-    load.finish();
+    thread.files_complete(Category::Waypoints);
+    thread.files_complete(Category::Airways);
+    thread.relay_and_read_ahead(waiting.progress);
     EXPECT_THAT(progress, ElementsAre("Loading Airports (Land)...", "Loading Waypoints/Fixes..."));
     EXPECT_THAT(rows("SELECT count(*), max(WPTName) FROM NavWPT"), ElementsAre("5000|F999"));
 }
 
-// The first block's file appears and grows in pieces cut inside lines, as a
-// conversion writes it, while the load runs.
-TEST_F(LoadAlongsideTest, AFileStillBeingWrittenIsLoadedAsItGrows) {
+// The first block's file appears once the load waits for it, and grows in
+// pieces cut inside lines, as a conversion writes it.
+TEST_F(SharedFeedTest, AFileStillBeingWrittenIsLoadedAsItGrows) {
     make_product();
     write_every_block();
     load(kAllCategories, true);
@@ -178,37 +212,59 @@ TEST_F(LoadAlongsideTest, AFileStillBeingWrittenIsLoadedAsItGrows) {
     const std::string land = read_file(work + "apt_Land.csv");
     std::filesystem::remove(fs_path(work + "apt_Land.csv"));
 
-    WorkDatabaseLoad growing(request(kAllCategories, true), WorkDatabaseLoad::Mode::Alongside);
-    for (std::size_t written = 0; written < land.size(); written += land.size() / 16) {
+    std::latch waiting(1);
+    const LoadRequest growing = request(kAllCategories, true);
+    DatabaseThread<void> thread(growing, [&](const LoadRequest& on_thread, LoadFeed& feed) {
+        WatchedFeed watched(feed, [&](const LoadBlock& block) {
+            if (block.file == "apt_Land.csv") waiting.count_down();
+        });
+        load_work_database(on_thread, watched);
+    });
+    waiting.wait();
+    for (std::size_t written = 0; written < land.size(); written += land.size() / 16)
         std::ofstream(fs_path(work + "apt_Land.csv"), std::ios::binary | std::ios::app)
             << land.substr(written, land.size() / 16);
-        std::this_thread::sleep_for(std::chrono::milliseconds(3));
-    }
-    for (const Category category : kInOrder) growing.files_complete(category);
-    growing.finish();
+    for (const Category category : kInOrder) thread.files_complete(category);
+    thread.relay_and_read_ahead(growing.progress);
     EXPECT_TRUE(read_file(database) == in_order) << "the databases differ";
 }
 
 // A file that a failed deletion left is not this run's until its category is
-// complete: the conversion writes it anew.
-TEST_F(LoadAlongsideTest, AFileLeftFromBeforeIsReadOnlyOnceItsCategoryIsComplete) {
+// complete: the conversion writes it anew. The load has come to its block
+// before the file is written.
+TEST_F(SharedFeedTest, AFileLeftFromBeforeIsReadOnlyOnceItsCategoryIsComplete) {
     make_product();
     write_intermediate("apt_Land.csv", {"1|1|1|OLD|XOLD|LEFT OVER|0|0"});
-    WorkDatabaseLoad load(request(), WorkDatabaseLoad::Mode::Alongside);
-    // Time enough for the load to reach the block.
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    std::latch arrived(1);
+    std::atomic<bool> complete = false;
+    bool read_before_complete = false; // the database thread's until it is joined
+    const LoadRequest left_over = request();
+    DatabaseThread<void> thread(left_over, [&](const LoadRequest& on_thread, LoadFeed& feed) {
+        WatchedFeed watched(
+            feed,
+            [&](const LoadBlock& block) {
+                if (block.file == "apt_Land.csv") arrived.count_down();
+            },
+            [&](const LoadBlock& block) {
+                if (block.file == "apt_Land.csv") read_before_complete = !complete;
+            });
+        load_work_database(on_thread, watched);
+    });
+    arrived.wait();
     write_intermediate("apt_Land.csv", {"1|40|-100|09/27|XAPT|EXAMPLE FIELD|1200|1"});
-    for (const Category category : kInOrder) load.files_complete(category);
-    load.finish();
+    complete = true;
+    for (const Category category : kInOrder) thread.files_complete(category);
+    thread.relay_and_read_ahead(left_over.progress);
+    EXPECT_FALSE(read_before_complete);
     EXPECT_THAT(rows("SELECT AirportID FROM Airport"), ElementsAre("XAPT"));
 }
 
-TEST_F(LoadAlongsideTest, StoppedWhileWaitingForFilesItLetsGoOfTheWorkDatabase) {
+TEST_F(SharedFeedTest, StoppedWhileWaitingForFilesItLetsGoOfTheWorkDatabase) {
     make_product();
     write_intermediate("earth_fix.csv", {"7|47.5|-122.25|ABCDE"});
     {
-        WorkDatabaseLoad load(request(), WorkDatabaseLoad::Mode::Alongside);
-        load.files_complete(Category::Airways);
+        DatabaseThread<void> thread(request(), load_steps);
+        thread.files_complete(Category::Airways);
     }
     EXPECT_THAT(progress, ::testing::IsEmpty());
     // A connection left open would still hold the write lock of its transaction.
@@ -225,13 +281,13 @@ struct Failure {
 
 void PrintTo(const Failure& failure, std::ostream* out) { *out << failure.name; }
 
-class LoadAlongsideFailureTest : public LoadAlongsideTest,
+class SharedFeedFailureTest : public SharedFeedTest,
                                  public ::testing::WithParamInterface<Failure> {};
 
 // Failures in every part of the load: its first steps, its first and last
 // blocks, a table block and an airway block, after rows of the same batch and
 // of earlier batches; read by the database thread alone and read ahead for it.
-TEST_P(LoadAlongsideFailureTest, IsTheFailureOfTheLoadInOrderAfterTheSameLines) {
+TEST_P(SharedFeedFailureTest, IsTheFailureOfTheLoadInOrderAfterTheSameLines) {
     const Failure& failure = GetParam();
     make_product(failure.product_sql);
     write_every_block();
@@ -242,7 +298,7 @@ TEST_P(LoadAlongsideFailureTest, IsTheFailureOfTheLoadInOrderAfterTheSameLines) 
 
     EXPECT_EQ(error_of([&] { load_alone(failure.selected); }), in_order);
     EXPECT_EQ(progress, lines) << "read alone";
-    EXPECT_EQ(error_of([&] { load_alongside(kInOrder, failure.selected); }), in_order);
+    EXPECT_EQ(error_of([&] { load_on_database_thread(kInOrder, failure.selected); }), in_order);
     EXPECT_EQ(progress, lines) << "read ahead";
 }
 
@@ -253,7 +309,7 @@ std::vector<std::string> fixes_failing_at(int bad) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Steps, LoadAlongsideFailureTest,
+    Steps, SharedFeedFailureTest,
     ::testing::Values(
         Failure{"missing_table", kAllCategories, "DROP TABLE NavLTP;", "", {}},
         Failure{"missing_column_of_the_first_block",

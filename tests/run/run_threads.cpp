@@ -1,3 +1,4 @@
+// Whole runs on one thread and on several, and what they left, for comparing.
 #include "run_threads.h"
 
 #include "app/error.h"
@@ -55,15 +56,15 @@ ThreadsRun::ThreadsRun(const std::string& cycle_folder, unsigned threads,
     } catch (const Error& error) {
         ended_ = error.display();
         failed_ = true;
+    } catch (const std::exception& error) {
+        ended_ = error.what();
+        failed_ = true;
     }
     calls_ = host.calls;
 }
 
-namespace {
-
 namespace fs = std::filesystem;
 
-// The files a run left, by their path in its application-data folder.
 std::set<std::string> files_left(const ThreadsRun& run) {
     const fs::path root = fs_path(run.appdata());
     const fs::path work = fs_path(run.work_folder());
@@ -78,6 +79,8 @@ std::set<std::string> files_left(const ThreadsRun& run) {
     return files;
 }
 
+namespace {
+
 // The text with the run's application-data folder named alike in every run.
 std::string in_any_folder(std::string text, const ThreadsRun& run) {
     for (std::size_t at = text.find(run.appdata()); at != std::string::npos;
@@ -86,13 +89,13 @@ std::string in_any_folder(std::string text, const ThreadsRun& run) {
     return text;
 }
 
+} // namespace
+
 std::vector<std::string> calls_in_any_folder(const ThreadsRun& run) {
     std::vector<std::string> calls;
     for (const std::string& call : run.calls()) calls.push_back(in_any_folder(call, run));
     return calls;
 }
-
-} // namespace
 
 void expect_same_runs(const ThreadsRun& in_order, const ThreadsRun& alongside) {
     EXPECT_EQ(in_any_folder(alongside.ended(), alongside),

@@ -1,3 +1,5 @@
+// Whole runs of a cycle with a host that records every call, on one thread or
+// several, and the comparison of what they did and left.
 #pragma once
 
 #include "app/categories.h"
@@ -7,6 +9,7 @@
 
 #include <functional>
 #include <memory>
+#include <set>
 #include <string>
 #include <thread>
 #include <vector>
@@ -66,6 +69,13 @@ private:
     std::string ended_;
     bool failed_ = false;
 };
+
+// The files a run left, by their path in its application-data folder (the
+// record of what the products hold left out, and after a failed run the work
+// database).
+std::set<std::string> files_left(const ThreadsRun& run);
+// The run's calls to its host, its application-data folder named alike in every run.
+std::vector<std::string> calls_in_any_folder(const ThreadsRun& run);
 
 // Expects both runs to have made the same calls and left the same files:
 // products, previous databases, intermediate files and, after a run that

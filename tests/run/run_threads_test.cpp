@@ -1,14 +1,21 @@
+// A run on several threads calls its host, fails and leaves its files as the
+// run on one thread does, wherever the threads meet.
+#include "allocation_hook.h"
 #include "run_threads.h"
 
+#include "app/platform.h"
 #include "support/file_layer_hook.h"
 #include "support/sql_rows.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
+#include <new>
+#include <thread>
 
 namespace quill::test {
 namespace {
@@ -24,6 +31,10 @@ public:
 
     void wait_until_opened(int times) { wait_until(opened_, times); }
     void wait_until_closed(int times) { wait_until(closed_, times); }
+    bool closed(int times) {
+        const std::lock_guard lock(mutex_);
+        return closed_ >= times;
+    }
 
 private:
     void count(int& counter) {
@@ -44,6 +55,10 @@ private:
     int closed_ = 0;
     FileLayerHook hook_;
 };
+
+// What a copy of a database file allocates once, for its buffer
+// (run/file_replace.cpp).
+constexpr std::size_t kCopyBuffer = 1 << 16;
 
 // A product that the load cannot fill: it fails at its first block.
 constexpr std::string_view kAirportWithoutAColumn = "ALTER TABLE Airport DROP COLUMN HasTower;";
@@ -138,6 +153,33 @@ TEST_F(RunThreadsTest, ATargetThatCannotBeReplacedIsToldInItsTurn) {
     const ThreadsRun in_order(sample_cycle_folder(), 1, blocked);
     const ThreadsRun alongside(sample_cycle_folder(), 2, blocked);
     expect_same_runs(in_order, alongside);
+}
+
+// A copy made ahead that runs out of memory fails the run with what the
+// system said, when publishing reaches its target, as a copy made there
+// would; the copy thread's other copy is removed, and no product is touched.
+TEST_F(RunThreadsTest, ACopyThatRunsOutOfMemoryFailsTheRunWithItsMessage) {
+    if (!kRenameReplacesOpenFiles) GTEST_SKIP() << "targets are written in place, not copied ahead";
+    const ThreadsRun in_order(sample_cycle_folder(), 1);
+    WorkDatabaseWatch watch;
+    const std::thread::id caller = std::this_thread::get_id();
+    std::atomic<bool> failed = false;
+    const AllocationHook out_of_memory(kCopyBuffer, [&] {
+        // Once the load has closed the work database, only the copy thread
+        // runs beside the caller.
+        if (std::this_thread::get_id() != caller && watch.closed(2) && !failed.exchange(true))
+            throw std::bad_alloc();
+    });
+    const ThreadsRun alongside(sample_cycle_folder(), 2);
+    ASSERT_TRUE(failed);
+    EXPECT_EQ(alongside.ended(), std::bad_alloc().what());
+    EXPECT_EQ(calls_in_any_folder(alongside), calls_in_any_folder(in_order));
+    for (const std::string& name : files_left(alongside)) {
+        EXPECT_FALSE(name.ends_with(".tmp")) << name;
+        if (name.starts_with(alongside.work_folder())) continue;
+        EXPECT_EQ(sql_count(alongside.appdata() + "/" + name, "SELECT count(*) FROM Airport"), 0)
+            << name;
+    }
 }
 
 } // namespace
