@@ -50,7 +50,8 @@ TEST(CopiesAheadTest, StoppedAndDroppedWhileCopyingItMakesNoOtherCopyAndRemovesA
 
     EXPECT_EQ(copies_begun, 1);
     for (std::size_t row = 0; row < kTargetCount; ++row) {
-        if (kTwoTargets[row]) EXPECT_FALSE(anything_exists(target_path(TargetTable[row]) + ".tmp"));
+        if (!kTwoTargets[row]) continue;
+        EXPECT_FALSE(anything_exists(target_path(TargetTable[row]) + ".tmp"));
     }
 }
 
