@@ -36,7 +36,7 @@ protected:
 
 TEST_P(StartUpTest, TakesWhatTheParametersAskFor) {
     add_source("earth_fix.dat");
-    install_target(0);
+    install_product(0);
     std::vector<std::string> parameters;
     for (const std::string& p : GetParam().parameters) parameters.push_back(expand(p));
 
