@@ -1,3 +1,5 @@
+// The main window's state and its decisions outside a run: the command line, detection, the
+// boxes, RUN's rule, the buttons and keys, and the unattended start.
 #include "window/main_window_model.h"
 
 #include "app/command_line.h"
@@ -9,18 +11,9 @@
 
 namespace quill::window {
 
-namespace {
-
-bool is_button(Control control) {
-    return control == Control::Run || control == Control::Exit || control == Control::HelpButton ||
-           control == Control::FolderButton;
-}
-
-} // namespace
-
 MainWindowModel::MainWindowModel(WindowView& view, std::vector<std::string> parameters)
     : view_(view), parameters_(std::move(parameters)), work_folder_(make_work_folder()) {
-    state_[Control::Run].enabled = false;
+    update_run_button();
 }
 
 void MainWindowModel::draw() { view_.draw(state_); }
@@ -118,7 +111,8 @@ void MainWindowModel::offer(Control box, bool available) {
     if (!available) set_available(box, false);
 }
 
-// Only the checked states count.
+// RUN's one rule: it can be pressed between runs, with a product and a category checked. Only
+// the checked states count.
 void MainWindowModel::update_run_button() {
     bool any_target = false;
     for (std::size_t row = 0; row < kTargetCount; ++row)
@@ -126,7 +120,7 @@ void MainWindowModel::update_run_button() {
     bool any_category = false;
     for (const Category category : kCategories)
         any_category = any_category || state_[category_box(category)].checked;
-    state_[Control::Run].enabled = any_target && any_category;
+    state_[Control::Run].enabled = phase_ == RunPhase::Idle && any_target && any_category;
 }
 
 void MainWindowModel::detect_target_databases() {
@@ -149,12 +143,11 @@ void MainWindowModel::pressed(Control button) {
 
 void MainWindowModel::escape_pressed() { pressed(Control::Exit); }
 
-// Exit is the default button: Enter presses it unless another button has the focus.
 void MainWindowModel::enter_pressed(std::optional<Control> focus) {
-    pressed(focus && is_button(*focus) ? *focus : Control::Exit);
+    pressed(focus && is_button(*focus) ? *focus : default_button());
 }
 
-// The start timer fires once.
+// The start timer fires once; RUN is activated whatever its state.
 void MainWindowModel::timer_ticked() {
     if (!state_.auto_start_armed) return;
     state_.auto_start_armed = false;

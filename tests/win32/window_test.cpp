@@ -1,3 +1,5 @@
+// The Win32 main window driven through window messages: detection, RUN, Tab, keys, the
+// unattended start, and the program itself as a calling program starts it.
 #include <gtest/gtest.h>
 
 #include <algorithm>

@@ -1,3 +1,5 @@
+// The controls outside a run: what a folder text offers, the product boxes, RUN's rule, the
+// selection, the keys and the buttons, and the width.
 #include <array>
 #include <ostream>
 
@@ -178,12 +180,17 @@ INSTANTIATE_TEST_SUITE_P(
                             false}),
     [](const testing::TestParamInfo<KeyCase>& case_info) { return std::string(case_info.param.name); });
 
+// Activated with no category offered, RUN does nothing at all: the window
+// stays narrow and says nothing.
 TEST_F(ModelTest, ADisabledButtonIgnoresTheUserButNotTheProgram) {
     window::MainWindowModel& model = open();
     ASSERT_FALSE((*this)[Control::Run].enabled);
     model.pressed(Control::Run);
+    model.activate(Control::Run);
     EXPECT_TRUE(state().progress.empty());
     EXPECT_TRUE(view_.messages.empty());
+    EXPECT_EQ(state().width, window::Width::Narrow);
+    EXPECT_EQ(view_.closes, 0);
 
     add_source("earth_fix.dat");
     model.folder_edited(cycle_.path());

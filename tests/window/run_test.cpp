@@ -1,3 +1,5 @@
+// RUN through the model: how each outcome ends, what it says and where, and the locking step by
+// step.
 #include <algorithm>
 #include <ostream>
 

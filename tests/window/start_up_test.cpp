@@ -1,3 +1,5 @@
+// The first showing: what the start-up parameters ask for, the work folder, and the unattended
+// start with what it does when its timer runs out.
 #include <ostream>
 
 #include "app/file_system.h"
@@ -54,7 +56,8 @@ TEST_P(StartUpTest, TakesWhatTheParametersAskFor) {
         EXPECT_EQ(view_.messages[0].kind, window::MessageKind::Error);
         EXPECT_EQ(view_.messages[0].text, GetParam().error);
     }
-    EXPECT_EQ((*this)[Control::SkelmarBuilder].checked, !failed) << "targets detected unless failed";
+    EXPECT_EQ((*this)[Control::SkelmarBuilder].checked, !failed)
+        << "targets detected unless failed";
     EXPECT_EQ((*this)[Control::Waypoints].checked, GetParam().folder_text == "<cycle>")
         << "the folder's files are offered as soon as it is taken";
 }
@@ -85,12 +88,14 @@ TEST_F(ModelTest, CreatingTheWindowMakesTheWorkFolder) {
 
 // The tick activates RUN whatever its state, once: no product database is
 // installed, so the run converts and then fails at seeding, and the
-// unattended window closes with status 1.
+// unattended window closes with status 1. RUN itself stays disabled
+// throughout, for nothing is checked that it could update.
 TEST_F(ModelTest, TheStartTimerRunsRunOnceWhateverItsState) {
     add_source("earth_fix.dat");
     window::MainWindowModel& model = open({cycle_.path(), "start"});
     ASSERT_TRUE(state().auto_start_armed);
     ASSERT_FALSE((*this)[Control::Run].enabled);
+    view_.keep_frames = true;
 
     model.timer_ticked();
     model.timer_ticked();
@@ -101,6 +106,8 @@ TEST_F(ModelTest, TheStartTimerRunsRunOnceWhateverItsState) {
     EXPECT_EQ(model.exit_status(), 1);
     EXPECT_EQ(view_.closes, 1);
     EXPECT_TRUE(view_.messages.empty());
+    for (const window::MainWindowState& frame : view_.frames)
+        EXPECT_FALSE(frame[Control::Run].enabled) << frame.progress.size() << " lines";
 }
 
 } // namespace
