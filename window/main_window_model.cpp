@@ -11,6 +11,21 @@
 
 namespace quill::window {
 
+namespace {
+
+// Why a run could take no category from the folder, in the command-line tool's words; nothing
+// when the folder holds a source file.
+std::optional<std::string> nothing_to_run(const std::string& folder) {
+    const std::string named = "'" + folder + "'";
+    if (!folder_exists(folder))
+        return named + (anything_exists(folder) ? " is not a folder" : " does not exist");
+    for (const Category category : kCategories)
+        if (source_exists(folder, source_name(category))) return std::nullopt;
+    return named + " holds none of " + source_names();
+}
+
+} // namespace
+
 MainWindowModel::MainWindowModel(WindowView& view, std::vector<std::string> parameters)
     : view_(view), parameters_(std::move(parameters)), work_folder_(make_work_folder()) {
     update_run_button();
@@ -38,15 +53,17 @@ CategorySelection MainWindowModel::selected_categories() const {
     return selected;
 }
 
+// An unattended start is armed whatever the folder: when the timer runs out, a folder that
+// offers nothing to run ends the program rather than leaving it waiting for a click.
 void MainWindowModel::shown() {
     auto_run_ = false;
     set_width(Width::Narrow);
     if (!read_command_line()) return;
     detect_target_databases();
     detect_source_files();
-    if (auto_run_ && folder_exists(state_.folder_text)) {
+    if (auto_run_) {
         // The run reads the boxes' own states, which hiding the group keeps.
-        state_[Control::TargetGroup].visible = false;
+        if (folder_exists(state_.folder_text)) state_[Control::TargetGroup].visible = false;
         state_.auto_start_armed = true;
     }
     draw();
@@ -147,11 +164,16 @@ void MainWindowModel::enter_pressed(std::optional<Control> focus) {
     pressed(focus && is_button(*focus) ? *focus : default_button());
 }
 
-// The start timer fires once; RUN is activated whatever its state.
+// The start timer fires once. RUN is activated whatever its state, unless the folder offers no
+// category at all: nobody is there to read a box, so the calling program is told why.
 void MainWindowModel::timer_ticked() {
     if (!state_.auto_start_armed) return;
     state_.auto_start_armed = false;
     draw();
+    if (const std::optional<std::string> reason = nothing_to_run(state_.folder_text)) {
+        fail(*reason);
+        return;
+    }
     activate(Control::Run);
 }
 

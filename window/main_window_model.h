@@ -12,7 +12,7 @@
 
 // Which categories a folder text offers and how their boxes are set, which
 // product boxes show, when RUN may be pressed, what the start-up parameters
-// ask for, when an unattended start begins, and the whole
+// ask for, when an unattended start begins and whether it can, and the whole
 // run with its progress lines, its locking, its messages, the unattended close
 // and the exit status.
 //

@@ -69,7 +69,7 @@ TEST_F(RealDesktop, TheFramedNarrowWindowShowsNoProgressListAndCannotBeResized) 
 }
 
 TEST_F(RealDesktop, AWindowPlacedByTheCommandLineHasItsFrameCornerThere) {
-    MainWindow window({"missing folder", "start", "200", "150"});
+    MainWindow window({"missing folder", "go", "200", "150"});
     window.show();
     ASSERT_TRUE(wait_until_managed(window)) << "the window manager did not frame the window";
 
