@@ -12,8 +12,7 @@ namespace quill {
 
 // One product database the program can update.
 struct TargetRow {
-    std::string_view key;       // name on the headless command line
-    std::string_view check_box; // object name of its box in the main window
+    std::string_view key; // name on the headless command line
     std::string_view caption;
     std::string_view folder; // below the application-data folder, '/' between levels
     std::string_view file;
@@ -23,18 +22,14 @@ inline constexpr std::size_t kTargetCount = 8;
 
 // Table order: detection tests, seeding searches and publishing copies in it.
 inline constexpr std::array<TargetRow, kTargetCount> TargetTable{{
-    {"skelmar-builder", "cbSkelmarBuilder", "Skelmar Builder", "Orvanel/Skelmar Builder", "GPS.DB"},
-    {"skelmar-console", "cbSkelmarConsole", "Skelmar Console", "Orvanel/Skelmar Console", "GPS.DB"},
-    {"efis-brannock", "cbEFISBrannock", "EFIS Brannock Moving Map", "Halvern/Corvistan/NavData",
-     "GPS.DB"},
-    {"efis-gps", "cbEFISGPS", "Brannock EFIS GPS", "Halvern/Corvistan/NavDataGPSEFIS",
-     "GPSEFIS.DB"},
-    {"mfd-gps", "cbMFDGPS", "Brannock MFD GPS", "Halvern/Corvistan/NavDataGPSMFD", "GPSMFD.DB"},
-    {"efis-brannock3", "cbEFISBrannock3", "Brannock 3 EFIS Moving Map", "Orvanel/Brannock3/NavData",
-     "GPS.DB"},
-    {"efis-gps3", "cbEFISGPS3", "Brannock 3 EFIS GPS", "Orvanel/Brannock3/NavDataGPSEFIS",
-     "GPSEFIS.DB"},
-    {"mfd-gps3", "cbMFDGPS3", "Brannock 3 MFD GPS", "Orvanel/Brannock3/NavDataGPSMFD", "GPSMFD.DB"},
+    {"skelmar-builder", "Skelmar Builder", "Orvanel/Skelmar Builder", "GPS.DB"},
+    {"skelmar-console", "Skelmar Console", "Orvanel/Skelmar Console", "GPS.DB"},
+    {"efis-brannock", "EFIS Brannock Moving Map", "Halvern/Corvistan/NavData", "GPS.DB"},
+    {"efis-gps", "Brannock EFIS GPS", "Halvern/Corvistan/NavDataGPSEFIS", "GPSEFIS.DB"},
+    {"mfd-gps", "Brannock MFD GPS", "Halvern/Corvistan/NavDataGPSMFD", "GPSMFD.DB"},
+    {"efis-brannock3", "Brannock 3 EFIS Moving Map", "Orvanel/Brannock3/NavData", "GPS.DB"},
+    {"efis-gps3", "Brannock 3 EFIS GPS", "Orvanel/Brannock3/NavDataGPSEFIS", "GPSEFIS.DB"},
+    {"mfd-gps3", "Brannock 3 MFD GPS", "Orvanel/Brannock3/NavDataGPSMFD", "GPSMFD.DB"},
 }};
 
 // Which targets a run writes, indexed by table row.

@@ -95,16 +95,6 @@ void refuse_passed_over(const Options& options, bool have_folder) {
             throw UsageError(std::string(c.action) + " cannot be combined with " + c.passed_over);
 }
 
-// "apt.dat, earth_nav.dat, earth_fix.dat, earth_awy.dat"
-std::string source_names() {
-    std::string names;
-    for (Category c : kCategories) {
-        if (!names.empty()) names += ", ";
-        names += source_name(c);
-    }
-    return names;
-}
-
 // The rule, with the folder it gives this time.
 std::string where_products_are_looked_for() {
     const NamedFolder fallback = default_data_folder();

@@ -46,4 +46,13 @@ bool source_exists(const std::string& folder, std::string_view name) {
     return file_exists(source_path(folder, name));
 }
 
+std::string source_names() {
+    std::string names;
+    for (const Category category : kCategories) {
+        if (!names.empty()) names += ", ";
+        names += source_name(category);
+    }
+    return names;
+}
+
 } // namespace quill

@@ -19,4 +19,7 @@ std::string source_path(const std::string& folder, std::string_view name);
 // regular file or a link to one: a pipe or a device is never a source file.
 bool source_exists(const std::string& folder, std::string_view name);
 
+// The four names as messages list them: "apt.dat, earth_nav.dat, earth_fix.dat, earth_awy.dat".
+std::string source_names();
+
 } // namespace quill

@@ -1,8 +1,9 @@
+// The pictures read from the Qt resources built into the program.
 #include "qt/artwork.h"
 
 #include <QString>
 
-// The resources live in the static quillui library, whose registration code the linker would
+// The resources live in the static quillqt library, whose registration code the linker would
 // drop because nothing refers to it; initialising them by hand keeps the pictures in the program.
 static void init_artwork_resources() { Q_INIT_RESOURCE(artwork); }
 

@@ -1,43 +1,37 @@
+// The help window's widgets from its table, its frame, and its keys.
 #include "qt/help_window.h"
 
+#include <QAbstractButton>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPushButton>
 
 #include "qt/artwork.h"
 #include "qt/dialog_font.h"
-#include "ui_help_window.h"
+#include "qt/table_widgets.h"
 #include "window/controls.h"
 #include "window/texts.h"
 
-namespace {
+using quill::window::ControlKind;
 
-QString text_of(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-} // namespace
-
-HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::HelpWindow>()) {
-    ui->setupUi(this);
+// The text is set at the help text's size and top-aligned, as static text is on Windows.
+HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent) {
     use_dialog_font(this);
-    setWindowTitle(text_of(quill::window::kHelpCaption));
+    setWindowTitle(QString::fromUtf8(quill::window::kHelpCaption.data(),
+                                     static_cast<qsizetype>(quill::window::kHelpCaption.size())));
     for (const quill::window::HelpEntry& entry : quill::window::kHelpControls) {
-        QWidget* control = findChild<QWidget*>(text_of(entry.name));
-        if (auto* label = qobject_cast<QLabel*>(control)) label->setText(text_of(entry.text));
-        if (auto* button = qobject_cast<QPushButton*>(control))
-            button->setText(text_of(entry.text));
+        const bool text = entry.kind == ControlKind::Label;
+        QWidget* widget = make_widget(entry, this, text ? quill::window::kHelpFontPoints : 0);
+        if (text) static_cast<QLabel*>(widget)->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        if (entry.id == quill::window::HelpControl::Done)
+            connect(static_cast<QAbstractButton*>(widget), &QAbstractButton::clicked, this,
+                    &QDialog::accept);
     }
     // A tool window: a narrow title bar with a close button only.
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(size());
+    setFixedSize(quill::window::kHelpClientWidth, quill::window::kHelpClientHeight);
     setWindowIcon(satellite_icon());
-    ui->bbDone->setIcon(tick_icon());
-    connect(ui->bbDone, &QPushButton::clicked, this, &QDialog::accept);
 }
-
-HelpWindow::~HelpWindow() = default;
 
 // There is no cancel button, so Esc does nothing.
 void HelpWindow::keyPressEvent(QKeyEvent* event) {

@@ -1,24 +1,16 @@
+// The help window on Qt: how to obtain the cycle files.
 #pragma once
 
 #include <QDialog>
-#include <memory>
 
-namespace Ui {
-class HelpWindow;
-}
-
-// How to obtain the cycle files: static text and "Done". Shown modally by
-// "?" of the main window, which places it.
+// Static text and "Done", built from the help window's control table. Shown
+// modally by "?" of the main window, which places it.
 class HelpWindow : public QDialog {
     Q_OBJECT
 
 public:
     explicit HelpWindow(QWidget* parent = nullptr);
-    ~HelpWindow() override;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
-
-private:
-    std::unique_ptr<Ui::HelpWindow> ui;
 };

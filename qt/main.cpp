@@ -1,10 +1,11 @@
+// The Qt program: the version when asked for it, otherwise the main window until it closes,
+// ending with the status it leaves.
 #include <QApplication>
 #include <iostream>
 
 #include "app/command_line.h"
 #include "app/platform.h"
 
-#include "qt/help_window.h"
 #include "qt/main_window.h"
 
 int main(int argc, char* argv[]) {
@@ -19,9 +20,6 @@ int main(int argc, char* argv[]) {
     QStringList parameters = QApplication::arguments();
     parameters.removeFirst();
     MainWindow window(parameters);
-    HelpWindow help(&window);
-    window.setHelpWindow(&help);
-
     window.show();
     const int status = app.exec();
     return status != 0 ? status : window.exitStatus();

@@ -1,3 +1,5 @@
+// The Qt main window: its widgets from the control table, the model's state drawn on them, their
+// events and keys handed to the model, and its frame and place under a window manager.
 #include "qt/main_window.h"
 
 #include <QApplication>
@@ -6,36 +8,28 @@
 #include <QKeyEvent>
 #include <QDir>
 #include <QFileDialog>
-#include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QScreen>
-#include <QStatusBar>
 #include <QStyledItemDelegate>
 #include <QTimer>
-#include <QToolButton>
 #include <QWindow>
 #include <cstdint>
 
 #include "qt/artwork.h"
 #include "qt/dialog_font.h"
 #include "qt/help_window.h"
-#include "ui_main_window.h"
+#include "qt/table_widgets.h"
 #include "window/placement.h"
 #include "window/texts.h"
 
 using quill::window::Control;
-using quill::window::ControlKind;
 using quill::window::MainWindowState;
 using quill::window::MessageKind;
 using quill::window::Point;
 
 namespace {
-
-constexpr int kAutoStartDelayMs = 1000;
 
 // Progress lines are packed at a fixed height whatever the font.
 class ProgressLineDelegate : public QStyledItemDelegate {
@@ -81,30 +75,21 @@ std::vector<std::string> to_parameters(const QStringList& list) {
 
 } // namespace
 
-MainWindow::MainWindow(QStringList parameters, QWidget* parent)
-    : QDialog(parent), ui(std::make_unique<Ui::MainWindow>()) {
-    ui->setupUi(this);
+MainWindow::MainWindow(QStringList parameters, QWidget* parent) : QDialog(parent) {
     use_dialog_font(this);
+    makeWidgets();
     setWindowTitle(text_of(quill::window::kMainCaption));
     // A fixed border: the system menu and close only.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(kWideWidth, quill::window::kClientHeight);
+    setFixedSize(quill::window::kWideWidth, quill::window::kClientHeight);
     setWindowIcon(satellite_icon());
-    ui->sbInput->setIcon(folder_icon());
-    ui->bbGo->setIcon(tick_icon());
-    ui->bbCancel->setIcon(cross_icon());
-    ui->lbProgress->setItemDelegate(new ProgressLineDelegate(ui->lbProgress));
-    ui->lbProgress->setUniformItemSizes(true);
-    for (const quill::window::ControlEntry& entry : quill::window::kMainControls)
-        widgets_[quill::window::index_of(entry.id)] = findChild<QWidget*>(text_of(entry.name));
-    applyTexts();
+    help_ = new HelpWindow(this);
 
     auto_start_timer_ = new QTimer(this);
     auto_start_timer_->setObjectName(QStringLiteral("autoStartTimer"));
     auto_start_timer_->setSingleShot(true);
-    auto_start_timer_->setInterval(kAutoStartDelayMs);
     quill::window::WindowView& view = *this;
     model_ = std::make_unique<quill::window::MainWindowModel>(view, to_parameters(parameters));
     connectControls();
@@ -116,15 +101,17 @@ QWidget* MainWindow::widget(Control control) const {
     return widgets_[quill::window::index_of(control)];
 }
 
-void MainWindow::applyTexts() {
+// In the table's order, which makes each group before the controls in it, then Tab's order.
+void MainWindow::makeWidgets() {
     for (const quill::window::ControlEntry& entry : quill::window::kMainControls) {
-        const QString text = text_of(entry.text);
-        QWidget* control = widget(entry.id);
-        if (auto* label = qobject_cast<QLabel*>(control)) label->setText(text);
-        if (auto* button = qobject_cast<QAbstractButton*>(control)) button->setText(text);
-        if (auto* group = qobject_cast<QGroupBox*>(control)) group->setTitle(text);
+        QWidget* parent = entry.in_group() ? widget(entry.group) : this;
+        widgets_[quill::window::index_of(entry.id)] = make_widget(entry, parent);
     }
-    ui->statusBar->addWidget(new QLabel(text_of(quill::window::entry(Control::StatusBar).text)));
+    for (std::size_t i = 1; i < quill::window::kTabOrder.size(); ++i)
+        setTabOrder(widget(quill::window::kTabOrder[i - 1]), widget(quill::window::kTabOrder[i]));
+    auto* list = static_cast<QListWidget*>(widget(Control::ProgressList));
+    list->setItemDelegate(new ProgressLineDelegate(list));
+    list->setUniformItemSizes(true);
 }
 
 template <typename Event>
@@ -147,9 +134,10 @@ void MainWindow::connectControls() {
                     [this, id] { forward([&] { model_->pressed(id); }); });
         }
     }
-    connect(ui->edSourceFolder, &QLineEdit::textChanged, this, [this](const QString& text) {
-        forward([&] { model_->folder_edited(text.toStdString()); });
-    });
+    connect(static_cast<QLineEdit*>(widget(Control::SourceFolder)), &QLineEdit::textChanged, this,
+            [this](const QString& text) {
+                forward([&] { model_->folder_edited(text.toStdString()); });
+            });
     connect(auto_start_timer_, &QTimer::timeout, this, [this] { model_->timer_ticked(); });
 }
 
@@ -167,28 +155,16 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     return true;
 }
 
-void MainWindow::setHelpWindow(HelpWindow* help) { help_ = help; }
-
-void MainWindow::addProgress(const QString& text) { model_->add_progress(text.toStdString()); }
-
-void MainWindow::setOuterWidth(int outer_width) {
-    model_->set_width(outer_width >= kWideWidth ? quill::window::Width::Wide
-                                                : quill::window::Width::Narrow);
-}
-
-void MainWindow::run() { model_->activate(Control::Run); }
-
-void MainWindow::autoStart() { model_->timer_ticked(); }
-
 void MainWindow::draw(const MainWindowState& state) {
     drawing_ = true;
-    if (ui->edSourceFolder->text().toStdString() != state.folder_text)
-        ui->edSourceFolder->setText(QString::fromStdString(state.folder_text));
+    auto* field = static_cast<QLineEdit*>(widget(Control::SourceFolder));
+    if (field->text().toStdString() != state.folder_text)
+        field->setText(QString::fromStdString(state.folder_text));
     drawControls(state);
-    drawProgress(state.progress);
+    drawProgress(state);
     drawTimer(state.auto_start_armed);
-    const int outer_width = state.width == quill::window::Width::Wide ? kWideWidth : kNarrowWidth;
-    if (outer_width != outer_width_) {
+    if (const int outer_width = quill::window::outer_width(state.width);
+        outer_width != outer_width_) {
         outer_width_ = outer_width;
         fitToFrame();
     }
@@ -210,12 +186,11 @@ void MainWindow::drawControls(const MainWindowState& state) {
     }
 }
 
-// The model only empties the list or appends to it.
-void MainWindow::drawProgress(const std::vector<std::string>& lines) {
-    QListWidget* list = ui->lbProgress;
-    if (static_cast<std::size_t>(list->count()) > lines.size()) list->clear();
-    for (std::size_t i = static_cast<std::size_t>(list->count()); i < lines.size(); ++i)
-        list->addItem(QString::fromStdString(lines[i]));
+void MainWindow::drawProgress(const MainWindowState& state) {
+    auto* list = static_cast<QListWidget*>(widget(Control::ProgressList));
+    const quill::window::ProgressChange change = progress_shown_.update(state);
+    if (change.empty_first) list->clear();
+    for (const std::string& line : change.added) list->addItem(QString::fromStdString(line));
 }
 
 void MainWindow::drawBusy(bool busy) {
@@ -229,7 +204,8 @@ void MainWindow::drawBusy(bool busy) {
 }
 
 void MainWindow::drawTimer(bool armed) {
-    if (armed && !auto_start_timer_->isActive()) auto_start_timer_->start();
+    if (armed && !auto_start_timer_->isActive())
+        auto_start_timer_->start(quill::window::kStartDelay);
     if (!armed) auto_start_timer_->stop();
 }
 
@@ -253,7 +229,6 @@ std::optional<std::string> MainWindow::choose_folder(const std::string& title) {
 // Qt centres a dialog on its parent at every showing unless the program has
 // placed it.
 Point MainWindow::show_help(const std::optional<Point>& place) {
-    if (!help_) return place.value_or(Point{});
     if (place) help_->move(place->x, place->y);
     help_->exec();
     return {help_->x(), help_->y()};

@@ -1,58 +1,36 @@
+// The main window on Qt: the window model's state drawn with Qt widgets, the user's actions
+// handed to the model.
 #pragma once
 
 #include <QDialog>
 #include <QMargins>
 #include <QPoint>
-#include <QString>
 #include <QStringList>
 #include <array>
 #include <memory>
 #include <optional>
 #include <string>
 
-#include "app/categories.h"
-#include "app/target_table.h"
 #include "window/main_window_model.h"
+#include "window/progress_shown.h"
 #include "window/window_view.h"
 
-namespace Ui {
-class MainWindow;
-}
 class QTimer;
 class HelpWindow;
 
-// The main window on Qt: draws the window model's state and hands the user's
-// actions to it. It decides nothing; its own work is what Qt needs to show
-// the state, such as keeping the outer width true to the window manager's
-// frame.
+// The widgets are built from the control table. The window decides nothing;
+// its own work is what Qt needs to show the state, such as keeping the outer
+// width true to the window manager's frame.
 class MainWindow : public QDialog, private quill::window::WindowView {
     Q_OBJECT
 
 public:
-    // Outer widths, frame included.
-    static constexpr int kNarrowWidth = quill::window::kNarrowWidth;
-    static constexpr int kWideWidth = quill::window::kWideWidth;
-
     // The start-up parameters, without the program's own path.
     explicit MainWindow(QStringList parameters, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    void setHelpWindow(HelpWindow* help);
-
-    const std::string& workFolder() const { return model_->work_folder(); }
-    bool autoRun() const { return model_->auto_run(); }
-    quill::TargetSelection selectedTargets() const { return model_->selected_targets(); }
-    quill::CategorySelection selectedCategories() const { return model_->selected_categories(); }
-    // The program's exit status after an unattended run (quill::ExitStatus).
+    // The status the program ends with once the window has closed (quill::ExitStatus).
     int exitStatus() const { return model_->exit_status(); }
-
-    void addProgress(const QString& text);
-    void setOuterWidth(int outer_width);
-
-public slots:
-    // RUN activated by the program: it acts whatever RUN's state.
-    void run();
-    void autoStart();
 
 protected:
     bool event(QEvent* event) override;
@@ -70,10 +48,10 @@ private:
     void close_window() override;
 
     QWidget* widget(quill::window::Control control) const;
-    void applyTexts();
+    void makeWidgets();
     void connectControls();
     void drawControls(const quill::window::MainWindowState& state);
-    void drawProgress(const std::vector<std::string>& lines);
+    void drawProgress(const quill::window::MainWindowState& state);
     void drawBusy(bool busy);
     void drawTimer(bool armed);
     // Hands an event of a control to the model, unless it only echoes what
@@ -89,15 +67,15 @@ private:
     void fitToFrame();
     void place(const QMargins& frame);
 
-    std::unique_ptr<Ui::MainWindow> ui;
     std::array<QWidget*, quill::window::kControlCount> widgets_{};
     std::unique_ptr<quill::window::MainWindowModel> model_;
-    QTimer* auto_start_timer_ = nullptr;
     HelpWindow* help_ = nullptr;
+    QTimer* auto_start_timer_ = nullptr;
+    quill::window::ProgressShown progress_shown_;
     bool drawing_ = false;
     bool busy_ = false;
     bool shown_ = false;
-    int outer_width_ = kWideWidth;
+    int outer_width_ = quill::window::kWideWidth;
     bool placing_ = false;
     std::optional<QPoint> requested_corner_;
     // The frame the last placement allowed for; a new frame places again.

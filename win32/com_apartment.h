@@ -1,9 +1,9 @@
+// COM for the window's thread while the object lives: the folder chooser is a COM object that
+// needs a single-threaded apartment.
 #pragma once
 
 #include <objbase.h>
 
-// COM for this thread while the object lives: the folder chooser is a COM
-// object that needs a single-threaded apartment.
 namespace quill::win32 {
 
 class ComApartment {

@@ -1,3 +1,4 @@
+// The message box by its kind, and the folder chooser through the shell's file dialog.
 #include "win32/dialogs.h"
 
 #include <shobjidl.h>

@@ -1,3 +1,5 @@
+// The system's own modal windows that the Win32 main window opens: the message box and the
+// folder chooser.
 #pragma once
 
 #include <windows.h>
@@ -6,8 +8,6 @@
 #include <string>
 
 #include "window/window_view.h"
-
-// The system's own modal windows: the message box and the folder chooser.
 
 namespace quill::win32 {
 

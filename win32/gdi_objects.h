@@ -1,14 +1,12 @@
+// The fonts and pictures the Win32 windows draw with, each owned by one object and made for the
+// dpi of the monitor the window is on.
 #pragma once
 
 #include <windows.h>
 
-// The fonts and pictures the windows draw with, each owned by one object and
-// made for the dpi of the monitor the window is on.
+#include "window/controls.h"
 
 namespace quill::win32 {
-
-// Pixels at 96 dpi to pixels at the given dpi.
-int scaled(int pixels, UINT dpi);
 
 class Font {
 public:
@@ -37,6 +35,20 @@ public:
 
 private:
     HICON icon_;
+};
+
+// The pictures the control tables give buttons, 16 pixels square at 96 dpi.
+class ButtonPictures {
+public:
+    explicit ButtonPictures(UINT dpi);
+
+    // None for Picture::None.
+    HICON icon(window::Picture picture) const;
+
+private:
+    Icon folder_;
+    Icon tick_;
+    Icon cross_;
 };
 
 } // namespace quill::win32

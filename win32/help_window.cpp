@@ -1,7 +1,10 @@
+// The Win32 help window: its controls from the help table, shown modally with a message loop of
+// its own, placed centred on the main window the first time.
 #include "win32/help_window.h"
 
 #include "app/wide_text.h"
-#include "win32/resource_ids.h"
+#include "win32/child_controls.h"
+#include "win32/dpi_sizes.h"
 #include "win32/window_class.h"
 #include "window/placement.h"
 #include "window/texts.h"
@@ -18,12 +21,6 @@ constexpr DWORD kExtendedStyle = WS_EX_TOOLWINDOW;
 
 // "Done" is the only control that takes the focus; Enter on it closes.
 constexpr int kDoneId = IDOK;
-
-DWORD style_of(const window::HelpEntry& entry) {
-    if (entry.id == HelpControl::Done) return WS_TABSTOP | BS_DEFPUSHBUTTON;
-    if (entry.id == HelpControl::Bevel) return SS_SUNKEN;
-    return SS_NOPREFIX | (entry.wraps ? SS_LEFT : SS_LEFTNOWORDWRAP);
-}
 
 } // namespace
 
@@ -44,32 +41,23 @@ HelpWindow::~HelpWindow() {
 void HelpWindow::create_controls() {
     for (std::size_t i = window::kHelpControlCount; i-- > 0;) {
         const window::HelpEntry& entry = window::kHelpControls[i];
-        const bool button = entry.id == HelpControl::Done;
-        controls_[i] = ::CreateWindowExW(
-            0, button ? L"BUTTON" : L"STATIC", to_wide(entry.text).c_str(),
-            WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style_of(entry), 0, 0, 0, 0, window_,
-            reinterpret_cast<HMENU>(static_cast<INT_PTR>(button ? kDoneId : 0)),
-            ::GetModuleHandleW(nullptr), nullptr);
+        controls_[i] = make_child(window_, entry, entry.id == HelpControl::Done ? kDoneId : 0);
     }
 }
 
 void HelpWindow::lay_out(UINT dpi) {
     text_font_ = std::make_unique<Font>(window::kHelpFontPixels, false, dpi);
     heading_font_ = std::make_unique<Font>(window::kHelpFontPixels, true, dpi);
-    tick_ = std::make_unique<Icon>(QUILL_ICON_TICK, 16, dpi);
+    pictures_ = std::make_unique<ButtonPictures>(dpi);
     const SIZE outer = outer_size(window_, scaled(window::kHelpClientWidth, dpi),
                                   scaled(window::kHelpClientHeight, dpi), dpi);
     ::SetWindowPos(window_, nullptr, 0, 0, outer.cx, outer.cy,
                    SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     for (std::size_t i = 0; i < window::kHelpControlCount; ++i) {
         const window::HelpEntry& entry = window::kHelpControls[i];
-        ::MoveWindow(controls_[i], scaled(entry.rect.left, dpi), scaled(entry.rect.top, dpi),
-                     scaled(entry.rect.width, dpi), scaled(entry.rect.height, dpi), FALSE);
         const HFONT font = entry.bold ? heading_font_->handle() : text_font_->handle();
-        ::SendMessageW(controls_[i], WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        lay_out_child(controls_[i], entry.rect, dpi, font, pictures_->icon(entry.picture));
     }
-    const HWND done = controls_[static_cast<std::size_t>(HelpControl::Done)];
-    ::SendMessageW(done, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(tick_->handle()));
 }
 
 window::Point HelpWindow::first_place() const {

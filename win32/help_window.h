@@ -1,3 +1,4 @@
+// The help window on Win32: how to obtain the cycle files.
 #pragma once
 
 #include <windows.h>
@@ -10,9 +11,8 @@
 #include "window/controls.h"
 #include "window/window_state.h"
 
-// How to obtain the cycle files, as a Win32 tool window: static text and
-// "Done". Made hidden with the main window, shown modally by "?", hidden
-// again when closed.
+// A tool window of static text and "Done", built from the help table. Made
+// hidden with the main window, shown modally by "?", hidden again when closed.
 
 namespace quill::win32 {
 
@@ -41,7 +41,7 @@ private:
     std::array<HWND, window::kHelpControlCount> controls_{};
     std::unique_ptr<Font> text_font_;
     std::unique_ptr<Font> heading_font_;
-    std::unique_ptr<Icon> tick_;
+    std::unique_ptr<ButtonPictures> pictures_;
     bool open_ = false;
 };
 

@@ -1,3 +1,5 @@
+// The Win32 program: the version when asked for it, otherwise the main window until it closes,
+// ending with the status it leaves.
 #include <windows.h>
 #include <commctrl.h>
 

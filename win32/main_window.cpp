@@ -1,3 +1,5 @@
+// The Win32 main window: its controls from the control table at the monitor's dpi, the model's
+// state drawn on them, their messages and keys handed to the model.
 #include "win32/main_window.h"
 
 #include <commctrl.h>
@@ -5,7 +7,9 @@
 #include <algorithm>
 
 #include "app/wide_text.h"
+#include "win32/child_controls.h"
 #include "win32/dialogs.h"
+#include "win32/dpi_sizes.h"
 #include "win32/resource_ids.h"
 #include "win32/window_class.h"
 #include "window/placement.h"
@@ -24,43 +28,6 @@ using window::ControlKind;
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
 constexpr int kFirstControlId = 100;
 constexpr UINT_PTR kAutoStartTimer = 1;
-constexpr UINT kAutoStartDelayMs = 1000;
-
-enum IconUse { kWindowIcon, kTitleIcon, kFolderIcon, kTickIcon, kCrossIcon };
-
-const wchar_t* class_of(ControlKind kind) {
-    switch (kind) {
-    case ControlKind::Label: return L"STATIC";
-    case ControlKind::TextField: return L"EDIT";
-    case ControlKind::List: return L"LISTBOX";
-    case ControlKind::StatusBar: return STATUSCLASSNAMEW;
-    case ControlKind::PictureButton:
-    case ControlKind::Button:
-    case ControlKind::GroupBox:
-    case ControlKind::CheckBox: return L"BUTTON";
-    }
-    return L"STATIC";
-}
-
-DWORD style_of(const ControlEntry& entry) {
-    switch (entry.kind) {
-    case ControlKind::Label: return SS_LEFTNOWORDWRAP | SS_NOPREFIX;
-    case ControlKind::TextField: return WS_TABSTOP | ES_AUTOHSCROLL;
-    case ControlKind::List: return WS_TABSTOP | WS_VSCROLL | LBS_NOINTEGRALHEIGHT;
-    case ControlKind::StatusBar: return SBARS_TOOLTIPS;
-    case ControlKind::PictureButton: return BS_PUSHBUTTON | BS_ICON | BS_FLAT;
-    case ControlKind::Button:
-        // Exit is the window's default button.
-        return WS_TABSTOP | (entry.id == Control::Exit ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
-    case ControlKind::GroupBox: return BS_GROUPBOX;
-    case ControlKind::CheckBox: return WS_TABSTOP | BS_AUTOCHECKBOX;
-    }
-    return 0;
-}
-
-DWORD extended_style_of(ControlKind kind) {
-    return kind == ControlKind::TextField || kind == ControlKind::List ? WS_EX_CLIENTEDGE : 0;
-}
 
 // The controls that take the focus first, in tab order, then the others, the
 // groups last: the order of creation is the tab order, and the later a
@@ -80,14 +47,14 @@ std::vector<Control> creation_order() {
     return order;
 }
 
-RECT rect_at(const ControlEntry& entry, UINT dpi) {
-    window::Rect rect = entry.rect;
+// In the window's client area.
+window::Rect place_of(const ControlEntry& entry) {
+    window::Rect place = entry.rect;
     if (entry.in_group()) {
-        rect.left += window::entry(entry.group).rect.left;
-        rect.top += window::entry(entry.group).rect.top;
+        place.left += window::entry(entry.group).rect.left;
+        place.top += window::entry(entry.group).rect.top;
     }
-    return {scaled(rect.left, dpi), scaled(rect.top, dpi), scaled(rect.width, dpi),
-            scaled(rect.height, dpi)};
+    return place;
 }
 
 std::wstring window_text(HWND handle) {
@@ -127,15 +94,8 @@ MainWindow::~MainWindow() {
 HWND MainWindow::control(Control control) const { return controls_[window::index_of(control)]; }
 
 void MainWindow::create_controls() {
-    for (const Control id : creation_order()) {
-        const ControlEntry& entry = window::entry(id);
-        const HWND handle = ::CreateWindowExW(
-            extended_style_of(entry.kind), class_of(entry.kind), to_wide(entry.text).c_str(),
-            WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style_of(entry), 0, 0, 0, 0, window_,
-            reinterpret_cast<HMENU>(static_cast<INT_PTR>(control_id(id))),
-            ::GetModuleHandleW(nullptr), nullptr);
-        controls_[window::index_of(id)] = handle;
-    }
+    for (const Control id : creation_order())
+        controls_[window::index_of(id)] = make_child(window_, window::entry(id), control_id(id));
     const HWND status = control(Control::StatusBar);
     ::SendMessageW(status, SB_SIMPLE, TRUE, 0);
     ::SendMessageW(
@@ -147,26 +107,17 @@ void MainWindow::lay_out(UINT dpi) {
     dpi_ = dpi;
     font_ = std::make_unique<Font>(window::kFontPixels, false, dpi);
     bold_font_ = std::make_unique<Font>(window::kFontPixels, true, dpi);
-    icons_ = {std::make_unique<Icon>(QUILL_ICON_SATELLITE, 32, dpi),
-              std::make_unique<Icon>(QUILL_ICON_SATELLITE, 16, dpi),
-              std::make_unique<Icon>(QUILL_ICON_FOLDER, 16, dpi),
-              std::make_unique<Icon>(QUILL_ICON_TICK, 16, dpi),
-              std::make_unique<Icon>(QUILL_ICON_CROSS, 16, dpi)};
+    window_icon_ = std::make_unique<Icon>(QUILL_ICON_SATELLITE, 32, dpi);
+    title_icon_ = std::make_unique<Icon>(QUILL_ICON_SATELLITE, 16, dpi);
+    pictures_ = std::make_unique<ButtonPictures>(dpi);
     for (const ControlEntry& entry : window::kMainControls) {
-        const HWND handle = control(entry.id);
-        const RECT rect = rect_at(entry, dpi);
-        ::MoveWindow(handle, rect.left, rect.top, rect.right, rect.bottom, FALSE);
         const HFONT font = entry.bold ? bold_font_->handle() : font_->handle();
-        ::SendMessageW(handle, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        lay_out_child(control(entry.id), place_of(entry), dpi, font,
+                      pictures_->icon(entry.picture));
     }
-    const auto icon = [this](IconUse use) {
-        return reinterpret_cast<LPARAM>(icons_[use]->handle());
-    };
-    ::SendMessageW(window_, WM_SETICON, ICON_BIG, icon(kWindowIcon));
-    ::SendMessageW(window_, WM_SETICON, ICON_SMALL, icon(kTitleIcon));
-    ::SendMessageW(control(Control::FolderButton), BM_SETIMAGE, IMAGE_ICON, icon(kFolderIcon));
-    ::SendMessageW(control(Control::Run), BM_SETIMAGE, IMAGE_ICON, icon(kTickIcon));
-    ::SendMessageW(control(Control::Exit), BM_SETIMAGE, IMAGE_ICON, icon(kCrossIcon));
+    ::SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(window_icon_->handle()));
+    ::SendMessageW(window_, WM_SETICON, ICON_SMALL,
+                   reinterpret_cast<LPARAM>(title_icon_->handle()));
     ::SendMessageW(control(Control::ProgressList), LB_SETITEMHEIGHT, 0,
                    scaled(window::kProgressLineHeight, dpi));
     const HWND status = control(Control::StatusBar);
@@ -250,8 +201,7 @@ void MainWindow::handle_command(WORD id, WORD code) {
         model_->folder_edited(to_utf8(window_text(handle)));
     } else if (kind == ControlKind::CheckBox && code == BN_CLICKED) {
         model_->box_set(control_id, ::SendMessageW(handle, BM_GETCHECK, 0, 0) == BST_CHECKED);
-    } else if (code == BN_CLICKED &&
-               (kind == ControlKind::Button || kind == ControlKind::PictureButton)) {
+    } else if (code == BN_CLICKED && window::is_button(control_id)) {
         model_->pressed(control_id);
     }
 }
@@ -302,11 +252,10 @@ void MainWindow::draw(const window::MainWindowState& state) {
     if (const std::wstring text = to_wide(state.folder_text); window_text(field) != text)
         ::SetWindowTextW(field, text.c_str());
     draw_controls(state);
-    draw_progress(state.progress);
+    draw_progress(state);
     draw_timer(state.auto_start_armed);
-    const int width =
-        state.width == window::Width::Wide ? window::kWideWidth : window::kNarrowWidth;
-    if (width != outer_width_) set_outer_width(width);
+    if (const int width = window::outer_width(state.width); width != outer_width_)
+        set_outer_width(width);
     draw_busy(state.busy);
     keep_focus();
     drawing_ = false;
@@ -330,22 +279,18 @@ void MainWindow::draw_controls(const window::MainWindowState& state) {
     }
 }
 
-// The model only empties the list or appends to it.
-void MainWindow::draw_progress(const std::vector<std::string>& lines) {
+void MainWindow::draw_progress(const window::MainWindowState& state) {
     const HWND list = control(Control::ProgressList);
-    auto count = static_cast<std::size_t>(::SendMessageW(list, LB_GETCOUNT, 0, 0));
-    if (count > lines.size()) {
-        ::SendMessageW(list, LB_RESETCONTENT, 0, 0);
-        count = 0;
-    }
-    for (; count < lines.size(); ++count) {
-        ::SendMessageW(list, LB_ADDSTRING, 0,
-                       reinterpret_cast<LPARAM>(to_wide(lines[count]).c_str()));
-    }
+    const window::ProgressChange change = progress_shown_.update(state);
+    if (change.empty_first) ::SendMessageW(list, LB_RESETCONTENT, 0, 0);
+    for (const std::string& line : change.added)
+        ::SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(to_wide(line).c_str()));
 }
 
 void MainWindow::draw_timer(bool armed) {
-    if (armed && !timer_running_) ::SetTimer(window_, kAutoStartTimer, kAutoStartDelayMs, nullptr);
+    if (armed && !timer_running_)
+        ::SetTimer(window_, kAutoStartTimer, static_cast<UINT>(window::kStartDelay.count()),
+                   nullptr);
     if (!armed && timer_running_) ::KillTimer(window_, kAutoStartTimer);
     timer_running_ = armed;
 }

@@ -1,3 +1,5 @@
+// The main window on Win32: the window model's state drawn with Windows' own controls, the
+// user's actions handed to the model.
 #pragma once
 
 #include <windows.h>
@@ -11,11 +13,11 @@
 #include "win32/gdi_objects.h"
 #include "win32/help_window.h"
 #include "window/main_window_model.h"
+#include "window/progress_shown.h"
 #include "window/window_view.h"
 
-// The main window on Win32: draws the window model's state and hands it the
-// user's actions, decides nothing. Its controls are laid out from the control
-// table at the monitor's dpi; at 96 dpi every pixel is the table's own.
+// It decides nothing. Its controls are laid out from the control table at the
+// monitor's dpi; at 96 dpi every pixel is the table's own.
 
 namespace quill::win32 {
 
@@ -54,7 +56,7 @@ private:
     void set_outer_width(int width_at_96_dpi);
     void place(const std::optional<window::Point>& corner);
     void draw_controls(const window::MainWindowState& state);
-    void draw_progress(const std::vector<std::string>& lines);
+    void draw_progress(const window::MainWindowState& state);
     void draw_timer(bool armed);
     void draw_busy(bool busy);
     void keep_focus();
@@ -71,7 +73,10 @@ private:
     int outer_width_ = window::kWideWidth; // at 96 dpi
     std::unique_ptr<Font> font_;
     std::unique_ptr<Font> bold_font_;
-    std::array<std::unique_ptr<Icon>, 5> icons_;
+    std::unique_ptr<Icon> window_icon_;
+    std::unique_ptr<Icon> title_icon_;
+    std::unique_ptr<ButtonPictures> pictures_;
+    window::ProgressShown progress_shown_;
     bool drawing_ = false;
     bool busy_ = false;
     bool timer_running_ = false;

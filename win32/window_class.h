@@ -1,10 +1,11 @@
+// One window class per window of the program, whose procedure hands each message to the object
+// that created the window.
 #pragma once
 
 #include <windows.h>
 
-// One window class per window of the program, whose procedure hands each
-// message to the object that created the window (passed as the creation
-// parameter): Owner::handle_message(HWND, UINT, WPARAM, LPARAM).
+// The object is passed as the creation parameter and takes the messages in
+// Owner::handle_message(HWND, UINT, WPARAM, LPARAM).
 
 namespace quill::win32 {
 
@@ -35,8 +36,5 @@ const wchar_t* window_class(const wchar_t* name) {
     }();
     return registered ? name : nullptr;
 }
-
-// The outer size of a window whose client area is this size at the dpi.
-SIZE outer_size(HWND window, int client_width, int client_height, UINT dpi);
 
 } // namespace quill::win32

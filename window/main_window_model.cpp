@@ -1,3 +1,5 @@
+// The main window's state and its decisions outside a run: the command line, detection, the
+// boxes, RUN's rule, the buttons and keys, and the unattended start.
 #include "window/main_window_model.h"
 
 #include "app/command_line.h"
@@ -11,16 +13,22 @@ namespace quill::window {
 
 namespace {
 
-bool is_button(Control control) {
-    return control == Control::Run || control == Control::Exit || control == Control::HelpButton ||
-           control == Control::FolderButton;
+// Why a run could take no category from the folder, in the command-line tool's words; nothing
+// when the folder holds a source file.
+std::optional<std::string> nothing_to_run(const std::string& folder) {
+    const std::string named = "'" + folder + "'";
+    if (!folder_exists(folder))
+        return named + (anything_exists(folder) ? " is not a folder" : " does not exist");
+    for (const Category category : kCategories)
+        if (source_exists(folder, source_name(category))) return std::nullopt;
+    return named + " holds none of " + source_names();
 }
 
 } // namespace
 
 MainWindowModel::MainWindowModel(WindowView& view, std::vector<std::string> parameters)
     : view_(view), parameters_(std::move(parameters)), work_folder_(make_work_folder()) {
-    state_[Control::Run].enabled = false;
+    update_run_button();
 }
 
 void MainWindowModel::draw() { view_.draw(state_); }
@@ -45,15 +53,17 @@ CategorySelection MainWindowModel::selected_categories() const {
     return selected;
 }
 
+// An unattended start is armed whatever the folder: when the timer runs out, a folder that
+// offers nothing to run ends the program rather than leaving it waiting for a click.
 void MainWindowModel::shown() {
     auto_run_ = false;
     set_width(Width::Narrow);
     if (!read_command_line()) return;
     detect_target_databases();
     detect_source_files();
-    if (auto_run_ && folder_exists(state_.folder_text)) {
+    if (auto_run_) {
         // The run reads the boxes' own states, which hiding the group keeps.
-        state_[Control::TargetGroup].visible = false;
+        if (folder_exists(state_.folder_text)) state_[Control::TargetGroup].visible = false;
         state_.auto_start_armed = true;
     }
     draw();
@@ -118,7 +128,8 @@ void MainWindowModel::offer(Control box, bool available) {
     if (!available) set_available(box, false);
 }
 
-// Only the checked states count.
+// RUN's one rule: it can be pressed between runs, with a product and a category checked. Only
+// the checked states count.
 void MainWindowModel::update_run_button() {
     bool any_target = false;
     for (std::size_t row = 0; row < kTargetCount; ++row)
@@ -126,7 +137,7 @@ void MainWindowModel::update_run_button() {
     bool any_category = false;
     for (const Category category : kCategories)
         any_category = any_category || state_[category_box(category)].checked;
-    state_[Control::Run].enabled = any_target && any_category;
+    state_[Control::Run].enabled = phase_ == RunPhase::Idle && any_target && any_category;
 }
 
 void MainWindowModel::detect_target_databases() {
@@ -149,16 +160,20 @@ void MainWindowModel::pressed(Control button) {
 
 void MainWindowModel::escape_pressed() { pressed(Control::Exit); }
 
-// Exit is the default button: Enter presses it unless another button has the focus.
 void MainWindowModel::enter_pressed(std::optional<Control> focus) {
-    pressed(focus && is_button(*focus) ? *focus : Control::Exit);
+    pressed(focus && is_button(*focus) ? *focus : default_button());
 }
 
-// The start timer fires once.
+// The start timer fires once. RUN is activated whatever its state, unless the folder offers no
+// category at all: nobody is there to read a box, so the calling program is told why.
 void MainWindowModel::timer_ticked() {
     if (!state_.auto_start_armed) return;
     state_.auto_start_armed = false;
     draw();
+    if (const std::optional<std::string> reason = nothing_to_run(state_.folder_text)) {
+        fail(*reason);
+        return;
+    }
     activate(Control::Run);
 }
 

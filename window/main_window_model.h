@@ -1,3 +1,4 @@
+// The main window without a toolkit: its state, the events it takes and every decision it makes.
 #pragma once
 
 #include <optional>
@@ -9,11 +10,11 @@
 #include "window/window_state.h"
 #include "window/window_view.h"
 
-// The main window without a toolkit: its state, the events it takes and every
-// decision it makes. Which categories a folder text offers and how their boxes
-// are set, which product boxes show, when RUN may be pressed, what the
-// start-up parameters ask for, and the whole run with its progress lines, its
-// locking, its messages, the unattended close and the exit status.
+// Which categories a folder text offers and how their boxes are set, which
+// product boxes show, when RUN may be pressed, what the start-up parameters
+// ask for, when an unattended start begins and whether it can, and the whole
+// run with its progress lines, its locking, its messages, the unattended close
+// and the exit status.
 //
 // The model keeps four rules itself rather than borrowing them from a
 // toolkit: a box set by the program runs its handler as a click would; a text
@@ -50,6 +51,7 @@ public:
     void escape_pressed();
     // Enter, with the control that has the keyboard focus, if any.
     void enter_pressed(std::optional<Control> focus);
+    // The start timer, armed for kStartDelay, has run out.
     void timer_ticked();
 
     // A button activated by the program: acts whatever its state.
@@ -60,6 +62,9 @@ public:
 
 private:
     class Host;
+    // Where a run is: a converter locks RUN and Exit while it works; loading and publishing
+    // lock every control but the boxes.
+    enum class RunPhase { Idle, Converting, Loading };
 
     void draw();
     void set_folder_text(const std::string& text);
@@ -76,7 +81,7 @@ private:
     void exit_program();
 
     void run();
-    void set_locked(bool locked);
+    void set_phase(RunPhase phase);
     void set_converting(bool converting);
     void report_airport_line(const std::string& message);
     void finish(std::size_t failures, std::size_t targets);
@@ -87,6 +92,7 @@ private:
     std::string work_folder_;
     MainWindowState state_;
     bool auto_run_ = false;
+    RunPhase phase_ = RunPhase::Idle;
     int exit_status_ = 0;
     std::optional<Point> help_place_;
 };

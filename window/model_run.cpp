@@ -1,3 +1,5 @@
+// RUN: the update as the window shows it, with its progress lines, its locking and busy cursor,
+// its messages, and the status an unattended run ends with.
 #include <iostream>
 
 #include "app/error.h"
@@ -6,10 +8,6 @@
 #include "run/update_run.h"
 #include "window/main_window_model.h"
 #include "window/texts.h"
-
-// RUN: the update with its progress lines, RUN and Exit locked and the cursor
-// busy while a converter works, the controls locked while loading and
-// publishing, the end of the run and the status an unattended run closes with.
 
 namespace quill::window {
 
@@ -36,7 +34,7 @@ public:
         return records;
     }
     void loading_starting() override {
-        model_.set_locked(true);
+        model_.set_phase(RunPhase::Loading);
         model_.state_.busy = true;
         model_.draw();
     }
@@ -47,6 +45,7 @@ private:
 
 void MainWindowModel::run() {
     state_.progress.clear();
+    ++state_.progress_emptied;
     draw();
     Host host(*this);
     RunOptions options;
@@ -62,22 +61,24 @@ void MainWindowModel::run() {
     }
 }
 
-// A converter locks RUN and Exit and shows the busy cursor while it works; a
-// failure leaves both to the run's own ending.
+// A converter shows the busy cursor while it works; a failure leaves it to the run's own
+// ending.
 void MainWindowModel::set_converting(bool converting) {
-    state_[Control::Run].enabled = !converting;
-    state_[Control::Exit].enabled = !converting;
+    set_phase(converting ? RunPhase::Converting : RunPhase::Idle);
     state_.busy = converting;
     draw();
 }
 
 // The groups are locked as wholes: the boxes keep their own states, which
 // the run reads.
-void MainWindowModel::set_locked(bool locked) {
-    for (const Control control :
-         {Control::SourceFolder, Control::FolderButton, Control::HelpButton, Control::TargetGroup,
-          Control::CategoryGroup, Control::Run, Control::Exit})
-        state_[control].enabled = !locked;
+void MainWindowModel::set_phase(RunPhase phase) {
+    phase_ = phase;
+    const bool loading = phase == RunPhase::Loading;
+    for (const Control control : {Control::SourceFolder, Control::FolderButton, Control::HelpButton,
+                                  Control::TargetGroup, Control::CategoryGroup})
+        state_[control].enabled = !loading;
+    state_[Control::Exit].enabled = phase == RunPhase::Idle;
+    update_run_button();
 }
 
 // An unattended run must never wait for a click. A box does wait for one, so
@@ -102,7 +103,7 @@ void MainWindowModel::finish(std::size_t failures, std::size_t targets) {
     } else if (!auto_run_) {
         view_.show_message(MessageKind::Warning, partly_published(failures, targets));
     }
-    set_locked(false);
+    set_phase(RunPhase::Idle);
     set_width(Width::Narrow);
     if (auto_run_) {
         exit_status_ = failures == 0 ? kSuccess : kSomeNotUpdated;
@@ -115,7 +116,7 @@ void MainWindowModel::finish(std::size_t failures, std::size_t targets) {
 // message from standard error and the status.
 void MainWindowModel::fail(const std::string& message) {
     state_.busy = false;
-    set_locked(false);
+    set_phase(RunPhase::Idle);
     draw();
     if (!auto_run_) {
         view_.show_message(MessageKind::Error, message);

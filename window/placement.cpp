@@ -1,3 +1,4 @@
+// Centring the main window on the work area and the help window on the main window.
 #include "window/placement.h"
 
 #include <algorithm>

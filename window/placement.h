@@ -1,10 +1,8 @@
+// Where the windows go on the screen, for both views; sizes are outer sizes, frame included.
 #pragma once
 
 #include "window/controls.h"
 #include "window/window_state.h"
-
-// Where the windows go on the screen, for both views; sizes are outer sizes,
-// frame included.
 
 namespace quill::window {
 

@@ -1,3 +1,4 @@
+// The message of a run that could update only some of the selected product databases.
 #include "window/texts.h"
 
 namespace quill::window {

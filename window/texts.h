@@ -1,11 +1,10 @@
+// The windows' own texts, for both views: captions, titles and messages; the controls' captions
+// are in controls.h.
 #pragma once
 
 #include <cstddef>
 #include <string>
 #include <string_view>
-
-// The windows' own texts, for both views; the controls' captions are in
-// controls.h.
 
 namespace quill::window {
 

@@ -1,3 +1,4 @@
+// Whether the window shows a control and lets it be used, its group's state included.
 #include "window/window_state.h"
 
 namespace quill::window {

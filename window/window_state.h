@@ -1,13 +1,13 @@
+// Everything the main window shows, as the model holds it and a view draws it.
 #pragma once
 
 #include <array>
+#include <chrono>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "window/controls.h"
-
-// Everything the main window shows, as the model holds it: what a view draws.
 
 namespace quill::window {
 
@@ -23,6 +23,12 @@ struct ControlState {
 
 enum class Width { Narrow, Wide };
 
+// The outer width, frame included, in pixels at 96 dpi.
+constexpr int outer_width(Width width) { return width == Width::Wide ? kWideWidth : kNarrowWidth; }
+
+// How long after the window is first shown an unattended start begins.
+inline constexpr std::chrono::milliseconds kStartDelay{1000};
+
 struct Point {
     int x = 0;
     int y = 0;
@@ -35,10 +41,13 @@ struct MainWindowState {
     Width width = Width::Wide;
     bool busy = false; // the busy cursor, program-wide
     std::vector<std::string> progress;
+    // How many times the progress list has been emptied: a view that last drew fewer emptyings
+    // empties its list before it adds the lines.
+    unsigned progress_emptied = 0;
     // Where the window's outer top-left corner goes; nothing: centred on the
     // primary screen's work area.
     std::optional<Point> corner;
-    bool auto_start_armed = false; // the one-second start timer runs
+    bool auto_start_armed = false; // the start timer runs, for kStartDelay
     bool help_open = false;
     bool closed = false;
 

@@ -1,3 +1,5 @@
+// What the window model asks of a toolkit's window: to draw its state, to show the modal
+// windows and to close.
 #pragma once
 
 #include <optional>
@@ -5,10 +7,9 @@
 
 #include "window/window_state.h"
 
-// What the window model asks of a toolkit's window. A view draws the state it
-// is given and hands the user's actions to the model; it decides nothing.
-// Every call returns only when done: the modal ones when the user has closed
-// what they opened.
+// A view draws the state it is given and hands the user's actions to the
+// model; it decides nothing. Every call returns only when done: the modal ones
+// when the user has closed what they opened.
 
 namespace quill::window {
 

@@ -1,3 +1,4 @@
+// The desktop tests' program: the windows on an X display with a window manager.
 #include <gtest/gtest.h>
 
 #include <QApplication>

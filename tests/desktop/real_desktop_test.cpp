@@ -1,3 +1,5 @@
+// The Qt windows under a real window manager: framed at the designed outer width, placed frame
+// included, and never resizable; the narrow window shows nothing of the progress list.
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -8,14 +10,11 @@
 #include "support/temp_dir.h"
 #include "qt/help_window.h"
 #include "qt/main_window.h"
+#include "window/controls.h"
 #include "x11_window.h"
 
 namespace quill::test {
 namespace {
-
-// The left column of controls ends here; to its right only the progress
-// list is ever drawn.
-constexpr int kLeftColumnRight = 378;
 
 const QStringList kResizing{"_NET_WM_ACTION_RESIZE", "_NET_WM_ACTION_MAXIMIZE_HORZ",
                             "_NET_WM_ACTION_MAXIMIZE_VERT"};
@@ -36,18 +35,19 @@ protected:
 };
 
 // The points of the window's client area, as the X server shows them, right
-// of the left column in the rows of the progress list that differ from the
-// window's background.
+// of the left column (where only the progress list is ever drawn) in the rows
+// of the progress list that differ from the window's background.
 int foreign_points_right_of_the_controls(const MainWindow& window) {
     const QRect client = window.geometry();
     const QImage shot =
         window.screen()->grabWindow(0, client.x(), client.y(), client.width(), client.height())
             .toImage();
-    const QWidget* list = window.findChild<QWidget*>("lbProgress");
+    const std::string_view name = window::entry(window::Control::ProgressList).name;
+    const QWidget* list = window.findChild<QWidget*>(QString::fromLatin1(name.data(), name.size()));
     const QRgb background = window.palette().color(QPalette::Window).rgb();
     int foreign = 0;
     for (int y = list->y(); y < list->y() + list->height() && y < shot.height(); ++y) {
-        for (int x = kLeftColumnRight + 1; x < shot.width(); ++x)
+        for (int x = window::kLeftColumnRight + 1; x < shot.width(); ++x)
             foreign += shot.pixel(x, y) != background;
     }
     return foreign;
@@ -60,7 +60,7 @@ TEST_F(RealDesktop, TheFramedNarrowWindowShowsNoProgressListAndCannotBeResized) 
 
     // The frame as the window manager has it, not as the widget last heard of it.
     const QRect outer = window.windowHandle()->frameGeometry();
-    EXPECT_EQ(outer.width(), MainWindow::kNarrowWidth);
+    EXPECT_EQ(outer.width(), window::kNarrowWidth);
     EXPECT_EQ(foreign_points_right_of_the_controls(window), 0);
     expect_not_resizable(window);
 
@@ -69,7 +69,7 @@ TEST_F(RealDesktop, TheFramedNarrowWindowShowsNoProgressListAndCannotBeResized) 
 }
 
 TEST_F(RealDesktop, AWindowPlacedByTheCommandLineHasItsFrameCornerThere) {
-    MainWindow window({"missing folder", "start", "200", "150"});
+    MainWindow window({"missing folder", "go", "200", "150"});
     window.show();
     ASSERT_TRUE(wait_until_managed(window)) << "the window manager did not frame the window";
 

@@ -1,3 +1,5 @@
+// Reading a window's atom-list properties over XCB, and waiting for the window manager to frame
+// a window.
 #include "x11_window.h"
 
 #include <QElapsedTimer>

@@ -1,3 +1,5 @@
+// What the X server and its window manager say of a Qt window: its properties, and when it is
+// framed.
 #pragma once
 
 #include <QStringList>

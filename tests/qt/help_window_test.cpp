@@ -1,3 +1,5 @@
+// The Qt help window: opened modally by "?", placed centred then where the user left it, and
+// closed by Done or Enter but not by Esc.
 #include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
@@ -9,29 +11,27 @@
 namespace quill::test {
 namespace {
 
+QPushButton* done_of(const HelpWindow& help) {
+    return help.findChild<QPushButton*>(name_of(window::kHelpControls.back().name));
+}
+
 class HelpWindowTest : public MainWindowTest {
 protected:
-    HelpWindowTest() {
-        open();
-        help_ = std::make_unique<HelpWindow>(window_.get());
-        window_->setHelpWindow(help_.get());
-    }
+    HelpWindowTest() { open(); }
 
     // Opens help by "?" and runs the check on it while it is up, then "Done".
     void while_help_is_open(const std::function<void(HelpWindow&)>& check) {
-        bool shown = false;
+        HelpWindow* shown = nullptr;
         answer_next_modal([&](QWidget* modal) {
-            auto* help = qobject_cast<HelpWindow*>(modal);
-            shown = help != nullptr;
-            if (help) check(*help);
-            help_->findChild<QPushButton*>("bbDone")->click();
+            shown = qobject_cast<HelpWindow*>(modal);
+            if (shown) check(*shown);
+            if (shown) done_of(*shown)->click();
         });
-        find<QPushButton>("btnHelp")->click();
-        EXPECT_TRUE(shown) << "help was not shown modally";
-        EXPECT_FALSE(help_->isVisible());
+        find<QPushButton>(window::Control::HelpButton)->click();
+        ASSERT_NE(shown, nullptr) << "help was not shown modally";
+        EXPECT_FALSE(shown->isVisible());
+        EXPECT_EQ(shown->result(), QDialog::Accepted);
     }
-
-    std::unique_ptr<HelpWindow> help_;
 };
 
 TEST_F(HelpWindowTest, ShowsTheStepsModally) {
@@ -42,7 +42,6 @@ TEST_F(HelpWindowTest, ShowsTheStepsModally) {
         ASSERT_NE(last, nullptr);
         EXPECT_TRUE(last->text().endsWith("as the NAV Files Update Folder."));
     });
-    EXPECT_EQ(help_->result(), QDialog::Accepted);
 }
 
 TEST_F(HelpWindowTest, OpensCentredThenWhereTheUserLeftIt) {
@@ -58,13 +57,14 @@ TEST_F(HelpWindowTest, OpensCentredThenWhereTheUserLeftIt) {
     while_help_is_open([&](HelpWindow& help) { EXPECT_EQ(help.pos(), left_at); });
 }
 
-TEST_F(HelpWindowTest, EnterClosesButEscDoesNot) {
-    help_->show();
-    QWidget* done = help_->findChild<QPushButton*>("bbDone");
+TEST(HelpWindowKeys, EnterClosesButEscDoesNot) {
+    HelpWindow help;
+    help.show();
+    QWidget* done = done_of(help);
     press_key(done, Qt::Key_Escape);
-    EXPECT_TRUE(help_->isVisible());
+    EXPECT_TRUE(help.isVisible());
     press_key(done, Qt::Key_Return);
-    EXPECT_FALSE(help_->isVisible());
+    EXPECT_FALSE(help.isVisible());
 }
 
 } // namespace

@@ -1,3 +1,5 @@
+// The Qt view's test program: one application object for every test, offscreen unless the
+// environment names a platform.
 #include <gtest/gtest.h>
 
 #include <QApplication>

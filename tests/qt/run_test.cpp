@@ -1,37 +1,28 @@
-#include <gtest/gtest.h>
-
+// RUN in the Qt main window: the progress lines drawn as they come, the busy cursor, the
+// message boxes of each kind, the width, and the unattended start that closes the window.
 #include <QApplication>
 #include <QCheckBox>
 #include <QElapsedTimer>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
 #include <functional>
-#include <memory>
 
-#include "app/platform.h"
-#include "app/target_table.h"
-#include "app/work_folder.h"
-#include "run/update_run.h"
+#include "main_window_fixture.h"
 #include "support/sql_rows.h"
-#include "support/temp_dir.h"
-#include "qt/main_window.h"
-#include "ui_support.h"
 
 namespace quill::test {
 namespace {
 
-const QStringList kAllFourLines{
-    "Converting Airports...", "Converting NavAids...", "Converting Waypoints...",
-    "Converting Airways...", " ", "Loading Airports (Land)...", "Loading Airports (Water)...",
-    "Loading Airports (Heliports)...", "Loading Airport Comms...", "Loading Airport Info...",
-    "Loading Nav NDBs...", "Loading Nav NDB-DMEs...", "Loading Nav VORs...",
-    "Loading Nav VOR-DMEs...", "Loading Nav VORTACs...", "Loading Nav TACANs...",
-    "Loading Nav DMEs...", "Loading Waypoints/Fixes...", "Loading Airways (High)...",
-    "Loading Airways (Low)...", "Loading Localizers...", "Loading Glideslopes...",
-    "Loading Marker Beacons...", "Loading FPAPs...", "Loading LTPs..."};
+using window::Control;
+
+// The lines of a run of the whole sample cycle, as the list shows them.
+QStringList sample_lines() {
+    QStringList lines;
+    for (const std::string& line : sample_run_lines()) lines << QString::fromStdString(line);
+    return lines;
+}
 
 // Closes every message box the run opens and keeps what each said.
 class MessageBoxes {
@@ -59,27 +50,15 @@ private:
     QTimer poll_;
 };
 
-class WindowRun : public testing::Test {
+class WindowRun : public MainWindowTest {
 protected:
-    std::string install(std::size_t row, std::string_view extra_sql = {}) {
-        make_folders(target_folder(TargetTable[row]));
-        create_product_database(target_path(TargetTable[row]), extra_sql);
-        return target_path(TargetTable[row]);
-    }
-    MainWindow& open(const QStringList& parameters) {
-        window_ = std::make_unique<MainWindow>(parameters);
-        window_->show();
-        return *window_;
-    }
     QStringList progress() const {
         QStringList lines;
-        auto* list = window_->findChild<QListWidget*>("lbProgress");
+        auto* list = find<QListWidget>(Control::ProgressList);
         for (int i = 0; i < list->count(); ++i) lines << list->item(i)->text();
         return lines;
     }
-    template <typename W = QPushButton> W* find(const char* name) const {
-        return window_->findChild<W*>(QString::fromLatin1(name));
-    }
+    void click(Control button) const { find<QAbstractButton>(button)->click(); }
     // Lets the event loop run until the window has closed itself or time is up.
     bool wait_until_closed(int ms = 20000) {
         QElapsedTimer clock;
@@ -88,194 +67,131 @@ protected:
             QApplication::processEvents(QEventLoop::AllEvents, 50);
         return !window_->isVisible();
     }
+    int frame_width() const { return window_->frameGeometry().width(); }
     void expect_idle_controls() {
-        for (const char* name : {"edSourceFolder", "sbInput", "btnHelp", "gbDatabasesFound",
-                                 "gbUpdatesFound", "bbGo", "bbCancel"})
-            EXPECT_TRUE(window_->findChild<QWidget*>(name)->isEnabled()) << name;
+        for (const Control control :
+             {Control::SourceFolder, Control::FolderButton, Control::HelpButton,
+              Control::TargetGroup, Control::CategoryGroup, Control::Run, Control::Exit})
+            EXPECT_TRUE(find(control)->isEnabled()) << window::entry(control).name;
         EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     }
 
-    AppDataSandbox appdata_;
     const QString sample_ = QString::fromStdString(sample_cycle_folder());
-    std::unique_ptr<MainWindow> window_;
 };
 
+// Each line is in the list as soon as the run has written it, each in a row of 13 pixels; the
+// cursor is busy while the work database is loaded and published.
 TEST_F(WindowRun, AllFourCategoriesInOrderThenUpdateComplete) {
-    const std::string db = install(2);
-    MainWindow& window = open({sample_});
+    const std::string db = install_product(2, true);
+    open({sample_});
+    auto* list = find<QListWidget>(Control::ProgressList);
+    QStringList busy_lines;
+    QObject::connect(list->model(), &QAbstractItemModel::rowsInserted, [&] {
+        if (QApplication::overrideCursor()) busy_lines << list->item(list->count() - 1)->text();
+    });
     MessageBoxes boxes;
-    find("bbGo")->click();
-    EXPECT_EQ(progress(), kAllFourLines);
+    click(Control::Run);
+    EXPECT_EQ(progress(), sample_lines());
+    EXPECT_EQ(busy_lines, sample_lines().mid(4)) << "from the blank line to the last block";
+    EXPECT_EQ(list->sizeHintForRow(0), window::kProgressLineHeight);
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].text, "Update Complete!");
     EXPECT_EQ(boxes.shown[0].icon, QMessageBox::Information);
-    EXPECT_EQ(window.frameGeometry().width(), MainWindow::kNarrowWidth);
+    EXPECT_FALSE(boxes.shown[0].busy_cursor);
+    EXPECT_EQ(frame_width(), window::kNarrowWidth);
+    EXPECT_TRUE(list->isHidden()) << "the narrow window hides the list";
     expect_idle_controls();
     EXPECT_GT(sql_count(db, "SELECT count(*) FROM NavAirway"), 0);
 }
 
 TEST_F(WindowRun, OnlyWaypointsAndASecondRunStartsWithAnEmptyList) {
-    install(0);
+    install_product(0, true);
     open({sample_});
-    for (const char* name : {"cbAirports", "cbNavAids", "cbAirways"})
-        find<QCheckBox>(name)->setChecked(false);
+    for (const Control box : {Control::Airports, Control::NavAids, Control::Airways}) click(box);
     MessageBoxes boxes;
-    find("bbGo")->click();
-    find("bbGo")->click();
-    EXPECT_EQ(progress(), QStringList({"Converting Waypoints...", " ", "Loading Waypoints/Fixes..."}));
+    click(Control::Run);
+    click(Control::Run);
+    EXPECT_EQ(progress(),
+              QStringList({"Converting Waypoints...", " ", "Loading Waypoints/Fixes..."}));
     EXPECT_EQ(boxes.shown.size(), 2u);
 }
 
-TEST_F(WindowRun, NoCategoryAvailableDoesNothing) {
-    install(0);
-    MainWindow& window = open({});
-    MessageBoxes boxes;
-    MainWindow::staticMetaObject.invokeMethod(&window, "run");
-    EXPECT_TRUE(progress().isEmpty());
-    EXPECT_TRUE(boxes.shown.empty());
-    EXPECT_EQ(window.frameGeometry().width(), MainWindow::kNarrowWidth);
-}
-
 TEST_F(WindowRun, UnattendedStartRunsAndClosesByItself) {
-    const std::string db = install(5);
+    const std::string db = install_product(5, true);
     MainWindow& window = open({sample_, "start"});
     MessageBoxes boxes;
     ASSERT_TRUE(wait_until_closed());
     EXPECT_TRUE(boxes.shown.empty());
     EXPECT_EQ(window.exitStatus(), 0);
-    EXPECT_EQ(progress(), kAllFourLines);
+    EXPECT_EQ(progress(), sample_lines());
     EXPECT_GT(sql_count(db, "SELECT count(*) FROM Airport"), 0);
 }
 
-TEST_F(WindowRun, FailureWhileLoadingRestoresTheWindowAndTouchesNoDatabase) {
-    const std::string broken = install(0, "ALTER TABLE NavLTP DROP COLUMN ProviderName;");
-    const std::string other = install(1);
-    const std::string broken_before = read_file(broken);
-    const std::string other_before = read_file(other);
-    MainWindow& window = open({sample_});
+TEST_F(WindowRun, FailureWhileLoadingIsToldInAnErrorBoxAndLeavesTheWindowWide) {
+    install_product(0, true, "ALTER TABLE NavLTP DROP COLUMN ProviderName;");
+    open({sample_});
     MessageBoxes boxes;
-    find("bbGo")->click();
+    click(Control::Run);
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].icon, QMessageBox::Critical);
     EXPECT_TRUE(boxes.shown[0].text.contains("ProviderName")) << boxes.shown[0].text.toStdString();
     EXPECT_FALSE(boxes.shown[0].busy_cursor);
-    EXPECT_EQ(read_file(broken), broken_before);
-    EXPECT_EQ(read_file(other), other_before);
-    EXPECT_EQ(window.frameGeometry().width(), MainWindow::kWideWidth);
+    EXPECT_EQ(frame_width(), window::kWideWidth);
+    EXPECT_FALSE(find(Control::ProgressList)->isHidden());
     expect_idle_controls();
 }
 
-TEST_F(WindowRun, UnattendedFailureListsItsMessageAndClosesWithStatusOne) {
-    install(0, "DROP INDEX NavWPT_WPTName; ALTER TABLE NavWPT DROP COLUMN WPTName;");
-    MainWindow& window = open({sample_, "start"});
-    MessageBoxes boxes;
-    testing::internal::CaptureStderr();
-    const bool closed = wait_until_closed();
-    const std::string err = testing::internal::GetCapturedStderr();
-    ASSERT_TRUE(closed);
-    EXPECT_TRUE(boxes.shown.empty()) << "nobody is there to answer a box";
-    EXPECT_TRUE(progress().last().contains("WPTName")) << progress().last().toStdString();
-    EXPECT_NE(err.find(progress().last().toStdString()), std::string::npos) << err;
-    EXPECT_EQ(window.exitStatus(), 1);
-}
-
-// Another update holds the work folder: the window says so and changes nothing.
-TEST_F(WindowRun, ASecondUpdateIsRefusedInABoxOrUnattendedWithStatusOne) {
-    const std::string path = install(0);
-    const std::string before = read_file(path);
-    const FileLock running(make_work_folder() + std::string(kUpdateLockName));
-    ASSERT_TRUE(running.held());
-    const QString message = QString::fromUtf8(kAnotherUpdateRunning.data(), kAnotherUpdateRunning.size());
-
-    open({sample_});
-    MessageBoxes boxes;
-    find("bbGo")->click();
-    ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0].icon, QMessageBox::Critical);
-    EXPECT_EQ(boxes.shown[0].text, message);
-    expect_idle_controls();
-
-    MainWindow& unattended = open({sample_, "start"});
-    ASSERT_TRUE(wait_until_closed());
-    EXPECT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(progress().last(), message);
-    EXPECT_EQ(unattended.exitStatus(), 1);
-    EXPECT_EQ(read_file(path), before);
-}
-
-TEST_F(WindowRun, TargetThatCannotBeReplacedIsReportedAndTheOthersUpdated) {
-    const std::string good = install(0);
-    const std::string stuck = install(3);
-    const std::string stuck_before = read_file(stuck);
+TEST_F(WindowRun, TargetThatCannotBeReplacedIsToldInAWarningBox) {
+    install_product(0, true);
+    const std::string stuck = install_product(3, true);
     make_folders(stuck + ".tmp/blocker");
     open({sample_});
     MessageBoxes boxes;
-    find("bbGo")->click();
+    click(Control::Run);
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].icon, QMessageBox::Warning);
     EXPECT_TRUE(boxes.shown[0].text.startsWith("1 of the 2 selected product databases"));
     EXPECT_TRUE(progress().last().startsWith("Could not update Brannock EFIS GPS: "));
-    EXPECT_EQ(read_file(stuck), stuck_before);
-    EXPECT_GT(sql_count(good, "SELECT count(*) FROM NavWPT"), 0);
-}
-
-TEST_F(WindowRun, UnattendedPartialPublishClosesWithStatusTwoAndNoBox) {
-    install(0);
-    const std::string stuck = install(1);
-    make_folders(stuck + ".tmp/blocker");
-    MainWindow& window = open({sample_, "start"});
-    MessageBoxes boxes;
-    ASSERT_TRUE(wait_until_closed());
-    EXPECT_TRUE(boxes.shown.empty());
-    EXPECT_EQ(window.exitStatus(), 2);
 }
 
 class AirportLineErrors : public WindowRun {
 protected:
     void SetUp() override {
-        write_file(cycle_ / "apt.dat", "I\n1100 Version\n1 10 0 0 XAPT Example\n100 short row\n102 H1 40.0 -100.0 0 10 10 1 0 0 0 0\n99\n");
-        install(0);
+        write_file(cycle_ / "apt.dat", "I\n1100 Version\n1 10 0 0 XAPT Example\n100 short row\n102 "
+                                       "H1 40.0 -100.0 0 10 10 1 0 0 0 0\n99\n");
+        install_product(0, true);
     }
-    TempDir cycle_;
     const QString kError = "Error in apt.dat at line (data read): 100 short row";
 };
 
-TEST_F(AirportLineErrors, InteractiveRunShowsEachInABox) {
-    open({QString::fromStdString(cycle_.path())});
+TEST_F(AirportLineErrors, InteractiveRunShowsEachInAPlainBox) {
+    open({cycle()});
     MessageBoxes boxes;
-    find("bbGo")->click();
+    click(Control::Run);
     ASSERT_EQ(boxes.shown.size(), 2u);
     EXPECT_EQ(boxes.shown[0].text, kError);
     EXPECT_EQ(boxes.shown[0].icon, QMessageBox::NoIcon);
+    EXPECT_FALSE(boxes.shown[0].busy_cursor);
     EXPECT_EQ(boxes.shown[1].text, "Update Complete!");
     EXPECT_FALSE(progress().contains(kError));
 }
 
 // A converter locks Exit while it works, and with it Esc and Enter.
 TEST_F(AirportLineErrors, KeysDoNothingWhileExitIsDisabled) {
-    MainWindow& window = open({QString::fromStdString(cycle_.path())});
+    MainWindow& window = open({cycle()});
     MessageBoxes boxes;
     bool exit_locked = false;
     boxes.while_shown = [&] {
         if (boxes.shown.size() != 1) return;
-        exit_locked = !find("bbCancel")->isEnabled();
-        press_key(find<QWidget>("edSourceFolder"), Qt::Key_Escape);
-        press_key(find<QWidget>("edSourceFolder"), Qt::Key_Return);
+        exit_locked = !find(Control::Exit)->isEnabled();
+        press_key(find(Control::SourceFolder), Qt::Key_Escape);
+        press_key(find(Control::SourceFolder), Qt::Key_Return);
     };
-    find("bbGo")->click();
+    click(Control::Run);
     EXPECT_TRUE(exit_locked);
     EXPECT_TRUE(window.isVisible());
     ASSERT_EQ(boxes.shown.size(), 2u);
     EXPECT_EQ(boxes.shown[1].text, "Update Complete!");
-}
-
-TEST_F(AirportLineErrors, UnattendedRunListsThemInstead) {
-    MainWindow& window = open({QString::fromStdString(cycle_.path()), "start"});
-    MessageBoxes boxes;
-    ASSERT_TRUE(wait_until_closed());
-    EXPECT_TRUE(boxes.shown.empty());
-    EXPECT_EQ(progress().mid(0, 2), QStringList({"Converting Airports...", kError}));
-    EXPECT_EQ(window.exitStatus(), 0);
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 // Starts the tool with posix_spawn, SIGPIPE at its default and standard output a dead pipe.
 #include "support/tool_run.h"
 
+#include "support/spawn_arguments.h"
+
 #include <csignal>
 #include <spawn.h>
 #include <stdexcept>
@@ -42,11 +44,7 @@ struct OutputTo {
 
 int run_tool_with_output_closed(const std::vector<std::string>& parameters) {
     const std::string program = QUILL_BINARY_DIR "/quillstrom-cli";
-    std::vector<std::string> words{program};
-    words.insert(words.end(), parameters.begin(), parameters.end());
-    std::vector<char*> argv;
-    for (std::string& word : words) argv.push_back(word.data());
-    argv.push_back(nullptr);
+    const SpawnArguments arguments(program, parameters);
 
     int pipe_ends[2];
     if (::pipe(pipe_ends) != 0) throw std::runtime_error("no pipe");
@@ -55,7 +53,7 @@ int run_tool_with_output_closed(const std::vector<std::string>& parameters) {
     const OutputTo output(pipe_ends[1]);
     pid_t child = 0;
     const int failed = posix_spawn(&child, program.c_str(), &output.actions, &start.attributes,
-                                   argv.data(), environ);
+                                   arguments.argv(), environ);
     ::close(pipe_ends[1]);
     if (failed != 0) throw std::runtime_error("cannot start " + program);
     int status = 0;

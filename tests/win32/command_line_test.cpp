@@ -1,3 +1,4 @@
+// A folder a shell completed with a backslash and quoted, as both programs take it on Windows.
 #include <gtest/gtest.h>
 
 #include <string>

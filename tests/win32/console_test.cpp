@@ -1,3 +1,5 @@
+// Text in a user's console and in a pipe on Windows: the letters as written, whatever the
+// console's code page, which the tool leaves as it was.
 #include <gtest/gtest.h>
 
 #include <ostream>

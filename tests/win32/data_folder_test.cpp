@@ -1,3 +1,4 @@
+// Where the product databases are looked for on Windows when APPDATA is not set.
 #include <gtest/gtest.h>
 
 #include <optional>

@@ -1,3 +1,5 @@
+// Paths beyond Windows' and SQLite's limits: their long form, and an update of a product that
+// lies deeper than both.
 #include <gtest/gtest.h>
 
 #include <string>

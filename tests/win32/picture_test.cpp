@@ -1,13 +1,15 @@
+// What the screen shows of the Win32 main window: nothing of the progress list in the narrow
+// window, the list in the wide one, and headings drawn over their group boxes.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
 #include "app/platform.h"
-#include "win32/gdi_objects.h"
+#include "win32/dpi_sizes.h"
 #include "window_driver.h"
 
-// What the screen shows of the window, on a real display with a window
-// manager (scripts/test-windows.sh runs the tests on one).
+// On a real display with a window manager (scripts/test-windows.sh runs the
+// tests on one).
 
 namespace quill::test {
 namespace {

@@ -1,3 +1,5 @@
+// Driving the Win32 main window through window messages, answering its message boxes, and
+// where the programs built with the tests lie.
 #include <gtest/gtest.h>
 
 #include "window_driver.h"
@@ -30,8 +32,6 @@ void CALLBACK look_for_box(HWND, UINT, UINT_PTR, DWORD) {
 
 void CALLBACK give_up(HWND, UINT, UINT_PTR, DWORD) { ::PostQuitMessage(99); }
 
-std::wstring quoted(const std::string& parameter) { return L"\"" + to_wide(parameter) + L"\""; }
-
 } // namespace
 
 MessageBoxAnswers::MessageBoxAnswers() : timer_(::SetTimer(nullptr, 0, 50, look_for_box)) {
@@ -46,13 +46,6 @@ MessageBoxAnswers::~MessageBoxAnswers() {
 Deadline::Deadline(UINT milliseconds) : timer_(::SetTimer(nullptr, 0, milliseconds, give_up)) {}
 
 Deadline::~Deadline() { ::KillTimer(nullptr, timer_); }
-
-std::string WindowDriver::install(std::size_t row, std::string_view extra_sql) const {
-    make_folders(target_folder(TargetTable[row]));
-    remove_file(target_path(TargetTable[row]));
-    create_product_database(target_path(TargetTable[row]), extra_sql);
-    return target_path(TargetTable[row]);
-}
 
 win32::MainWindow& WindowDriver::open(std::vector<std::string> parameters) {
     window_.reset();
@@ -119,34 +112,6 @@ RECT WindowDriver::outer_rect() const {
     return rect;
 }
 
-std::vector<std::string> sample_run_lines() {
-    return {"Converting Airports...",
-            "Converting NavAids...",
-            "Converting Waypoints...",
-            "Converting Airways...",
-            " ",
-            "Loading Airports (Land)...",
-            "Loading Airports (Water)...",
-            "Loading Airports (Heliports)...",
-            "Loading Airport Comms...",
-            "Loading Airport Info...",
-            "Loading Nav NDBs...",
-            "Loading Nav NDB-DMEs...",
-            "Loading Nav VORs...",
-            "Loading Nav VOR-DMEs...",
-            "Loading Nav VORTACs...",
-            "Loading Nav TACANs...",
-            "Loading Nav DMEs...",
-            "Loading Waypoints/Fixes...",
-            "Loading Airways (High)...",
-            "Loading Airways (Low)...",
-            "Loading Localizers...",
-            "Loading Glideslopes...",
-            "Loading Marker Beacons...",
-            "Loading FPAPs...",
-            "Loading LTPs..."};
-}
-
 namespace {
 
 std::string beside_the_tests(const wchar_t* program) {
@@ -163,45 +128,5 @@ std::string beside_the_tests(const wchar_t* program) {
 std::string window_program() { return beside_the_tests(L"quillstrom.exe"); }
 
 std::string tool_program() { return beside_the_tests(L"quillstrom-cli.exe"); }
-
-std::wstring command_line(const std::string& program, const std::vector<std::string>& parameters) {
-    std::wstring command = quoted(program);
-    for (const std::string& parameter : parameters) command += L" " + quoted(parameter);
-    return command;
-}
-
-ProgramRun run_program(const std::string& program, const std::vector<std::string>& parameters,
-                       DWORD timeout_ms) {
-    std::wstring command = command_line(program, parameters);
-    SECURITY_ATTRIBUTES inherited{sizeof(inherited), nullptr, TRUE};
-    HANDLE read_end = nullptr;
-    HANDLE write_end = nullptr;
-    ::CreatePipe(&read_end, &write_end, &inherited, 0);
-    ::SetHandleInformation(read_end, HANDLE_FLAG_INHERIT, 0);
-    STARTUPINFOW startup{};
-    startup.cb = sizeof(startup);
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdError = write_end;
-    PROCESS_INFORMATION process{};
-    const BOOL started = ::CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE, 0,
-                                          nullptr, nullptr, &startup, &process);
-    ::CloseHandle(write_end);
-    ProgramRun run{0, {}, false};
-    if (!started) {
-        ::CloseHandle(read_end);
-        return run;
-    }
-    run.finished = ::WaitForSingleObject(process.hProcess, timeout_ms) == WAIT_OBJECT_0;
-    if (!run.finished) ::TerminateProcess(process.hProcess, 255);
-    ::GetExitCodeProcess(process.hProcess, &run.status);
-    char buffer[4096];
-    DWORD got = 0;
-    while (::ReadFile(read_end, buffer, sizeof(buffer), &got, nullptr) && got > 0)
-        run.error_output.append(buffer, got);
-    ::CloseHandle(read_end);
-    ::CloseHandle(process.hThread);
-    ::CloseHandle(process.hProcess);
-    return run;
-}
 
 } // namespace quill::test

@@ -1,3 +1,5 @@
+// The Win32 main window driven as the system would deliver a user's actions, and the programs
+// built with the tests.
 #pragma once
 
 #include <windows.h>
@@ -6,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "support/installed_products.h"
+#include "support/program_run.h"
 #include "support/temp_dir.h"
 #include "win32/main_window.h"
 
@@ -44,7 +48,9 @@ private:
 class WindowDriver : public testing::Test {
 protected:
     // Makes a fresh product database from the bundled schema; its path.
-    std::string install(std::size_t row, std::string_view extra_sql = {}) const;
+    static std::string install(std::size_t row, std::string_view extra_sql = {}) {
+        return install_product(row, true, extra_sql);
+    }
     win32::MainWindow& open(std::vector<std::string> parameters = {});
     HWND control(window::Control control) const;
 
@@ -65,24 +71,8 @@ protected:
     std::unique_ptr<win32::MainWindow> window_;
 };
 
-// The eight lines of the sample cycle's loading, after its four conversions.
-std::vector<std::string> sample_run_lines();
-
 // The programs quillstrom.exe and quillstrom-cli.exe beside the test's folder.
 std::string window_program();
 std::string tool_program();
-
-// The command line that starts the program with the parameters, each in
-// double quotes, as a shell quotes them.
-std::wstring command_line(const std::string& program, const std::vector<std::string>& parameters);
-
-struct ProgramRun {
-    DWORD status;
-    std::string error_output;
-    bool finished; // within the time allowed
-};
-// Starts the program with the parameters and waits for its end.
-ProgramRun run_program(const std::string& program, const std::vector<std::string>& parameters,
-                       DWORD timeout_ms);
 
 } // namespace quill::test

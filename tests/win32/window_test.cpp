@@ -1,3 +1,5 @@
+// The Win32 main window driven through window messages: detection, RUN, Tab, keys, the
+// unattended start, and the program itself as a calling program starts it.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -170,6 +172,24 @@ TEST_F(Win32Window, TheProgramEndsAnUnattendedRunWithItsStatus) {
     ASSERT_TRUE(failed.finished) << "waited for a click";
     EXPECT_EQ(failed.status, 1u);
     EXPECT_NE(failed.error_output.find("ProviderName"), std::string::npos) << failed.error_output;
+}
+
+// Started unattended on a folder it can run nothing from, the program ends with status 1 and
+// says why on standard error, without a box. The time allowed only keeps a window that stays
+// open from hanging the tests.
+TEST_F(Win32Window, TheProgramEndsAnUnattendedStartThatCanRunNothing) {
+    install(0);
+    const std::string none = "holds none of apt.dat, earth_nav.dat, earth_fix.dat, earth_awy.dat";
+    const std::pair<std::string, std::string> cases[] = {{cycle_ / "missing", "does not exist"},
+                                                         {cycle_.path(), none}};
+    for (const auto& [folder, reason] : cases) {
+        SCOPED_TRACE(folder);
+        const ProgramRun run = run_program(window_program(), {folder, "start"}, 30000);
+        ASSERT_TRUE(run.finished) << "the window stayed open";
+        EXPECT_EQ(run.status, 1u);
+        EXPECT_NE(run.error_output.find("'" + folder + "' " + reason), std::string::npos)
+            << run.error_output;
+    }
 }
 
 } // namespace

@@ -1,3 +1,5 @@
+// The controls outside a run: what a folder text offers, the product boxes, RUN's rule, the
+// selection, the keys and the buttons, and the width.
 #include <array>
 #include <ostream>
 
@@ -30,7 +32,7 @@ class FolderTextTest : public ModelTest, public testing::WithParamInterface<Fold
 
 TEST_P(FolderTextTest, OffersTheCategoriesWhoseFilesExist) {
     for (const std::string& file : GetParam().files) add_source(file);
-    if (GetParam().target_installed) install_target(0);
+    if (GetParam().target_installed) install_product(0);
     window::MainWindowModel& model = open();
     const Folder folder = GetParam().folder;
     model.folder_edited(folder == Folder::Empty   ? std::string()
@@ -71,7 +73,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(ModelTest, EveryTextChangeOffersTheFilesAgainButTheSameTextIsNoChange) {
     add_source("apt.dat");
-    install_target(0);
+    install_product(0);
     window::MainWindowModel& model = open({cycle_.path()});
     model.box_set(Control::Airports, false);
     EXPECT_FALSE((*this)[Control::Run].enabled);
@@ -86,21 +88,21 @@ TEST_F(ModelTest, EveryTextChangeOffersTheFilesAgainButTheSameTextIsNoChange) {
 }
 
 TEST_F(ModelTest, DetectsTheInstalledTargetsOnceAtStartUp) {
-    install_target(1);
-    install_target(5);
+    install_product(1);
+    install_product(5);
     window::MainWindowModel& model = open();
     for (std::size_t row = 0; row < kTargetCount; ++row) {
         const bool installed = row == 1 || row == 5;
         EXPECT_EQ((*this)[window::target_box(row)], (ControlState{true, installed, installed}))
             << TargetTable[row].key;
     }
-    install_target(0);
+    install_product(0);
     model.folder_edited(cycle_.path());
     EXPECT_FALSE((*this)[window::target_box(0)].enabled) << "not noticed until the next start";
 }
 
 TEST_F(ModelTest, RunNeedsACheckedTargetAndACheckedCategory) {
-    install_target(0);
+    install_product(0);
     for (const char* file : {"apt.dat", "earth_nav.dat", "earth_fix.dat", "earth_awy.dat"})
         add_source(file);
     window::MainWindowModel& model = open({cycle_.path()});
@@ -116,8 +118,8 @@ TEST_F(ModelTest, RunNeedsACheckedTargetAndACheckedCategory) {
 // The selection is read from each box's own state: a box taken away is not
 // selected even when checked, and a locked or hidden group changes nothing.
 TEST_F(ModelTest, SelectionReadsEachBoxsOwnState) {
-    install_target(0);
-    install_target(3);
+    install_product(0);
+    install_product(3);
     add_source("earth_fix.dat");
     window::MainWindowModel& model = open({cycle_.path()});
     model.box_set(Control::Airports, true);
@@ -178,12 +180,17 @@ INSTANTIATE_TEST_SUITE_P(
                             false}),
     [](const testing::TestParamInfo<KeyCase>& case_info) { return std::string(case_info.param.name); });
 
+// Activated with no category offered, RUN does nothing at all: the window
+// stays narrow and says nothing.
 TEST_F(ModelTest, ADisabledButtonIgnoresTheUserButNotTheProgram) {
     window::MainWindowModel& model = open();
     ASSERT_FALSE((*this)[Control::Run].enabled);
     model.pressed(Control::Run);
+    model.activate(Control::Run);
     EXPECT_TRUE(state().progress.empty());
     EXPECT_TRUE(view_.messages.empty());
+    EXPECT_EQ(state().width, window::Width::Narrow);
+    EXPECT_EQ(view_.closes, 0);
 
     add_source("earth_fix.dat");
     model.folder_edited(cycle_.path());

@@ -1,3 +1,4 @@
+// The window model under test with a view that records what it is asked to draw and show.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -10,6 +11,7 @@
 
 #include "app/target_table.h"
 #include "support/cycle_folder.h"
+#include "support/installed_products.h"
 #include "support/temp_dir.h"
 #include "window/main_window_model.h"
 
@@ -64,19 +66,6 @@ public:
 class ModelTest : public testing::Test {
 protected:
     void add_source(const std::string& name) { write_one_record_source(cycle_.path(), name); }
-    // A product database file; a real one when a run is to read it.
-    std::string install_target(std::size_t row, bool real = false,
-                               std::string_view extra_sql = {}) {
-        make_folders(target_folder(TargetTable[row]));
-        const std::string path = target_path(TargetTable[row]);
-        if (real) {
-            create_product_database(path, extra_sql);
-        } else {
-            write_file(path, "product database");
-        }
-        return path;
-    }
-
     window::MainWindowModel& open(std::vector<std::string> parameters = {}) {
         model_ = std::make_unique<window::MainWindowModel>(view_, std::move(parameters));
         model_->shown();

@@ -1,3 +1,5 @@
+// RUN through the model: how each outcome ends, what it says and where, and the locking step by
+// step.
 #include <algorithm>
 #include <ostream>
 
@@ -48,25 +50,25 @@ protected:
     std::shared_ptr<void> prepare(Outcome outcome) {
         cycle_folder_ = sample_cycle_folder();
         switch (outcome) {
-        case Outcome::Success: install_target(0, true); break;
+        case Outcome::Success: install_product(0, true); break;
         case Outcome::PartlyPublished: {
-            install_target(0, true);
-            const std::string held = install_target(1, true);
+            install_product(0, true);
+            const std::string held = install_product(1, true);
             return std::make_shared<RunningProduct>(held, RunningProduct::Mode::Writing);
         }
-        case Outcome::Failure: install_target(0, true, "ALTER TABLE NavLTP DROP COLUMN ProviderName;"); break;
+        case Outcome::Failure: install_product(0, true, "ALTER TABLE NavLTP DROP COLUMN ProviderName;"); break;
         case Outcome::AnotherUpdateRunning: {
-            install_target(0, true);
+            install_product(0, true);
             window::MainWindowModel probe(view_, {});
             return std::make_shared<FileLock>(probe.work_folder() + std::string(kUpdateLockName));
         }
         case Outcome::EmptySource:
-            install_target(0, true);
+            install_product(0, true);
             write_file(cycle_ / "apt.dat", "");
             cycle_folder_ = cycle_.path();
             break;
         case Outcome::AirportLineError:
-            install_target(0, true);
+            install_product(0, true);
             write_file(cycle_ / "apt.dat",
                        "I\n1100 Version\n1 10 0 0 XAPT Example\n100 short row\n102 H1 40.0 -100.0 0 10 10 1 0 0 0 0\n99\n");
             cycle_folder_ = cycle_.path();
@@ -163,7 +165,7 @@ INSTANTIATE_TEST_SUITE_P(
 // the folder field, the three buttons and both groups; the cursor is busy
 // throughout and the window wide.
 TEST_F(ModelTest, TheRunLocksTheControlsStepByStep) {
-    install_target(0, true);
+    install_product(0, true);
     window::MainWindowModel& model = open({sample_cycle_folder()});
     view_.keep_frames = true;
     model.pressed(Control::Run);

@@ -1,6 +1,9 @@
-#include "win32/window_class.h"
+// Scaling by the dpi, and the frame Windows adds around a client area at a dpi.
+#include "win32/dpi_sizes.h"
 
 namespace quill::win32 {
+
+int scaled(int pixels, UINT dpi) { return ::MulDiv(pixels, static_cast<int>(dpi), 96); }
 
 SIZE outer_size(HWND window, int client_width, int client_height, UINT dpi) {
     RECT rect{0, 0, client_width, client_height};

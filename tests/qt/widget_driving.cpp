@@ -1,4 +1,6 @@
-#include "ui_support.h"
+// Answering the next modal window from the event loop, and keys sent as the window system sends
+// them.
+#include "widget_driving.h"
 
 #include <QKeyEvent>
 #include <QTimer>
@@ -23,10 +25,6 @@ void press_key(QWidget* widget, int key) {
     QApplication::sendEvent(widget, &press);
     QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
     QApplication::sendEvent(widget, &release);
-}
-
-BoxState state_of(const QCheckBox* box) {
-    return {box->isChecked(), !box->isHidden() && !box->testAttribute(Qt::WA_ForceDisabled)};
 }
 
 } // namespace quill::test
